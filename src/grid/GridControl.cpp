@@ -1,0 +1,3 @@
+#include "GridControl.h"
+
+GridControl::GridControl(QWidget *parent) : QTableWidget(parent) {}

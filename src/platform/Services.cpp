@@ -1,0 +1,32 @@
+#include "Services.h"
+
+#include "BrowserLauncher.h"
+#include "MessageBox.h"
+#include "SystemSound.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+Services Services::real()
+{
+    Services s;
+    s.openUrl = [](const QString &address) { BrowserLauncher::open(address); };
+    s.openMail = [](const QString &address) { BrowserLauncher::openMail(address); };
+    s.playSound = [] { SystemSound::playActivityFinished(); };
+    s.setClipboardText = [](const QString &text) {
+        QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+    };
+    s.showMessage = [](QWidget *parent, const QString &text) { MessageBox::show(parent, text); };
+    return s;
+}
+
+Services Services::silent()
+{
+    Services s;
+    s.openUrl = [](const QString &) {};
+    s.openMail = [](const QString &) {};
+    s.playSound = [] {};
+    s.setClipboardText = [](const QString &) {};
+    s.showMessage = [](QWidget *, const QString &) {};
+    return s;
+}

@@ -1,0 +1,8 @@
+#include "SystemSound.h"
+
+#include <QApplication>
+
+void SystemSound::playActivityFinished()
+{
+    QApplication::beep();
+}

@@ -1,0 +1,38 @@
+#include "ReferenceWindow.h"
+
+#include "StandardGlyphs.h"
+
+#include <QPushButton>
+#include <QShortcut>
+
+ReferenceWindow::ReferenceWindow(const char *className, const QString &caption, QSize outerSize,
+                                 QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QString::fromLatin1(className));
+    setWindowTitle(caption);
+    resize(outerSize - kDesignedFrame);
+}
+
+void ReferenceWindow::showOrRaise()
+{
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    show();
+}
+
+QPushButton *ReferenceWindow::addCloseButton(const QRect &geometry)
+{
+    auto *close = new QPushButton(standardGlyph(StandardGlyph::Cancel), QStringLiteral("Закрыть"), this);
+    close->setObjectName(QStringLiteral("BitBtn1"));
+    close->setGeometry(geometry);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // A cancel button: Escape anywhere in the window presses it.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, close, &QPushButton::click);
+    return close;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+class QPushButton;
+
+// Common ground of the five reference windows: ordinary windows, hidden on close and
+// kept for the whole run, with a "Закрыть" button that Escape presses.
+class ReferenceWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The size the original windows were designed with includes a frame of this size;
+    // our windows keep the client area that frame left.
+    static constexpr QSize kDesignedFrame{8, 34};
+
+    ReferenceWindow(const char *className, const QString &caption, QSize outerSize,
+                    QWidget *parent = nullptr);
+
+    // Shows a hidden window; brings a shown one to the front.
+    void showOrRaise();
+
+protected:
+    // Creates the window's "Закрыть" button (`BitBtn1`) and makes Escape press it.
+    QPushButton *addCloseButton(const QRect &geometry);
+};

@@ -1,0 +1,54 @@
+#include "RiddleBar.h"
+
+#include "RiddleLookup.h"
+#include "StandardGlyphs.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+QLineEdit *labeledEdit(QWidget *parent, const char *name, const QString &caption, int top)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(56, top, 113, 21);
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name) + QStringLiteral("Label"));
+    label->adjustSize();
+    // The label stands 10 pixels left of its field, vertically centred on it.
+    label->move(56 - 10 - label->width(), top + (21 - label->height()) / 2);
+    label->setBuddy(edit);
+    return edit;
+}
+} // namespace
+
+RiddleBar::RiddleBar(const Services &services, QWidget *parent)
+    : QWidget(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("Panel2"));
+    setFixedHeight(74);
+    m_riddle = labeledEdit(this, "LabeledEdit1", QStringLiteral("Загадка"), 2);
+    m_answer = labeledEdit(this, "LabeledEdit2", QStringLiteral("Ответ"), 24);
+
+    m_ok = new QPushButton(standardGlyph(StandardGlyph::Ok), QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("BitBtn1"));
+    m_ok->setGeometry(56, 48, 73, 20);
+    connect(m_ok, &QPushButton::clicked, this, &RiddleBar::BitBtn1Click);
+
+    // OK is the main window's default button. Qt has default buttons only in dialogs,
+    // so Enter gets a window-wide shortcut; it lives on this bar and is therefore
+    // active exactly while the bar is shown.
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *enter = new QShortcut(QKeySequence(key), this);
+        enter->setContext(Qt::WindowShortcut);
+        connect(enter, &QShortcut::activated, this, &RiddleBar::BitBtn1Click);
+    }
+}
+
+void RiddleBar::BitBtn1Click()
+{
+    m_answer->setText(RiddleLookup::answerFor(m_riddle->text(), m_answer->text()));
+    m_services.setClipboardText(m_answer->text());
+}

@@ -1,0 +1,22 @@
+#include "KeloLook.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QStyleFactory>
+
+void KeloLook::apply(QApplication &app)
+{
+    QApplication::setApplicationName(QStringLiteral("Kelo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kelo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/kelo.png")));
+    // Only closing the main window ends the program, not closing the last box shown
+    // while the main window sits in the tray.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    app.setFont(font);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+
+// The Settings page: the three flags at its top (the counters below them are added
+// by their own owner).
+class SettingsPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit SettingsPage(QWidget *parent = nullptr);
+
+    QCheckBox *soundFlag() const { return m_sound; }
+    QCheckBox *standardPicturesFlag() const { return m_standardPictures; }
+    QCheckBox *searchZonesFlag() const { return m_searchZones; }
+
+private:
+    QCheckBox *m_sound;
+    QCheckBox *m_standardPictures;
+    QCheckBox *m_searchZones;
+};

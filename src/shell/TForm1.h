@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QWidget>
+
+#include "Services.h"
+#include "TaskbarEntry.h"
+
+class QStackedWidget;
+class CounterViews;
+class InfoPage;
+class KnowledgePage;
+class RiddleBar;
+class SettingsPage;
+class StatisticsPage;
+class TabletPage;
+class TimersPage;
+class Toolbar;
+class TTrayIcon;
+class TFormCraft;
+class TFormExp;
+class TFormAlchemy;
+class TForm2;
+class TFormZakl;
+
+// The reference windows the Knowledge page opens; created after the main window.
+struct ReferenceWindows {
+    TFormCraft *craft = nullptr;
+    TFormExp *experience = nullptr;
+    TFormAlchemy *alchemy = nullptr;
+    TForm2 *leatherworking = nullptr;
+    TFormZakl *spellcasting = nullptr;
+};
+
+// The main window: a narrow always-on-top tool window with seven pages, the riddle bar,
+// the toolbar and the tray icon.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 169;
+    static constexpr int kClientHeight = 276;
+
+    explicit TForm1(const Services &services, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // The creation step: instructions, placement, the double toggle, counters and ping.
+    void FormCreate();
+    void attachReferenceWindows(const ReferenceWindows &windows);
+
+    TTrayIcon *trayIcon() const { return m_tray; }
+    const TaskbarEntry &taskbarEntry() const { return m_taskbar; }
+    QStackedWidget *pageControl() const { return m_pages; }
+    RiddleBar *riddleBar() const { return m_riddleBar; }
+
+    // Puts the frame's right edge on the primary screen's right edge, 10 pixels from its top.
+    void placeAtRightEdge();
+
+public slots:
+    // The pure show/hide toggle: flips ShowApp, then hides a shown window or shows and
+    // raises a hidden one.
+    void TrayIcon2Click();
+    // The end of a countdown: the window must end up shown and in front.
+    void callAttention();
+    // The minimize command: hide to the tray instead (when there is a tray to hide to).
+    void sysCommandMinimize();
+
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showPage(QWidget *page);
+    void updateTaskbarEntry();
+
+    Services m_services;
+    QStackedWidget *m_pages;
+    RiddleBar *m_riddleBar;
+    Toolbar *m_toolbar;
+    TabletPage *m_tablet;
+    StatisticsPage *m_statistics;
+    TimersPage *m_timers;
+    KnowledgePage *m_knowledge;
+    QWidget *m_locator;
+    SettingsPage *m_settings;
+    InfoPage *m_info;
+    CounterViews *m_counters;
+    TTrayIcon *m_tray;
+    TaskbarEntry m_taskbar;
+    ReferenceWindows m_reference;
+    bool m_placedOnShownFrame = false;
+};

@@ -1,0 +1,33 @@
+#include "Toolbar.h"
+
+#include <QIcon>
+#include <QToolButton>
+
+Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Panel1"));
+    setFixedHeight(26);
+    struct Entry {
+        const char *glyph;
+        const char *hint;
+        QSize glyphSize;
+    };
+    const Entry entries[kButtonCount] = {
+        {"tablet", "Планшет", {20, 20}},     {"statistics", "Статистика", {20, 20}},
+        {"timers", "Таймеры", {20, 21}},     {"knowledge", "Знания", {20, 20}},
+        {"locator", "Локатор", {20, 20}},    {"settings", "Настройки", {20, 20}},
+        {"information", "Информация", {20, 20}},
+    };
+    for (int i = 0; i < kButtonCount; ++i) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
+        button->setIcon(QIcon(QStringLiteral(":/shell/%1.png").arg(QLatin1String(entries[i].glyph))));
+        button->setIconSize(entries[i].glyphSize);
+        button->setToolTip(QString::fromUtf8(entries[i].hint));
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        button->setFocusPolicy(Qt::TabFocus);
+        // Neighbours overlap by one pixel, as the buttons are 25 wide on a pitch of 24.
+        button->setGeometry(24 * i, 1, 25, 25);
+        m_buttons[i] = button;
+    }
+}

@@ -1,0 +1,3 @@
+#include "NewsLinks.h"
+
+void NewsLinks::addTo(QWidget *, const Services &) {}

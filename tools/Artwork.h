@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDir>
+#include <QImage>
+#include <QString>
+
+// Each area draws its own pictures into its folder under assets/.
+void drawShellArt(const QDir &dir);
+void drawHuntingArt(const QDir &dir);
+void drawTimersArt(const QDir &dir);
+void drawReferenceArt(const QDir &dir);
+void drawWebArt(const QDir &dir);
+
+// Saves `image` as dir/name; stops the tool with a message when that fails.
+void saveArt(const QImage &image, const QDir &dir, const QString &name);

@@ -1,0 +1,3 @@
+#include "Artwork.h"
+
+void drawReferenceArt(const QDir &) {}

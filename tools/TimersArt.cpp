@@ -1,0 +1,3 @@
+#include "Artwork.h"
+
+void drawTimersArt(const QDir &) {}
