@@ -3,6 +3,8 @@
 #include "RiddleLookup.h"
 #include "StandardGlyphs.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,8 +45,19 @@ RiddleBar::RiddleBar(const Services &services, QWidget *parent)
     for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto *enter = new QShortcut(QKeySequence(key), this);
         enter->setContext(Qt::WindowShortcut);
-        connect(enter, &QShortcut::activated, this, &RiddleBar::BitBtn1Click);
+        connect(enter, &QShortcut::activated, this, &RiddleBar::enterPressed);
     }
+}
+
+void RiddleBar::enterPressed()
+{
+    // As with a default button, Enter on a focused button presses that button instead.
+    if (auto *button = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+        button && button != m_ok && button->window() == window()) {
+        button->click();
+        return;
+    }
+    BitBtn1Click();
 }
 
 void RiddleBar::BitBtn1Click()

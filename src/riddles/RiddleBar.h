@@ -21,6 +21,8 @@ public slots:
     void BitBtn1Click();
 
 private:
+    void enterPressed();
+
     Services m_services;
     QLineEdit *m_riddle;
     QLineEdit *m_answer;

@@ -56,7 +56,7 @@ void TTrayIcon::setShowApp(bool show)
 
 bool TTrayIcon::isShownInTray() const
 {
-    return m_icon_ && m_icon_->isVisible();
+    return m_active && (m_assumedPresent || (m_icon_ && m_icon_->isVisible()));
 }
 
 void TTrayIcon::handleActivation(QSystemTrayIcon::ActivationReason reason)

@@ -31,8 +31,10 @@ public:
     QMenu *PopupMenu() const { return m_popupMenu; }
     void setPopupMenu(QMenu *menu) { m_popupMenu = menu; }
 
-    // True while an icon really stands in the notification area.
+    // True while an icon stands in the notification area for the player to click.
     bool isShownInTray() const;
+    // Headless tests have no tray; they declare one to exercise hiding to it.
+    void assumeTrayPresentForTesting(bool present) { m_assumedPresent = present; }
 
     // What the platform's tray reported; public so that tests can play click sequences.
     void handleActivation(QSystemTrayIcon::ActivationReason reason);
@@ -55,4 +57,5 @@ private:
     int m_clicksInGesture = 0;
     QElapsedTimer m_gestureClock;
     bool m_afterDoubleClick = false;
+    bool m_assumedPresent = false;
 };

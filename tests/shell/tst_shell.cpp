@@ -1,0 +1,331 @@
+#include "KeloLook.h"
+#include "Placement.h"
+#include "RiddleBar.h"
+#include "TForm1.h"
+#include "TTrayIcon.h"
+#include "TaskbarEntry.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QtTest>
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void mainWindowShape();
+    void startsOnTabletWithRiddleBar();
+    void everySwitchLeavesExactlyOnePage();
+    void pageAreaGrowsWithoutRiddleBar();
+    void toolbarHints();
+    void enterLooksUpOnlyWhileRiddleBarShown();
+    void settingsFlagsCheckedAtStart();
+    void toggleFlipsWindowAndShowApp();
+    void minimizeHidesToTray();
+    void minimizeWithoutTrayKeepsWindowReachable();
+    void trayClicks_data();
+    void trayClicks();
+    void toolTipCutTo62();
+    void closeRemovesTrayIcon();
+    void placementOnSeveralScreens_data();
+    void placementOnSeveralScreens();
+    void taskbarEntryRules();
+
+private:
+    QWidget *visiblePage() const;
+    void click(int speedButton);
+
+    TForm1 *m_form = nullptr;
+    QStringList m_clipboard;
+};
+
+void TestShell::init()
+{
+    m_clipboard.clear();
+    Services services = Services::silent();
+    services.setClipboardText = [this](const QString &text) { m_clipboard << text; };
+    m_form = new TForm1(services);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+}
+
+void TestShell::cleanup()
+{
+    delete m_form;
+    m_form = nullptr;
+}
+
+QWidget *TestShell::visiblePage() const
+{
+    QWidget *shown = nullptr;
+    for (int i = 1; i <= 7; ++i) {
+        auto *page = m_form->findChild<QWidget *>(QString("TabSheet%1").arg(i));
+        if (page && page->isVisible()) {
+            if (shown)
+                return nullptr; // more than one: a fault
+            shown = page;
+        }
+    }
+    return shown;
+}
+
+void TestShell::click(int speedButton)
+{
+    auto *button = m_form->findChild<QToolButton *>(QString("SpeedButton%1").arg(speedButton));
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void TestShell::mainWindowShape()
+{
+    QCOMPARE(m_form->windowTitle(), QString("Kelo"));
+    QCOMPARE(m_form->size(), QSize(169, 276));
+    QVERIFY(m_form->windowFlags() & Qt::WindowStaysOnTopHint);
+    // Every size change is refused.
+    m_form->resize(300, 400);
+    QCOMPARE(m_form->size(), QSize(169, 276));
+    m_form->showMaximized();
+    QCOMPARE(m_form->size(), QSize(169, 276));
+}
+
+void TestShell::startsOnTabletWithRiddleBar()
+{
+    QCOMPARE(visiblePage(), m_form->findChild<QWidget *>("TabSheet1"));
+    QVERIFY(m_form->findChild<QWidget *>("Panel2")->isVisible());
+    QVERIFY(m_form->findChild<QWidget *>("Panel1")->isVisible());
+    for (int i = 1; i <= 7; ++i)
+        QVERIFY(m_form->findChild<QWidget *>(QString("TabSheet%1").arg(i)));
+}
+
+void TestShell::everySwitchLeavesExactlyOnePage()
+{
+    // Every pair of pages, in both directions, and each page twice in a row.
+    auto *riddleBar = m_form->findChild<QWidget *>("Panel2");
+    for (int from = 1; from <= 7; ++from) {
+        for (int to = 1; to <= 7; ++to) {
+            click(from);
+            click(to);
+            QWidget *page = visiblePage();
+            QVERIFY2(page, qPrintable(QString("%1 -> %2").arg(from).arg(to)));
+            QCOMPARE(page->objectName(), QString("TabSheet%1").arg(to));
+            QCOMPARE(riddleBar->isVisible(), to <= 2);
+        }
+    }
+}
+
+void TestShell::pageAreaGrowsWithoutRiddleBar()
+{
+    auto *pages = m_form->findChild<QWidget *>("PageControl1");
+    QCOMPARE(pages->geometry(), QRect(0, 0, 169, 176));
+    QCOMPARE(m_form->findChild<QWidget *>("Panel2")->geometry(), QRect(0, 176, 169, 74));
+    QCOMPARE(m_form->findChild<QWidget *>("Panel1")->geometry(), QRect(0, 250, 169, 26));
+    click(3);
+    QTRY_COMPARE(pages->geometry(), QRect(0, 0, 169, 250));
+    click(2);
+    QTRY_COMPARE(pages->geometry(), QRect(0, 0, 169, 176));
+}
+
+void TestShell::toolbarHints()
+{
+    const QStringList hints = {"Планшет", "Статистика", "Таймеры", "Знания",
+                               "Локатор", "Настройки", "Информация"};
+    for (int i = 1; i <= 7; ++i) {
+        auto *button = m_form->findChild<QToolButton *>(QString("SpeedButton%1").arg(i));
+        QCOMPARE(button->toolTip(), hints[i - 1]);
+        QCOMPARE(button->geometry(), QRect(24 * (i - 1), 1, 25, 25));
+        QVERIFY(button->text().isEmpty() || button->toolButtonStyle() == Qt::ToolButtonIconOnly);
+        QVERIFY(!button->isCheckable());
+    }
+}
+
+void TestShell::enterLooksUpOnlyWhileRiddleBarShown()
+{
+    auto *riddleField = m_form->findChild<QLineEdit *>("LabeledEdit1");
+    auto *answerField = m_form->findChild<QLineEdit *>("LabeledEdit2");
+    m_form->activateWindow();
+    riddleField->setFocus();
+    riddleField->setText("Кто он?");
+    QTest::keyClick(riddleField, Qt::Key_Return);
+    QCOMPARE(answerField->text(), QString("икар"));
+    QCOMPARE(m_clipboard, QStringList{"икар"});
+
+    // From the answer field too: any control but a button.
+    riddleField->setText("28 дней");
+    answerField->setFocus();
+    QTest::keyClick(answerField, Qt::Key_Enter);
+    QCOMPARE(answerField->text(), QString("все"));
+
+    // With the bar hidden Enter does nothing.
+    click(3);
+    m_form->findChild<QWidget *>("TabSheet3")->setFocus();
+    QTest::keyClick(m_form, Qt::Key_Return);
+    QCOMPARE(m_clipboard.size(), 2);
+    click(1);
+    riddleField->setFocus();
+    QTest::keyClick(riddleField, Qt::Key_Return);
+    QCOMPARE(m_clipboard.size(), 3);
+}
+
+void TestShell::settingsFlagsCheckedAtStart()
+{
+    const QList<QPair<QString, QString>> flags = {{"CheckBox1", "Звук вкл/выкл"},
+                                                  {"CheckBox2", "Стандарт. картинки"},
+                                                  {"CheckBox3", "Зоны поиска"}};
+    int top = 8;
+    for (const auto &[name, caption] : flags) {
+        auto *box = m_form->findChild<QCheckBox *>(name);
+        QVERIFY(box);
+        QCOMPARE(box->text(), caption);
+        QVERIFY(box->isChecked());
+        QCOMPARE(box->geometry(), QRect(8, top, 121, 17));
+        top += 24;
+    }
+}
+
+void TestShell::toggleFlipsWindowAndShowApp()
+{
+    TTrayIcon *tray = m_form->trayIcon();
+    const bool showApp = tray->ShowApp();
+    m_form->TrayIcon2Click();
+    QVERIFY(!m_form->isVisible());
+    QCOMPARE(tray->ShowApp(), !showApp);
+    m_form->TrayIcon2Click();
+    QVERIFY(m_form->isVisible());
+    QCOMPARE(tray->ShowApp(), showApp);
+}
+
+void TestShell::minimizeHidesToTray()
+{
+    m_form->trayIcon()->assumeTrayPresentForTesting(true);
+    m_form->setWindowState(Qt::WindowMinimized);
+    QTRY_VERIFY(!m_form->isVisible());
+    QVERIFY(!(m_form->windowState() & Qt::WindowMinimized));
+    // A click on the icon brings it back.
+    m_form->trayIcon()->handleActivation(QSystemTrayIcon::Trigger);
+    QVERIFY(m_form->isVisible());
+}
+
+void TestShell::minimizeWithoutTrayKeepsWindowReachable()
+{
+    m_form->sysCommandMinimize();
+    QVERIFY(m_form->isVisible());
+    QVERIFY(m_form->windowState() & Qt::WindowMinimized);
+}
+
+void TestShell::trayClicks_data()
+{
+    using R = QSystemTrayIcon::ActivationReason;
+    QTest::addColumn<QList<int>>("reasons");
+    QTest::addColumn<bool>("visibleAfter");
+    QTest::addColumn<int>("toggles");
+    QTest::newRow("left click") << QList<int>{R::Trigger} << false << 1;
+    QTest::newRow("double click, one click reported first")
+        << QList<int>{R::Trigger, R::DoubleClick} << true << 2;
+    QTest::newRow("double click reported alone") << QList<int>{R::DoubleClick} << true << 2;
+    QTest::newRow("double click framed by two clicks")
+        << QList<int>{R::Trigger, R::DoubleClick, R::Trigger} << true << 2;
+    QTest::newRow("right click") << QList<int>{R::Context} << true << 0;
+    QTest::newRow("middle click") << QList<int>{R::MiddleClick} << true << 0;
+}
+
+void TestShell::trayClicks()
+{
+    QFETCH(QList<int>, reasons);
+    QFETCH(bool, visibleAfter);
+    QFETCH(int, toggles);
+    TTrayIcon *tray = m_form->trayIcon();
+    QSignalSpy clicks(tray, &TTrayIcon::OnClick);
+    for (int reason : reasons)
+        tray->handleActivation(static_cast<QSystemTrayIcon::ActivationReason>(reason));
+    QCOMPARE(clicks.size(), toggles);
+    QCOMPARE(m_form->isVisible(), visibleAfter);
+}
+
+void TestShell::toolTipCutTo62()
+{
+    TTrayIcon *tray = m_form->trayIcon();
+    QCOMPARE(tray->ToolTip(), QString("Kelo Monitor"));
+    tray->setToolTip(QString(100, QLatin1Char('x')));
+    QCOMPARE(tray->ToolTip().size(), 62);
+}
+
+void TestShell::closeRemovesTrayIcon()
+{
+    QVERIFY(m_form->trayIcon()->Active());
+    m_form->close();
+    QVERIFY(!m_form->trayIcon()->Active());
+    QVERIFY(!m_form->isVisible());
+}
+
+void TestShell::placementOnSeveralScreens_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<int>("frameWidth");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("1920, designed frame") << QRect(0, 0, 1920, 1080) << 177 << QPoint(1743, 10);
+    QTest::newRow("800, no frame") << QRect(0, 0, 800, 600) << 169 << QPoint(631, 10);
+    QTest::newRow("3840") << QRect(0, 0, 3840, 2160) << 177 << QPoint(3663, 10);
+    QTest::newRow("screen not at origin") << QRect(1280, 20, 1024, 768) << 171 << QPoint(2133, 30);
+}
+
+void TestShell::placementOnSeveralScreens()
+{
+    QFETCH(QRect, screen);
+    QFETCH(int, frameWidth);
+    QFETCH(QPoint, expected);
+    const QPoint at = Placement::startPosition(screen, frameWidth);
+    QCOMPARE(at, expected);
+    QCOMPARE(at.x() + frameWidth, screen.x() + screen.width());
+}
+
+void TestShell::taskbarEntryRules()
+{
+    // Ordinary run: shown with the main window, gone while it sits in the tray.
+    TaskbarEntry entry;
+    entry.setShowApp(false);
+    entry.setShowApp(true); // start-up: first toggle
+    entry.windowsChanged(true);
+    entry.setShowApp(false); // second toggle
+    entry.windowsChanged(false);
+    QVERIFY(!entry.visible());
+    entry.windowsChanged(true); // the message loop shows the window
+    QVERIFY(entry.visible());
+    entry.setShowApp(true); // toggle: hide to tray
+    entry.windowsChanged(false);
+    QVERIFY(!entry.visible());
+    entry.setShowApp(false); // toggle: back
+    entry.windowsChanged(true);
+    QVERIFY(entry.visible());
+
+    // With a reference window open the entry follows ShowApp alone.
+    entry.windowsChanged(true); // reference window shown
+    entry.setShowApp(true);      // toggle hides the main window...
+    entry.windowsChanged(true);  // ...but a window is still visible
+    QVERIFY(entry.visible());
+    entry.setShowApp(false); // toggle shows the main window again
+    entry.windowsChanged(true);
+    QVERIFY(!entry.visible());
+    entry.windowsChanged(true); // reference window closed: rule still out of step
+    QVERIFY(!entry.visible());
+    // The first hiding with no reference window open restores the ordinary behaviour.
+    entry.setShowApp(true);
+    entry.windowsChanged(false);
+    QVERIFY(!entry.visible());
+    entry.setShowApp(false);
+    entry.windowsChanged(true);
+    QVERIFY(entry.visible());
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    KeloLook::apply(app);
+    TestShell test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_shell.moc"
