@@ -11,6 +11,12 @@
 
 int main(int argc, char *argv[])
 {
+    // Wayland ignores a window's wish to stay on top at a given place; where XWayland is
+    // there, run on it so the window can sit at the right edge above the game.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
     QApplication app(argc, argv);
     KeloLook::apply(app);
 
