@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# Starts the real kelo under Xvfb with a window manager and a system tray, and uses it as
+# a player would: keys and clicks through xdotool, the clipboard through xclip, and a
+# stand-in xdg-open that records the arguments the browser would have received.
+# Usage: run_e2e.sh path/to/kelo
+set -uo pipefail
+
+kelo=$(readlink -f "${1:?path to kelo}")
+work=$(mktemp -d)
+passed=0
+failed=0
+pids=()
+
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+pass() { echo "PASS: $1"; passed=$((passed + 1)); }
+fail() { echo "FAIL: $1${2:+ ($2)}"; failed=$((failed + 1)); }
+check() { # check NAME COMMAND...
+  local name=$1; shift
+  if "$@"; then pass "$name"; else fail "$name"; fi
+}
+# Polls a condition for at most $1 seconds.
+wait_for() {
+  local limit=$1; shift
+  local end=$((SECONDS + limit))
+  until "$@"; do
+    ((SECONDS >= end)) && return 1
+    sleep 0.1
+  done
+}
+
+# A display of our own.
+for n in $(seq 120 160); do
+  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=":$n"; break; }
+done
+export DISPLAY=$display
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export LC_ALL=C.UTF-8
+Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for 10 xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 || wait_for 10 xdotool getmouselocation >/dev/null 2>&1 \
+  || { echo "Xvfb did not start"; echo "e2e: 0 passed, 1 failed"; exit 1; }
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 24 \
+  >"$work/trayer.log" 2>&1 &
+pids+=($!)
+wait_for 10 bash -c 'xwininfo -root -tree | grep -q "\"panel\""' || fail "tray host started"
+
+# The stand-in browser: one line per argument, NUL-terminated, so spaces stay visible.
+mkdir -p "$work/bin"
+cat >"$work/bin/xdg-open" <<STUB
+#!/bin/sh
+for a in "\$@"; do printf '%s\0' "\$a"; done > "$work/xdg-open.args.tmp"
+mv "$work/xdg-open.args.tmp" "$work/xdg-open.args"
+STUB
+chmod +x "$work/bin/xdg-open"
+
+PATH="$work/bin:$PATH" "$kelo" >"$work/kelo.log" 2>&1 &
+kelo_pid=$!
+pids+=($kelo_pid)
+
+win=$(xdotool search --sync --onlyvisible --name '^Kelo$' | head -n 1)
+[ -n "$win" ] || { fail "main window appears"; echo "e2e: $passed passed, $failed failed"; exit 1; }
+pass "main window appears"
+wait_for 5 bash -c "xwininfo -id $win | grep -q IsViewable"
+
+# The frame's right edge meets the screen's right edge, the frame's top is 10 below the top.
+frame_in_place() {
+  local frame fx fy fw
+  frame=$(xwininfo -id "$(xwininfo -id "$win" -children | awk '/Parent window id/ {print $4}')")
+  fx=$(awk '/Absolute upper-left X/ {print $4}' <<<"$frame")
+  fy=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$frame")
+  fw=$(awk '/Width:/ {print $2}' <<<"$frame")
+  [ "$((fx + fw))" = 1280 ] && [ "$fy" = 10 ]
+}
+check "frame at the right edge, 10 from the top" wait_for 3 frame_in_place
+# The client area's place and size (xdotool's own geometry is off under a reparenting WM).
+client=$(xwininfo -id "$win")
+X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$client")
+Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$client")
+WIDTH=$(awk '/Width:/ {print $2}' <<<"$client")
+HEIGHT=$(awk '/Height:/ {print $2}' <<<"$client")
+check "client area is 169 x 276" test "$WIDTH" = 169 -a "$HEIGHT" = 276
+
+click() { # click at client coordinates of the main window
+  xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+  sleep 0.2
+}
+shot() { # md5 of a region of the main window's client area: W H x y
+  xdotool mousemove --sync 600 600 # no hover effects or tool-tips in the picture
+  sleep 0.1
+  import -window root -crop "${1}x${2}+$((X + $3))+$((Y + $4))" png:- 2>/dev/null | md5sum | cut -d' ' -f1
+}
+
+# Riddle: the answer reaches the clipboard.
+click 112 188
+xdotool type --delay 60 "Кто он?"
+xdotool key Return
+wait_for 5 bash -c '[ "$(xclip -o -selection clipboard 2>/dev/null)" = "икар" ]'
+check "riddle answer on the clipboard" test "$(xclip -o -selection clipboard 2>/dev/null)" = "икар"
+
+# A toolbar click switches the page: the riddle bar's band changes.
+band_before=$(shot 169 74 0 176)
+click 60 263 # Timers
+band_after=$(shot 169 74 0 176)
+check "toolbar switches to the Timers page" test "$band_before" != "$band_after"
+
+# The cave countdown writes its time left every second.
+label_idle=$(shot 169 16 0 170)
+click 116 148 # cave "Старт"
+sleep 1.6
+label_first=$(shot 169 16 0 170)
+sleep 1.2
+label_second=$(shot 169 16 0 170)
+check "countdown status label changes after start" test "$label_idle" != "$label_first"
+check "countdown status label changes every second" test "$label_first" != "$label_second"
+click 116 148 # stop it again
+
+# Player lookup: the browser gets the address as one unchanged argument.
+click 108 263 # Locator
+click 68 146  # Edit_info
+xdotool type --delay 60 "Лесной Охотник"
+xdotool key Return
+if wait_for 5 test -f "$work/xdg-open.args"; then
+  count=$(tr -cd '\0' <"$work/xdg-open.args" | wc -c)
+  first=$(tr '\0' '\n' <"$work/xdg-open.args" | head -n 1)
+  check "player lookup passes exactly one argument" test "$count" = 1
+  check "player lookup address ends with the nickname" \
+    bash -c '[[ "$0" == http://*"/index.php?file=infouser&login=Лесной Охотник" ]]' "$first"
+else
+  fail "player lookup reaches xdg-open"
+fi
+
+# The tray icon is there while Kelo runs and gone with it.
+tray_icon() { xwininfo -root -tree | awk '/"panel"/ {p=1; next} p && /"Kelo"/ {found=1} END {exit !found}'; }
+check "tray icon present" tray_icon
+wmctrl -i -c "$win"
+if wait_for 10 bash -c "! kill -0 $kelo_pid 2>/dev/null"; then
+  pass "closing the main window ends Kelo"
+else
+  fail "closing the main window ends Kelo"
+fi
+no_tray_icon() { ! tray_icon; }
+check "tray icon gone" wait_for 5 no_tray_icon
+
+echo "e2e: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
