@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Start-up, memory and idle benchmark of Kelo against the floor of any Qt program (one
+# empty window), side by side on one Xvfb display.
+#   bash bench/run.sh [RUNS] [IDLE_SECONDS]
+# Prints each figure, the median of RUNS runs (at least 5), and the ratio kelo / floor.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-5}
+idle=${2:-60}
+((runs >= 5)) || runs=5
+bash scripts/setup.sh xvfb xauth xdotool libxcb1-dev >/dev/null
+build=${KELO_BUILD_DIR:-build}
+kelo=$build/src/app/kelo
+floor=$build/bench/kelo-floor
+mapwatch=$build/bench/mapwatch
+
+for n in $(seq 170 200); do
+  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=":$n"; break; }
+done
+export DISPLAY=$display
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
+rss_kib() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# One start: prints "milliseconds-to-map rss-kib" and stops the program.
+measure_start() {
+  local title=$1 program=$2 out ms pid rss
+  out=$("$mapwatch" "$title" "$program")
+  ms=$(sed -n 1p <<<"$out")
+  pid=$(sed -n 2p <<<"$out")
+  sleep 2
+  rss=$(rss_kib "$pid")
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  echo "$ms $rss"
+}
+
+declare -A start_ms rss
+for who in floor kelo; do
+  title=Kelo; program=$kelo
+  [ "$who" = floor ] && { title=Floor; program=$floor; }
+  times=(); mems=()
+  for _ in $(seq "$runs"); do
+    read -r ms kib < <(measure_start "$title" "$program")
+    times+=("$ms"); mems+=("$kib")
+  done
+  start_ms[$who]=$(printf '%s\n' "${times[@]}" | median)
+  rss[$who]=$(printf '%s\n' "${mems[@]}" | median)
+  echo "$who: start-up ms ${times[*]} -> median ${start_ms[$who]}; RSS KiB ${mems[*]} -> median ${rss[$who]}"
+done
+awk -v k="${start_ms[kelo]}" -v f="${start_ms[floor]}" 'BEGIN {printf "start-up: kelo %d ms, floor %d ms, ratio %.2f (target <= 1.3)\n", k, f, k / f}'
+awk -v k="${rss[kelo]}" -v f="${rss[floor]}" 'BEGIN {printf "memory:   kelo %d KiB, floor %d KiB, ratio %.2f (target <= 1.3)\n", k, f, k / f}'
+
+# Idle CPU: on the Tablet page, then with all five countdowns running.
+hz=$(getconf CLK_TCK)
+idle_cpu() { # pid seconds -> percent of one core
+  local before after
+  before=$(cpu_ticks "$1"); sleep "$2"; after=$(cpu_ticks "$1")
+  awk -v t=$((after - before)) -v hz="$hz" -v s="$2" 'BEGIN {printf "%.3f", 100 * t / hz / s}'
+}
+out=$("$mapwatch" Kelo "$kelo")
+pid=$(sed -n 2p <<<"$out")
+sleep 2
+tablet=$(idle_cpu "$pid" "$idle")
+win=$(xdotool search --onlyvisible --name '^Kelo$' | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$win")"
+press() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; sleep 0.2; }
+press 60 263                                           # Timers page
+for y in 12 52 100 148; do press 116 "$y"; done        # the four countdowns
+press 48 204                                           # the custom timer
+xdotool mousemove 600 600
+timers=$(idle_cpu "$pid" "$idle")
+kill "$pid"; wait "$pid" 2>/dev/null || true
+echo "idle CPU over ${idle} s: Tablet page ${tablet} %, five countdowns running ${timers} % of one core (target < 0.2 %)"
