@@ -12,7 +12,8 @@
 #include <cmath>
 #include <functional>
 
-namespace {
+namespace
+{
 
 // Warm browns and golds with dark outlines, the look of the game's own interface.
 const QColor kInk(0x3a, 0x22, 0x12);
@@ -125,7 +126,8 @@ void drawStatistics(QPainter &p)
         int top;
         QColor light;
         QColor dark;
-    } bars[] = {{4, 11, kGreenLight, kGreenDark}, {9, 7, kGoldLight, kGoldDark}, {14, 3, kRedLight, kRedDark}};
+    } bars[] = {
+        {4, 11, kGreenLight, kGreenDark}, {9, 7, kGoldLight, kGoldDark}, {14, 3, kRedLight, kRedDark}};
     for (const auto &bar : bars) {
         p.setPen(inkPen());
         p.setBrush(horizontalShade(bar.left + 1, bar.left + 3, bar.light, bar.dark));
@@ -290,7 +292,8 @@ void drawLocator(QPainter &p)
     QPainterPath pin;
     pin.moveTo(tip);
     pin.lineTo(head.x() - headRadius * 0.82, head.y() + headRadius * 0.57);
-    pin.arcTo(QRectF(head.x() - headRadius, head.y() - headRadius, 2 * headRadius, 2 * headRadius), 215, -250);
+    pin.arcTo(QRectF(head.x() - headRadius, head.y() - headRadius, 2 * headRadius, 2 * headRadius), 215,
+              -250);
     pin.closeSubpath();
     QRadialGradient red(QPointF(8.3, 3.4), 5);
     red.setColorAt(0, kRedLight);
@@ -312,7 +315,8 @@ void drawSettings(QPainter &p)
     gear.addEllipse(centre, 6.6, 6.6);
     for (int k = 0; k < teeth; ++k) {
         QPainterPath tooth;
-        tooth.addPolygon(QPolygonF({QPointF(-2.2, -5.5), QPointF(-1.5, -9), QPointF(1.5, -9), QPointF(2.2, -5.5)}));
+        tooth.addPolygon(
+            QPolygonF({QPointF(-2.2, -5.5), QPointF(-1.5, -9), QPointF(1.5, -9), QPointF(2.2, -5.5)}));
         tooth.closeSubpath();
         QTransform turn;
         turn.translate(centre.x(), centre.y());
@@ -405,8 +409,8 @@ void drawEmblem(QPainter &p, bool small)
                                    QPointF(stemRight - 0.5, 19.5)}));
     upperArm.closeSubpath();
     QPainterPath lowerArm;
-    lowerArm.addPolygon(QPolygonF({QPointF(15.5, 16.5), QPointF(18.5, 13.2), QPointF(small ? 25 : 24.5, 23.5),
-                                   QPointF(19.5, 23.5)}));
+    lowerArm.addPolygon(QPolygonF(
+        {QPointF(15.5, 16.5), QPointF(18.5, 13.2), QPointF(small ? 25 : 24.5, 23.5), QPointF(19.5, 23.5)}));
     lowerArm.closeSubpath();
     const QPainterPath letter = stem.united(upperArm).united(lowerArm);
 
