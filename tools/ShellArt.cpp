@@ -121,23 +121,27 @@ void drawTablet(QPainter &p)
 // Statistics: three rising bars on a pair of axes.
 void drawStatistics(QPainter &p)
 {
+    const qreal base = 18.5;
     const struct {
         int left;
         int top;
         QColor light;
         QColor dark;
     } bars[] = {
-        {4, 11, kGreenLight, kGreenDark}, {9, 7, kGoldLight, kGoldDark}, {14, 3, kRedLight, kRedDark}};
+        {3, 11, kGreenLight, kGreenDark},
+        {8, 6, kGoldLight, kGoldDark},
+        {13, 2, kRedLight, kRedDark},
+    };
     for (const auto &bar : bars) {
         p.setPen(inkPen());
-        p.setBrush(horizontalShade(bar.left + 1, bar.left + 3, bar.light, bar.dark));
-        p.drawRect(QRectF(bar.left + 0.5, bar.top + 0.5, 3, 17 - bar.top));
+        p.setBrush(horizontalShade(bar.left + 1, bar.left + 4, bar.light, bar.dark));
+        p.drawRect(QRectF(bar.left + 0.5, bar.top + 0.5, 4, base - bar.top - 0.5));
     }
     QPen axis = inkPen(1.0);
     axis.setCapStyle(Qt::SquareCap);
     p.setPen(axis);
-    p.drawLine(QPointF(2.5, 2.5), QPointF(2.5, 17.5));
-    p.drawLine(QPointF(2.5, 17.5), QPointF(18.5, 17.5));
+    p.drawLine(QPointF(1.5, 1.5), QPointF(1.5, base));
+    p.drawLine(QPointF(1.5, base), QPointF(18.5, base));
 }
 
 // Timers: a stopwatch with a crown, a side button and a marked run of time. The centre
