@@ -9,7 +9,7 @@ void KeloLook::apply(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Kelo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kelo"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/kelo.png")));
+    QApplication::setWindowIcon(icon());
     // Only closing the main window ends the program, not closing the last box shown
     // while the main window sits in the tray.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -19,4 +19,12 @@ void KeloLook::apply(QApplication &app)
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     app.setFont(font);
+}
+
+QIcon KeloLook::icon()
+{
+    QIcon icon;
+    for (const char *file : {":/shell/kelo-16.png", ":/shell/kelo.png", ":/shell/kelo-256.png"})
+        icon.addFile(QString::fromLatin1(file));
+    return icon;
 }

@@ -2,6 +2,7 @@
 
 #include "CounterViews.h"
 #include "InfoPage.h"
+#include "KeloLook.h"
 #include "KnowledgePage.h"
 #include "LocatorPage.h"
 #include "NewsLinks.h"
@@ -34,12 +35,12 @@ TForm1::TForm1(const Services &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kelo"));
-    setWindowIcon(QIcon(QStringLiteral(":/shell/kelo.png")));
+    setWindowIcon(KeloLook::icon());
     // Every change of size is refused; with a fixed size maximizing cannot enlarge it either.
     setFixedSize(kClientWidth, kClientHeight);
 
     m_tray = new TTrayIcon(this);
-    m_tray->setIcon(QIcon(QStringLiteral(":/shell/kelo.png")));
+    m_tray->setIcon(KeloLook::icon());
     m_tray->setToolTip(QStringLiteral("Kelo Monitor"));
     m_tray->setShowApp(false);
     connect(m_tray, &TTrayIcon::OnClick, this, &TForm1::TrayIcon2Click);
