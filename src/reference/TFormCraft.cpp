@@ -133,7 +133,10 @@ void TFormCraft::fillLevelGroup(int group)
     for (int item = range.first; item < range.first + range.count; ++item) {
         auto *entry = new QTreeWidgetItem(TreeView1);
         entry->setText(0, QString::fromUtf8(kCraftItemNames[item]));
-        entry->setIcon(0, QIcon(ImageList1.value(item)));
+        // The selected picture is the same picture, not a tinted copy of it.
+        QIcon picture(ImageList1.value(item));
+        picture.addPixmap(ImageList1.value(item), QIcon::Selected);
+        entry->setIcon(0, picture);
     }
 }
 
