@@ -1,3 +1,6 @@
 #include "Artwork.h"
 
-void drawReferenceArt(const QDir &) {}
+void drawReferenceArt(const QDir &dir)
+{
+    drawCraftArt(dir);
+}
