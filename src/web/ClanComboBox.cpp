@@ -82,10 +82,12 @@ void ClanComboBox::paintEvent(QPaintEvent *)
     initStyleOption(&option);
     option.currentText.clear();
     option.currentIcon = QIcon();
+    // A field beside the arrow, as a drop-down list looks, rather than a push button.
+    option.editable = true;
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
 
-    // The closed box shows the chosen clan the way the open list does, highlighted
-    // while the box has the keyboard focus.
+    // The field shows the chosen clan the way the open list does, highlighted while the
+    // box has the keyboard focus.
     const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     const QRect item(field.left(), field.top() + (field.height() - kItemHeight) / 2, field.width(), kItemHeight);
     painter.setClipRect(field);
