@@ -114,7 +114,8 @@ void drawCharge(QPainter &p, int kind, QPointF c, const QColor &colour, const QC
         p.drawEllipse(c, 1.3, 1.3);
         break;
     case 6: // lozenge
-        p.drawPolygon(QPolygonF({c + QPointF(0, -5.5), c + QPointF(4, 0), c + QPointF(0, 5.5), c + QPointF(-4, 0)}));
+        p.drawPolygon(
+            QPolygonF({c + QPointF(0, -5.5), c + QPointF(4, 0), c + QPointF(0, 5.5), c + QPointF(-4, 0)}));
         break;
     case 7: // sun
         p.drawPath(star(c, 5.8, 3.4, 8));

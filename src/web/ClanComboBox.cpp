@@ -61,7 +61,8 @@ ClanComboBox::ClanComboBox(QWidget *parent) : QComboBox(parent)
     setCurrentIndex(0);
 }
 
-void ClanComboBox::Clans_ComboBoxDrawItem(QPainter &painter, int index, const QRect &rect, bool selected) const
+void ClanComboBox::Clans_ComboBoxDrawItem(QPainter &painter, int index, const QRect &rect,
+                                          bool selected) const
 {
     const QPalette &colours = palette();
     painter.fillRect(rect, colours.brush(selected ? QPalette::Highlight : QPalette::Base));
@@ -71,7 +72,8 @@ void ClanComboBox::Clans_ComboBoxDrawItem(QPainter &painter, int index, const QR
         painter.drawPixmap(rect.topLeft(), m_emblems.at(index));
     painter.setFont(font());
     painter.setPen(colours.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    const QRect textRect(rect.left() + kTextLeft, rect.top(), qMax(0, rect.width() - kTextLeft), rect.height());
+    const QRect textRect(rect.left() + kTextLeft, rect.top(), qMax(0, rect.width() - kTextLeft),
+                         rect.height());
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, itemText(index));
 }
 
@@ -88,8 +90,10 @@ void ClanComboBox::paintEvent(QPaintEvent *)
 
     // The field shows the chosen clan the way the open list does, highlighted while the
     // box has the keyboard focus.
-    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    const QRect item(field.left(), field.top() + (field.height() - kItemHeight) / 2, field.width(), kItemHeight);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const QRect item(field.left(), field.top() + (field.height() - kItemHeight) / 2, field.width(),
+                     kItemHeight);
     painter.setClipRect(field);
     Clans_ComboBoxDrawItem(painter, currentIndex(), item, hasFocus());
 }

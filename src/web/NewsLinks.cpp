@@ -23,7 +23,8 @@ LinkLabel *newsLink(QWidget *page, const char *name, const QString &text, int to
 
 void NewsLinks::addTo(QWidget *knowledgePage, const Services &services)
 {
-    newsLink(knowledgePage, "Label13", QStringLiteral("НОВОСТИ ОНЛ"), 184, [services] { Label13Click(services); });
+    newsLink(knowledgePage, "Label13", QStringLiteral("НОВОСТИ ОНЛ"), 184,
+             [services] { Label13Click(services); });
     newsLink(knowledgePage, "Label14", QStringLiteral("НОВОСТИ Brannoc"), 208,
              [services] { Label14Click(services); });
 }

@@ -45,7 +45,8 @@ void TestBrowserLauncher::quotedWindowsArgument_data()
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("quoted");
     QTest::newRow("plain") << "http://game.example/" << R"("http://game.example/")";
-    QTest::newRow("spaces kept") << "http://game.example/?login=a b " << R"("http://game.example/?login=a b ")";
+    QTest::newRow("spaces kept") << "http://game.example/?login=a b "
+                                 << R"("http://game.example/?login=a b ")";
     QTest::newRow("switch stays inside") << "login=x --some-switch" << R"("login=x --some-switch")";
     QTest::newRow("quotes escaped") << R"(say "hi")" << R"("say \"hi\"")";
     QTest::newRow("backslashes before a quote doubled") << R"(a\"b)" << R"("a\\\"b")";
@@ -67,9 +68,11 @@ void TestBrowserLauncher::addressReachesHandlerAsOneUnchangedArgument_data()
     QTest::addColumn<QString>("address");
     QTest::newRow("plain") << "http://game.example/guide/news.php";
     QTest::newRow("trailing space") << "http://clan.example/ ";
-    QTest::newRow("nickname with a switch") << "http://game.example/index.php?file=infouser&login=x --some-browser-switch";
+    QTest::newRow("nickname with a switch")
+        << "http://game.example/index.php?file=infouser&login=x --some-browser-switch";
     QTest::newRow("cyrillic and spaces") << "http://game.example/index.php?file=infouser&login=Лесной Охотник";
-    QTest::newRow("quotes and shell characters") << R"(http://game.example/?login="a" 'b' $(false);`c` | d & e)";
+    QTest::newRow("quotes and shell characters")
+        << R"(http://game.example/?login="a" 'b' $(false);`c` | d & e)";
     QTest::newRow("empty nickname") << "http://game.example/index.php?file=infouser&login=";
 }
 
