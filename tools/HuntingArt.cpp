@@ -210,7 +210,8 @@ AnimalShape wolfShape()
         leg({25.5, 17}, {26.4, 29.3}, 3.4, 1.7),
         ellipse(28.6, 20.5, 2.6, 7.0, -20),                   // bushy tail hanging down
     });
-    s.belly = unite({ellipse(16.0, 20.0, 8.5, 2.2), ellipse(9.5, 18.0, 3.0, 3.0), ellipse(3.5, 12.2, 3.0, 0.8)});
+    s.belly = unite({ellipse(16.0, 20.0, 8.5, 2.2), ellipse(9.5, 18.0, 3.0, 3.0), // belly and chest
+                     ellipse(3.5, 12.2, 3.0, 0.8)});                                // jaw
     s.dark = unite({ellipse(18.0, 11.3, 9.0, 1.6), ellipse(30.3, 26.0, 1.4, 1.8, -20)});
     s.eye = {6.3, 9.2};
     return s;
@@ -265,8 +266,9 @@ AnimalShape bearShape()
         leg({27.5, 19}, {28.0, 29.0}, 5.0, 4.2),
     });
     s.belly = unite({ellipse(1.8, 16.5, 2.0, 1.5)});
-    s.dark = unite({ellipse(9.2, 28.6, 2.6, 1.3), ellipse(14.6, 28.6, 2.4, 1.3), ellipse(23.4, 28.6, 2.6, 1.3),
-                    ellipse(28.0, 28.6, 2.4, 1.3), ellipse(0.4, 16.0, 0.9, 0.9)});
+    s.dark =
+        unite({ellipse(9.2, 28.6, 2.6, 1.3), ellipse(14.6, 28.6, 2.4, 1.3), ellipse(23.4, 28.6, 2.6, 1.3),
+               ellipse(28.0, 28.6, 2.4, 1.3), ellipse(0.4, 16.0, 0.9, 0.9)});
     s.eye = {5.2, 13.6};
     return s;
 }
@@ -335,10 +337,11 @@ PeltShape harePelt()
 PeltShape wolfPelt()
 {
     PeltShape s;
-    s.hide = unite({ellipse(15.5, 13.5, 9.5, 6.5), polygon({{1.0, 13.5}, {6.0, 10.5}, {7.5, 16.5}}),
-                    ellipse(6.5, 13.5, 3.6, 3.6), polygon({{5.0, 10.5}, {6.2, 6.0}, {8.4, 10.4}}),
-                    polygon({{5.0, 16.5}, {6.2, 21.0}, {8.4, 16.6}}), ellipse(28.0, 13.5, 4.0, 2.2)}) // bushy tail
-             + flaps(15.5, 13.5, 6.0, 11.8, 4.8);
+    s.hide =
+        unite({ellipse(15.5, 13.5, 9.5, 6.5), polygon({{1.0, 13.5}, {6.0, 10.5}, {7.5, 16.5}}),
+               ellipse(6.5, 13.5, 3.6, 3.6), polygon({{5.0, 10.5}, {6.2, 6.0}, {8.4, 10.4}}),
+               polygon({{5.0, 16.5}, {6.2, 21.0}, {8.4, 16.6}}), ellipse(28.0, 13.5, 4.0, 2.2)}) // bushy tail
+        + flaps(15.5, 13.5, 6.0, 11.8, 4.8);
     s.marks = unite({ellipse(15.5, 13.5, 9.0, 1.6), ellipse(31.0, 13.5, 1.0, 1.4)});
     s.fur = QColor(0x8c, 0x8f, 0x92);
     s.markColour = QColor(0x4a, 0x4c, 0x50);
@@ -370,9 +373,10 @@ PeltShape boarPelt()
 PeltShape bearPelt()
 {
     PeltShape s;
-    s.hide = unite({ellipse(17.5, 13.5, 11.0, 8.0), ellipse(6.0, 13.5, 4.5, 4.2), ellipse(2.2, 13.5, 2.2, 2.0),
-                    ellipse(6.0, 8.8, 1.8, 1.8), ellipse(6.0, 18.2, 1.8, 1.8)})
-             + flaps(17.5, 13.5, 7.0, 10.5, 6.6);
+    s.hide =
+        unite({ellipse(17.5, 13.5, 11.0, 8.0), ellipse(6.0, 13.5, 4.5, 4.2), ellipse(2.2, 13.5, 2.2, 2.0),
+               ellipse(6.0, 8.8, 1.8, 1.8), ellipse(6.0, 18.2, 1.8, 1.8)}) +
+        flaps(17.5, 13.5, 7.0, 10.5, 6.6);
     // The claws at the ends of the four paws.
     QPainterPath claws;
     for (int side : {-1, 1}) {
@@ -477,7 +481,8 @@ QImage board()
     // Meadow with a gentle, patchy texture.
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x) {
-            const qreal wave = 0.5 + 0.25 * std::sin(x * 0.11 + y * 0.05) + 0.25 * std::sin(y * 0.13 - x * 0.07);
+            const qreal wave =
+                0.5 + 0.25 * std::sin(x * 0.11 + y * 0.05) + 0.25 * std::sin(y * 0.13 - x * 0.07);
             const qreal grain = noise.next();
             const int r = int(150 + 18 * wave + 14 * grain);
             const int g = int(182 + 16 * wave + 14 * grain);
@@ -574,14 +579,14 @@ void drawHuntingArt(const QDir &dir)
     saveArt(silhouette(QSize(35, 35), boarShape()), dir, QStringLiteral("boar.png"));
     saveArt(silhouette(QSize(35, 35), bearShape()), dir, QStringLiteral("bear.png"));
 
-    saveArt(coloured(hareShape(), {QColor(0xa8, 0x92, 0x74), QColor(0xe6, 0xdc, 0xc8), QColor(0x2e, 0x24, 0x1a)}),
-            dir, QStringLiteral("hare-colour.png"));
-    saveArt(coloured(wolfShape(), {QColor(0x84, 0x88, 0x8c), QColor(0xc8, 0xc6, 0xbc), QColor(0x4c, 0x4e, 0x52)}),
-            dir, QStringLiteral("wolf-colour.png"));
-    saveArt(coloured(boarShape(), {QColor(0x5a, 0x40, 0x2c), QColor(0xe0, 0xd4, 0xb4), QColor(0x2a, 0x1e, 0x14)}),
-            dir, QStringLiteral("boar-colour.png"));
-    saveArt(coloured(bearShape(), {QColor(0x8a, 0x56, 0x2e), QColor(0xc4, 0x96, 0x66), QColor(0x4a, 0x2c, 0x16)}),
-            dir, QStringLiteral("bear-colour.png"));
+    const Coat hareCoat{QColor(0xa8, 0x92, 0x74), QColor(0xe6, 0xdc, 0xc8), QColor(0x2e, 0x24, 0x1a)};
+    const Coat wolfCoat{QColor(0x84, 0x88, 0x8c), QColor(0xc8, 0xc6, 0xbc), QColor(0x4c, 0x4e, 0x52)};
+    const Coat boarCoat{QColor(0x5a, 0x40, 0x2c), QColor(0xe0, 0xd4, 0xb4), QColor(0x2a, 0x1e, 0x14)};
+    const Coat bearCoat{QColor(0x8a, 0x56, 0x2e), QColor(0xc4, 0x96, 0x66), QColor(0x4a, 0x2c, 0x16)};
+    saveArt(coloured(hareShape(), hareCoat), dir, QStringLiteral("hare-colour.png"));
+    saveArt(coloured(wolfShape(), wolfCoat), dir, QStringLiteral("wolf-colour.png"));
+    saveArt(coloured(boarShape(), boarCoat), dir, QStringLiteral("boar-colour.png"));
+    saveArt(coloured(bearShape(), bearCoat), dir, QStringLiteral("bear-colour.png"));
 
     saveArt(pelt(harePelt()), dir, QStringLiteral("hare-pelt.png"));
     saveArt(pelt(wolfPelt()), dir, QStringLiteral("wolf-pelt.png"));

@@ -100,7 +100,8 @@ void HuntingBoard::chooseMark(int tag, bool standardSet)
     case CrossTag:
         // Drawn over whatever the cell shows: an animal, a pelt or earlier grass.
         m_mark[cell.column][cell.row] = CrossMark;
-        drawTransparently(m_board, drawingOrigin(cell), animal != NoAnimal ? m_pictures.cross : m_pictures.grass);
+        drawTransparently(m_board, drawingOrigin(cell),
+                          animal != NoAnimal ? m_pictures.cross : m_pictures.grass);
         break;
     case TickTag:
         RestoreCell(cell.column, cell.row);

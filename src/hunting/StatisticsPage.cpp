@@ -4,16 +4,41 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
+
+#include <algorithm>
 
 namespace {
 constexpr int kGridHeight = 129;
 constexpr int kRowPitch = 25;
 constexpr int kNameColumnWidth = 50;
+constexpr int kTextIndent = 2;
+constexpr int kSkillLeft = 104;
+
+// Cells as a classic string grid draws them: the text two pixels from the left edge,
+// never shortened with an ellipsis.
+class GridCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const QVariant background = index.data(Qt::BackgroundRole);
+        if (background.canConvert<QBrush>())
+            painter->fillRect(option.rect, background.value<QBrush>());
+        painter->save();
+        painter->setFont(option.font);
+        painter->setPen(option.palette.color(QPalette::Text));
+        painter->drawText(option.rect.adjusted(kTextIndent, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data().toString());
+        painter->restore();
+    }
+};
 } // namespace
 
-StatisticsPage::StatisticsPage(const TabletPage *tablet, QWidget *parent)
-    : QWidget(parent), m_tablet(tablet)
+StatisticsPage::StatisticsPage(const TabletPage *tablet, QWidget *parent) : QWidget(parent), m_tablet(tablet)
 {
     setObjectName(QStringLiteral("TabSheet2"));
 
@@ -32,6 +57,16 @@ StatisticsPage::StatisticsPage(const TabletPage *tablet, QWidget *parent)
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->setFocusPolicy(Qt::NoFocus);
     m_grid->setGeometry(0, 0, 161, kGridHeight);
+    m_grid->setItemDelegate(new GridCellDelegate(m_grid));
+    // The longest animal name must fit the 50-pixel name column; with a wide font the
+    // grid's text gets smaller until it does.
+    QFont font = m_grid->font();
+    const QString longestName = QStringLiteral("Медведь");
+    int pixelSize = QFontInfo(font).pixelSize();
+    while (QFontMetrics(font).horizontalAdvance(longestName) > kNameColumnWidth - kTextIndent - 1 &&
+           pixelSize > 8)
+        font.setPixelSize(--pixelSize);
+    m_grid->setFont(font);
     for (int row = 0; row < 5; ++row) {
         for (int column = 0; column < 3; ++column) {
             auto *item = new QTableWidgetItem;
@@ -49,7 +84,7 @@ StatisticsPage::StatisticsPage(const TabletPage *tablet, QWidget *parent)
 
     m_skill = new QLabel(this);
     m_skill->setObjectName(QStringLiteral("Label_NOpyt"));
-    m_skill->move(104, 136);
+    m_skill->move(kSkillLeft, 136);
 }
 
 void StatisticsPage::resizeEvent(QResizeEvent *event)
@@ -90,4 +125,7 @@ void StatisticsPage::finishAfterShown()
     m_grid->setColumnWidth(2, widths.pelts);
     m_skill->setText(QString::number(m_tally.skillGain));
     m_skill->adjustSize();
+    // Where the caption comes out wider than it was laid out for, the number moves right
+    // rather than overwrite it.
+    m_skill->move(std::max(kSkillLeft, m_skillCaption->x() + m_skillCaption->sizeHint().width() + 3), 136);
 }

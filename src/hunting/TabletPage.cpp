@@ -30,7 +30,8 @@ protected:
         painter.drawControl(QStyle::CE_PushButton, option);
         QTextOption wrap(Qt::AlignCenter);
         wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        painter.setPen(
+            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
         const QRect textRect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
         // Qt's own wrapping breaks inside a word only when the word is the whole line,
         // so the letters are laid out one line each when they do not fit side by side.
@@ -150,8 +151,8 @@ void TabletPage::buildMenus()
     menuItem(m_popupMenu2, "N9", space, QImage(QStringLiteral(":/hunting/cross-item.png")), CrossTag);
     menuItem(m_popupMenu2, "N10", space, QImage(QStringLiteral(":/hunting/tick.png")), TickTag);
     menuItem(m_popupMenu2, "N5", clear, QImage(), ClearMarkTag);
-    QAction *grass =
-        menuItem(m_popupMenu2, "trava1", QStringLiteral("trava"), QImage(QStringLiteral(":/hunting/grass.png")), 0);
+    QAction *grass = menuItem(m_popupMenu2, "trava1", QStringLiteral("trava"),
+                              QImage(QStringLiteral(":/hunting/grass.png")), 0);
     grass->setVisible(false);
     for (QAction *action : m_popupMenu2->actions()) {
         if (action != grass)

@@ -30,7 +30,6 @@ public:
     const HuntingBoard &board() const { return *m_board; }
     // The animal menu the board's right button opens now.
     QMenu *attachedAnimalMenu() const { return m_animalMenu; }
-    const std::array<SearchZoneMarker *, 48> &markers() const { return m_markers; }
     void setMenuOpener(MenuOpener opener) { m_openMenu = std::move(opener); }
 
 public slots:

@@ -76,7 +76,8 @@ template <typename Expected> bool boardIs(const QImage &board, Expected expected
     for (int y = 0; y < board.height(); ++y) {
         for (int x = 0; x < board.width(); ++x) {
             if (board.pixel(x, y) != expected(QPoint(x, y))) {
-                qWarning("pixel (%d, %d) is %08x, expected %08x", x, y, board.pixel(x, y), expected(QPoint(x, y)));
+                qWarning("pixel (%d, %d) is %08x, expected %08x", x, y, board.pixel(x, y),
+                         expected(QPoint(x, y)));
                 return false;
             }
         }
@@ -148,7 +149,8 @@ void HuntingBoardTest::pointToCellCoversPicture()
     for (int c = 0; c < 4; ++c) {
         for (int r = 0; r < 4; ++r) {
             const QRect drawn = HuntingBoard::markRect({std::uint8_t(c), std::uint8_t(r)});
-            for (const QPoint corner : {drawn.topLeft(), drawn.topRight(), drawn.bottomLeft(), drawn.bottomRight()}) {
+            for (const QPoint corner :
+                 {drawn.topLeft(), drawn.topRight(), drawn.bottomLeft(), drawn.bottomRight()}) {
                 const BoardCell cell = HuntingBoard::PointToCell(corner);
                 QCOMPARE(int(cell.column), c);
                 QCOMPARE(int(cell.row), r);
@@ -162,8 +164,8 @@ void HuntingBoardTest::transparentDrawingKeysOnBottomLeftColour()
     QImage target(10, 10, QImage::Format_RGB32);
     target.fill(qRgb(9, 9, 9));
     QImage picture(4, 4, QImage::Format_RGB32);
-    picture.fill(kWhite);               // white is a real colour here
-    picture.setPixel(0, 3, kAltKey);    // the key
+    picture.fill(kWhite);            // white is a real colour here
+    picture.setPixel(0, 3, kAltKey); // the key
     picture.setPixel(2, 1, kAltKey);
     drawTransparently(target, QPoint(8, 8), picture); // partly off the target
     QCOMPARE(target.pixel(8, 8), kWhite);
@@ -241,7 +243,8 @@ void HuntingBoardTest::crossDrawsOverWithoutRestore()
     board.chooseMark(CrossTag, true);
     const QPoint origin31(106, 37);
     QVERIFY(boardIs(board.picture(), [&](QPoint p) {
-        return over(pictures.grass, origin31, p, over(pictures.cross, origin03, p, over(boar, origin03, p, clean.pixel(p))));
+        return over(pictures.grass, origin31, p,
+                    over(pictures.cross, origin03, p, over(boar, origin03, p, clean.pixel(p))));
     }));
     QCOMPARE(int(board.CellMark()[0][3]), int(CrossMark));
     QCOMPARE(int(board.CellMark()[3][1]), int(CrossMark));
@@ -296,7 +299,7 @@ void HuntingBoardTest::clearMarkRedrawsAnimalInSetInUse()
     HuntingBoard board(patternedBoard(), pictures);
     const QImage clean = board.cleanPicture();
     board.setClickPoint(pressInside(2, 1));
-    board.chooseAnimal(Bear, true);     // drawn from the standard set
+    board.chooseAnimal(Bear, true); // drawn from the standard set
     board.chooseMark(TickTag, true);
     board.chooseMark(ClearMarkTag, false); // cleared while the alternative set is in use
     QCOMPARE(int(board.CellMark()[2][1]), 0);
@@ -306,7 +309,8 @@ void HuntingBoardTest::clearMarkRedrawsAnimalInSetInUse()
     const QImage standardBear = pictures.standardAnimals[Bear - 1];
     const QImage alternativeBear = pictures.alternativeAnimals[Bear - 1];
     QVERIFY(boardIs(board.picture(), [&](QPoint p) {
-        const QRgb under = restored.contains(p) ? clean.pixel(p) : over(standardBear, origin, p, clean.pixel(p));
+        const QRgb under =
+            restored.contains(p) ? clean.pixel(p) : over(standardBear, origin, p, clean.pixel(p));
         return over(alternativeBear, origin, p, under);
     }));
     // The alternative bear's white is drawn, its own key is not.
