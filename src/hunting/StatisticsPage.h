@@ -2,6 +2,10 @@
 
 #include <QWidget>
 
+#include "HuntStatistics.h"
+
+class QLabel;
+class QTableWidget;
 class TabletPage;
 
 // The Statistics page: what the marked hunt adds up to.
@@ -15,6 +19,15 @@ public:
     // Column widths and the skill line; they need the page on screen, so they run after.
     void finishAfterShown();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    void setCell(int column, int row, const QString &text);
+
     const TabletPage *m_tablet;
+    QTableWidget *m_grid;
+    QLabel *m_skillCaption;
+    QLabel *m_skill;
+    HuntTally m_tally;
 };

@@ -1,0 +1,57 @@
+// A hunt marked in the main window and summed up by the Statistics button.
+#include "HuntingBoard.h"
+#include "Services.h"
+#include "TForm1.h"
+#include "TabletPage.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+class HuntInWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void statisticsButtonSumsUpTheBoard();
+};
+
+void HuntInWindowTest::statisticsButtonSumsUpTheBoard()
+{
+    TForm1 window(Services::silent());
+    window.show();
+    auto *tablet = window.findChild<TabletPage *>(QStringLiteral("TabSheet1"));
+    QVERIFY(tablet);
+    QList<QMenu *> opened;
+    tablet->setMenuOpener([&](QMenu *menu, QPoint) { opened << menu; });
+    auto *image1 = tablet->findChild<QWidget *>(QStringLiteral("Image1"));
+
+    // A wolf in the second column of the top row, then its pelt.
+    QTest::mousePress(image1, Qt::RightButton, Qt::NoModifier, QPoint(50, 20));
+    tablet->findChild<QAction *>(QStringLiteral("N2"))->trigger();
+    QTest::mousePress(image1, Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
+    tablet->findChild<QAction *>(QStringLiteral("N10"))->trigger();
+    QCOMPARE(opened.size(), 2);
+    QCOMPARE(int(tablet->board().CellAnimal()[1][0]), int(Wolf));
+    QCOMPARE(int(tablet->board().CellMark()[1][0]), int(TickMark));
+
+    QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("SpeedButton2")), Qt::LeftButton);
+    QWidget *statistics = window.pageControl()->currentWidget();
+    QCOMPARE(statistics->objectName(), QStringLiteral("TabSheet2"));
+    auto *grid = statistics->findChild<QTableWidget *>(QStringLiteral("SGrid"));
+    QCOMPARE(grid->item(2, 0)->text(), QStringLiteral("Волк"));
+    QCOMPARE(grid->item(2, 1)->text(), QStringLiteral("1/2"));
+    QCOMPARE(grid->item(2, 2)->text(), QStringLiteral("1"));
+    QCOMPARE(statistics->findChild<QLabel *>(QStringLiteral("Label_NOpyt"))->text(), QStringLiteral("3"));
+    // The widths come from the grid as it is shown: together they fill it.
+    const int inside = grid->width() - 2 * grid->frameWidth();
+    QCOMPARE(50 + 1 + grid->columnWidth(1) + 1 + grid->columnWidth(2), inside);
+}
+
+#include "tst_huntinwindow.moc"
+
+QObject *newHuntInWindowTest()
+{
+    return new HuntInWindowTest;
+}

@@ -1,0 +1,561 @@
+// The Tablet and Statistics pages as the player uses them: presses on the board, the menu
+// choices (triggered directly, no menu is ever opened), the markers, the reset and the
+// statistics; plus the artwork the pages rely on.
+#include "HuntingBoard.h"
+#include "SearchZoneMarker.h"
+#include "StatisticsPage.h"
+#include "TabletPage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+struct OpenedMenu {
+    QMenu *menu;
+    QPoint at;
+};
+
+// One Tablet page with its two settings flags and a recorder in place of real menus.
+struct Tablet {
+    QWidget window;
+    QCheckBox *standardPictures = new QCheckBox(&window);
+    QCheckBox *searchZones = new QCheckBox(&window);
+    TabletPage *page;
+    QList<OpenedMenu> opened;
+
+    Tablet()
+    {
+        standardPictures->setChecked(true);
+        searchZones->setChecked(true);
+        standardPictures->hide();
+        searchZones->hide();
+        page = new TabletPage(standardPictures, searchZones, &window);
+        page->setGeometry(0, 0, 169, 176);
+        page->setMenuOpener([this](QMenu *menu, QPoint at) { opened.append({menu, at}); });
+        window.resize(169, 176);
+        window.show();
+    }
+
+    QWidget *image1() const { return page->findChild<QWidget *>(QStringLiteral("Image1")); }
+    QMenu *menu(const char *name) const { return page->findChild<QMenu *>(QString::fromLatin1(name)); }
+    QAction *action(const char *name) const { return page->findChild<QAction *>(QString::fromLatin1(name)); }
+    SearchZoneMarker *marker(int n) const
+    {
+        return page->findChild<SearchZoneMarker *>(QStringLiteral("l%1").arg(n));
+    }
+    void press(Qt::MouseButton button, QPoint at) { QTest::mousePress(image1(), button, Qt::NoModifier, at); }
+    void choose(const char *actionName) { action(actionName)->trigger(); }
+};
+
+QImage art(const char *name)
+{
+    return QImage(QStringLiteral(":/hunting/%1").arg(QLatin1String(name)));
+}
+
+QStringList names(const QMenu *menu)
+{
+    QStringList result;
+    for (const QAction *action : menu->actions())
+        result << action->objectName();
+    return result;
+}
+
+// True when `picture` was drawn transparently at `origin` on `board`: every pixel that is
+// not the picture's key shows on the board.
+bool shows(const QImage &board, QPoint origin, const QImage &picture)
+{
+    const QRgb key = picture.pixel(0, picture.height() - 1);
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            if (p == key)
+                continue;
+            if (board.pixel(origin + QPoint(x, y)) != p)
+                return false;
+            ++drawn;
+        }
+    }
+    return drawn > 0;
+}
+
+bool cellIsClean(const HuntingBoard &board, int column, int row)
+{
+    const QRect cell(35 * column + 1, 35 * row + 2, 34, 33);
+    return board.picture().copy(cell) == board.cleanPicture().copy(cell);
+}
+} // namespace
+
+class TabletPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void artworkSizesAndKeys();
+    void artworkStaysInsideRestoredArea();
+    void boardArtworkHasGridLines();
+    void markerPicturesFollowDiscPattern();
+
+    void layoutAndMenus();
+    void pressRecordsPositionAndOpensMenuOfSetInUse();
+    void wolfAndPeltAreDrawnAndShown();
+    void menuOfOtherSetClearsAnimal();
+    void clearMarkRedrawsInAlternativeSet();
+
+    void markersSitAlongCellBottoms();
+    void markerCycleChangesOnlyClickedMarker();
+    void markerClickNeverReachesBoard();
+    void markersAreTransparent();
+    void hideAndShowKeepStates();
+    void resetClearsBoardAndMarkersEvenWhenHidden();
+
+    void statisticsPageAfterHunt();
+};
+
+void TabletPageTest::artworkSizesAndKeys()
+{
+    const struct {
+        const char *name;
+        QSize size;
+    } expected[] = {
+        {"board.png", {142, 144}},     {"hare.png", {34, 34}},        {"wolf.png", {35, 35}},
+        {"boar.png", {35, 35}},        {"bear.png", {35, 35}},        {"hare-colour.png", {32, 32}},
+        {"wolf-colour.png", {32, 32}}, {"boar-colour.png", {32, 32}}, {"bear-colour.png", {32, 32}},
+        {"hare-pelt.png", {34, 27}},   {"wolf-pelt.png", {34, 27}},   {"boar-pelt.png", {34, 27}},
+        {"bear-pelt.png", {34, 27}},   {"cross.png", {35, 35}},       {"cross-item.png", {34, 34}},
+        {"tick.png", {34, 34}},        {"grass.png", {32, 33}},
+    };
+    for (const auto &e : expected) {
+        const QImage image = art(e.name);
+        QVERIFY2(!image.isNull(), e.name);
+        QCOMPARE(image.size(), e.size);
+    }
+    // Dark silhouettes on white.
+    for (const char *name : {"hare.png", "wolf.png", "boar.png", "bear.png"}) {
+        const QImage image = art(name);
+        QCOMPARE(image.pixel(0, image.height() - 1), qRgb(255, 255, 255));
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                QVERIFY2(p == qRgb(255, 255, 255) || qGray(p) < 80, name);
+                dark += p != qRgb(255, 255, 255);
+            }
+        }
+        QVERIFY2(dark > 150, name);
+    }
+}
+
+void TabletPageTest::artworkStaysInsideRestoredArea()
+{
+    // Whatever is drawn on a cell must lie inside the 32 × 33 an animal choice restores,
+    // or changing an animal would leave scraps of the old picture behind.
+    for (const char *name : {"hare.png", "wolf.png", "boar.png", "bear.png", "hare-colour.png",
+                             "wolf-colour.png", "boar-colour.png", "bear-colour.png", "hare-pelt.png",
+                             "wolf-pelt.png", "boar-pelt.png", "bear-pelt.png", "cross.png", "grass.png"}) {
+        const QImage image = art(name);
+        const QRgb key = image.pixel(0, image.height() - 1);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (x >= 32 || y >= 33)
+                    QVERIFY2(image.pixel(x, y) == key,
+                             qPrintable(QStringLiteral("%1 at %2,%3").arg(name).arg(x).arg(y)));
+            }
+        }
+    }
+}
+
+void TabletPageTest::boardArtworkHasGridLines()
+{
+    const QImage board = art("board.png");
+    const QRgb line = board.pixel(34, 20);
+    QVERIFY(qGray(line) > 200);
+    for (int x : {34, 69, 104, 139}) {
+        for (int y = 1; y < 143; ++y)
+            QCOMPARE(board.pixel(x, y), line);
+    }
+    for (int y : {35, 70, 105, 140}) {
+        for (int x = 1; x < 141; ++x)
+            QCOMPARE(board.pixel(x, y), line);
+    }
+    // Off the lines the ground is darker than the lines.
+    QVERIFY(qGray(board.pixel(33, 20)) < qGray(line));
+    QVERIFY(qGray(board.pixel(20, 34)) < qGray(line));
+}
+
+void TabletPageTest::markerPicturesFollowDiscPattern()
+{
+    static const char *const rows[11] = {
+        "WWWWKKKWWWW", "WWKKFFFKKWW", "WKFFFFFFFKW", "WKFFFFFFFKW", "KFFFFFFFFFK", "KFFFFFFFFFK",
+        "KFFFFFFFFFK", "WKFFFFFFFKW", "WKFFFFFFFKW", "WWKKFFFKKWW", "WWWWKKKWWWW",
+    };
+    const struct {
+        const char *name;
+        QRgb fill;
+    } discs[] = {
+        {"RESGRAY", qRgb(0xc0, 0xc0, 0xc0)}, {"RESRED", qRgb(0xff, 0, 0)}, {"RESGREEN", qRgb(0, 0xff, 0)}};
+    for (const auto &disc : discs) {
+        const QImage image = SearchZoneMarker::resourcePicture(disc.name);
+        QCOMPARE(image.size(), QSize(11, 11));
+        for (int y = 0; y < 11; ++y) {
+            for (int x = 0; x < 11; ++x) {
+                const char c = rows[y][x];
+                const QRgb want = c == 'W' ? qRgb(255, 255, 255) : c == 'K' ? qRgb(0, 0, 0) : disc.fill;
+                QCOMPARE(image.pixel(x, y), want);
+            }
+        }
+    }
+}
+
+void TabletPageTest::layoutAndMenus()
+{
+    Tablet t;
+    QCOMPARE(t.page->objectName(), QStringLiteral("TabSheet1"));
+    QCOMPARE(t.image1()->geometry(), QRect(0, 5, 142, 144));
+    auto *reset = t.page->findChild<QPushButton *>(QStringLiteral("Button6"));
+    QVERIFY(reset);
+    QCOMPARE(reset->geometry(), QRect(144, 0, 18, 113));
+    QCOMPARE(reset->text(), QStringLiteral("СБРОС"));
+
+    QCOMPARE(names(t.menu("PopupMenu1")), QStringList({"X1", "N1", "N2", "N3", "N4"}));
+    QCOMPARE(names(t.menu("PopupMenu4")),
+             QStringList({"MenuItem5", "MenuItem6", "MenuItem7", "MenuItem8", "MenuItem9"}));
+    QCOMPARE(names(t.menu("PopupMenu2")), QStringList({"N9", "N10", "N5", "trava1"}));
+    QCOMPARE(names(t.menu("PopupMenu3")), QStringList({"MenuItem1", "MenuItem2", "MenuItem3", "MenuItem4"}));
+    QCOMPARE(t.action("X1")->text(), QStringLiteral("Очистить"));
+    QCOMPARE(t.action("MenuItem5")->text(), QStringLiteral("Очистить"));
+    QCOMPARE(t.action("N5")->text(), QStringLiteral("Очистить"));
+    for (const char *name :
+         {"N1", "N2", "N3", "N4", "MenuItem6", "MenuItem7", "MenuItem8", "MenuItem9", "N9", "N10"}) {
+        QCOMPARE(t.action(name)->text(), QStringLiteral(" "));
+        QVERIFY2(!t.action(name)->icon().isNull(), name);
+    }
+    QVERIFY(!t.action("MenuItem5")->icon().isNull());
+    QCOMPARE(t.action("trava1")->text(), QStringLiteral("trava"));
+    QVERIFY(!t.action("trava1")->isVisible());
+    QCOMPARE(t.action("N9")->data().toInt(), 0);
+    QCOMPARE(t.action("N10")->data().toInt(), 3);
+    QCOMPARE(t.action("N5")->data().toInt(), 5);
+}
+
+void TabletPageTest::pressRecordsPositionAndOpensMenuOfSetInUse()
+{
+    Tablet t;
+    t.press(Qt::RightButton, QPoint(106, 10));
+    QCOMPARE(t.page->board().clickPoint(), QPoint(106, 10));
+    QCOMPARE(t.opened.size(), 1);
+    QCOMPARE(t.opened[0].menu, t.menu("PopupMenu1"));
+
+    t.press(Qt::LeftButton, QPoint(40, 100));
+    QCOMPARE(t.page->board().clickPoint(), QPoint(40, 100));
+    QCOMPARE(t.opened.size(), 2);
+    QCOMPARE(t.opened[1].menu, t.menu("PopupMenu2"));
+
+    // Other buttons only record the position.
+    t.press(Qt::MiddleButton, QPoint(70, 70));
+    QCOMPARE(t.page->board().clickPoint(), QPoint(70, 70));
+    QCOMPARE(t.opened.size(), 2);
+
+    t.standardPictures->setChecked(false);
+    QCOMPARE(t.page->attachedAnimalMenu(), t.menu("PopupMenu4"));
+    t.press(Qt::RightButton, QPoint(5, 5));
+    QCOMPARE(t.opened.last().menu, t.menu("PopupMenu4"));
+    t.standardPictures->setChecked(true);
+    t.press(Qt::RightButton, QPoint(5, 5));
+    QCOMPARE(t.opened.last().menu, t.menu("PopupMenu1"));
+}
+
+void TabletPageTest::wolfAndPeltAreDrawnAndShown()
+{
+    Tablet t;
+    const HuntingBoard &board = t.page->board();
+    // (106, 10) lies in the fourth column's square of the artwork.
+    t.press(Qt::RightButton, QPoint(106, 10));
+    t.choose("N2");
+    QCOMPARE(int(board.CellAnimal()[3][0]), int(Wolf));
+    QVERIFY(shows(board.picture(), QPoint(106, 2), art("wolf.png")));
+    QVERIFY(cellIsClean(board, 2, 0));
+    // What the player sees is the drawn board.
+    QCOMPARE(t.image1()->grab().toImage().convertToFormat(QImage::Format_RGB32), board.picture());
+
+    t.press(Qt::LeftButton, QPoint(120, 20));
+    t.choose("N10");
+    QCOMPARE(int(board.CellMark()[3][0]), int(TickMark));
+    QVERIFY(shows(board.picture(), QPoint(106, 2), art("wolf-pelt.png")));
+    QVERIFY(!shows(board.picture(), QPoint(106, 2), art("wolf.png")));
+    QCOMPARE(t.image1()->grab().toImage().convertToFormat(QImage::Format_RGB32), board.picture());
+
+    // The cross goes over the pelt.
+    t.press(Qt::LeftButton, QPoint(120, 20));
+    t.choose("N9");
+    QCOMPARE(int(board.CellMark()[3][0]), int(CrossMark));
+    QVERIFY(shows(board.picture(), QPoint(106, 2), art("cross.png")));
+}
+
+void TabletPageTest::menuOfOtherSetClearsAnimal()
+{
+    Tablet t;
+    const HuntingBoard &board = t.page->board();
+    t.press(Qt::RightButton, QPoint(50, 50));
+    t.choose("N4");
+    QCOMPARE(int(board.CellAnimal()[1][1]), int(Bear));
+    t.choose("N1");
+    QCOMPARE(int(board.CellAnimal()[1][1]), int(Hare));
+    QVERIFY(shows(board.picture(), QPoint(36, 37), art("hare.png")));
+    // An item of the alternative menu while the standard set is in use clears the cell.
+    t.choose("MenuItem7");
+    QCOMPARE(int(board.CellAnimal()[1][1]), 0);
+    QVERIFY(cellIsClean(board, 1, 1));
+
+    t.standardPictures->setChecked(false);
+    t.choose("MenuItem7");
+    QCOMPARE(int(board.CellAnimal()[1][1]), int(Wolf));
+    QVERIFY(shows(board.picture(), QPoint(36, 37), art("wolf-colour.png")));
+    t.choose("MenuItem5");
+    QCOMPARE(int(board.CellAnimal()[1][1]), 0);
+    QVERIFY(cellIsClean(board, 1, 1));
+}
+
+void TabletPageTest::clearMarkRedrawsInAlternativeSet()
+{
+    Tablet t;
+    const HuntingBoard &board = t.page->board();
+    t.press(Qt::RightButton, QPoint(80, 120));
+    t.choose("N3");
+    QVERIFY(shows(board.picture(), QPoint(71, 107), art("boar.png")));
+    t.standardPictures->setChecked(false);
+    // Switching sets redraws nothing.
+    QVERIFY(shows(board.picture(), QPoint(71, 107), art("boar.png")));
+    t.press(Qt::LeftButton, QPoint(80, 120));
+    t.choose("N10");
+    QVERIFY(shows(board.picture(), QPoint(71, 107), art("boar-pelt.png")));
+    t.press(Qt::LeftButton, QPoint(80, 120));
+    t.choose("N5");
+    QCOMPARE(int(board.CellMark()[2][3]), 0);
+    QCOMPARE(int(board.CellAnimal()[2][3]), int(Boar));
+    QVERIFY(shows(board.picture(), QPoint(71, 107), art("boar-colour.png")));
+
+    // Grass on an empty glade, whichever set is in use.
+    t.press(Qt::LeftButton, QPoint(10, 10));
+    t.choose("N9");
+    QVERIFY(shows(board.picture(), QPoint(1, 2), art("grass.png")));
+}
+
+void TabletPageTest::markersSitAlongCellBottoms()
+{
+    Tablet t;
+    const QPoint firstSix[6] = {{1, 29}, {12, 29}, {23, 29}, {37, 29}, {48, 29}, {59, 29}};
+    for (int n = 1; n <= 6; ++n)
+        QCOMPARE(t.marker(n)->pos(), firstSix[n - 1]);
+    QCOMPARE(t.marker(7)->pos(), QPoint(70, 29));
+    QCOMPARE(t.marker(10)->pos(), QPoint(107, 29));
+    QCOMPARE(t.marker(12)->pos(), QPoint(129, 29));
+    QCOMPARE(t.marker(13)->pos(), QPoint(1, 64));
+    QCOMPARE(t.marker(25)->pos(), QPoint(1, 100));
+    QCOMPARE(t.marker(48)->pos(), QPoint(129, 133));
+    for (int n = 1; n <= 48; ++n) {
+        SearchZoneMarker *m = t.marker(n);
+        QVERIFY(m);
+        QCOMPARE(m->size(), QSize(11, 11));
+        QCOMPARE(m->tag(), 0);
+        QVERIFY(m->isVisible());
+        // Each lies along the bottom of the board cell it belongs to.
+        const BoardCell cell = HuntingBoard::PointToCell(m->geometry().center() - QPoint(0, 5));
+        QCOMPARE(int(cell.column), ((n - 1) % 12) / 3);
+        QCOMPARE(int(cell.row), (n - 1) / 12);
+    }
+    QCOMPARE(t.page->findChildren<SearchZoneMarker *>().size(), 48);
+}
+
+void TabletPageTest::markerCycleChangesOnlyClickedMarker()
+{
+    Tablet t;
+    SearchZoneMarker *m = t.marker(17);
+    const QImage gray = SearchZoneMarker::resourcePicture("RESGRAY");
+    const QImage red = SearchZoneMarker::resourcePicture("RESRED");
+    const QImage green = SearchZoneMarker::resourcePicture("RESGREEN");
+    QCOMPARE(m->picture(), gray);
+    QTest::mouseClick(m, Qt::LeftButton);
+    QCOMPARE(m->tag(), 1);
+    QCOMPARE(m->picture(), red);
+    QTest::mouseClick(m, Qt::LeftButton);
+    QCOMPARE(m->tag(), 2);
+    QCOMPARE(m->picture(), green);
+    QTest::mouseClick(m, Qt::LeftButton);
+    QCOMPARE(m->tag(), 0);
+    QCOMPARE(m->picture(), gray);
+    QTest::mouseClick(m, Qt::LeftButton);
+    for (int n = 1; n <= 48; ++n)
+        QCOMPARE(t.marker(n)->tag(), n == 17 ? 1 : 0);
+    // A state the cycle does not know is left alone.
+    m->setTag(7);
+    t.page->l1Click(m);
+    QCOMPARE(m->tag(), 7);
+    QCOMPARE(m->picture(), red);
+}
+
+void TabletPageTest::markerClickNeverReachesBoard()
+{
+    Tablet t;
+    t.press(Qt::LeftButton, QPoint(100, 100));
+    t.opened.clear();
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton})
+        QTest::mouseClick(t.marker(1), button);
+    QVERIFY(t.opened.isEmpty());
+    QCOMPARE(t.page->board().clickPoint(), QPoint(100, 100));
+    // The press goes to whatever lies under it on the page: the marker, not the board.
+    QCOMPARE(t.page->childAt(t.marker(1)->geometry().center()), t.marker(1));
+}
+
+void TabletPageTest::markersAreTransparent()
+{
+    Tablet t;
+    QTest::mouseClick(t.marker(1), Qt::LeftButton);
+    const QImage page = t.page->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage &board = t.page->board().picture();
+    // l1 lies at (1, 29) of the page, (1, 24) of the board: its white corner shows the
+    // board, its outline and fill show the disc.
+    QCOMPARE(page.pixel(1, 29), board.pixel(1, 24));
+    QCOMPARE(page.pixel(11, 39), board.pixel(11, 34));
+    QCOMPARE(page.pixel(1 + 5, 29), qRgb(0, 0, 0));
+    QCOMPARE(page.pixel(1 + 5, 29 + 5), qRgb(0xff, 0, 0));
+}
+
+void TabletPageTest::hideAndShowKeepStates()
+{
+    Tablet t;
+    QTest::mouseClick(t.marker(2), Qt::LeftButton);
+    QTest::mouseClick(t.marker(48), Qt::LeftButton);
+    QTest::mouseClick(t.marker(48), Qt::LeftButton);
+    t.searchZones->setChecked(false);
+    for (int n = 1; n <= 48; ++n)
+        QVERIFY(!t.marker(n)->isVisible());
+    t.searchZones->setChecked(true);
+    for (int n = 1; n <= 48; ++n)
+        QVERIFY(t.marker(n)->isVisible());
+    QCOMPARE(t.marker(2)->tag(), 1);
+    QCOMPARE(t.marker(2)->picture(), SearchZoneMarker::resourcePicture("RESRED"));
+    QCOMPARE(t.marker(48)->tag(), 2);
+    QCOMPARE(t.marker(48)->picture(), SearchZoneMarker::resourcePicture("RESGREEN"));
+}
+
+void TabletPageTest::resetClearsBoardAndMarkersEvenWhenHidden()
+{
+    Tablet t;
+    const HuntingBoard &board = t.page->board();
+    const QImage cleanAtStart = art("board.png").convertToFormat(QImage::Format_RGB32);
+    for (int c = 0; c < 4; ++c) {
+        for (int r = 0; r < 4; ++r) {
+            const QPoint at(35 * c + 10, 35 * r + 10);
+            t.press(Qt::RightButton, at);
+            t.choose(c % 2 ? "N2" : "N4");
+            t.press(Qt::LeftButton, at);
+            t.choose(r % 2 ? "N9" : "N10");
+        }
+    }
+    QTest::mouseClick(t.marker(5), Qt::LeftButton);
+    QTest::mouseClick(t.marker(30), Qt::LeftButton);
+    QTest::mouseClick(t.marker(30), Qt::LeftButton);
+    t.searchZones->setChecked(false);
+
+    QTest::mouseClick(t.page->findChild<QPushButton *>(QStringLiteral("Button6")), Qt::LeftButton);
+    QCOMPARE(board.picture(), cleanAtStart);
+    QCOMPARE(t.image1()->grab().toImage().convertToFormat(QImage::Format_RGB32), cleanAtStart);
+    for (int c = 0; c < 4; ++c) {
+        for (int r = 0; r < 4; ++r) {
+            QCOMPARE(int(board.CellAnimal()[c][r]), 0);
+            QCOMPARE(int(board.CellMark()[c][r]), 0);
+        }
+    }
+    const QImage gray = SearchZoneMarker::resourcePicture("RESGRAY");
+    for (int n = 1; n <= 48; ++n) {
+        QCOMPARE(t.marker(n)->tag(), 0);
+        QCOMPARE(t.marker(n)->picture(), gray);
+        QVERIFY(!t.marker(n)->isVisible());
+    }
+    t.searchZones->setChecked(true);
+    QTest::mouseClick(t.marker(30), Qt::LeftButton);
+    QCOMPARE(t.marker(30)->tag(), 1);
+}
+
+void TabletPageTest::statisticsPageAfterHunt()
+{
+    Tablet t;
+    QWidget holder;
+    auto *stats = new StatisticsPage(t.page, &holder);
+    stats->setGeometry(0, 0, 169, 176);
+    holder.resize(169, 176);
+    auto *grid = stats->findChild<QTableWidget *>(QStringLiteral("SGrid"));
+    auto *caption = stats->findChild<QLabel *>(QStringLiteral("Label_Opyt"));
+    auto *skill = stats->findChild<QLabel *>(QStringLiteral("Label_NOpyt"));
+    QVERIFY(grid && caption && skill);
+    QCOMPARE(stats->objectName(), QStringLiteral("TabSheet2"));
+    QCOMPARE(caption->text(), QStringLiteral("Навык увеличен на:"));
+    QCOMPARE(caption->pos(), QPoint(0, 136));
+
+    auto run = [&] {
+        stats->UpdateHuntStatistics();
+        holder.show();
+        stats->finishAfterShown();
+    };
+    auto column = [&](int c) {
+        QStringList texts;
+        for (int r = 0; r < 5; ++r)
+            texts << grid->item(r, c)->text();
+        return texts;
+    };
+
+    run();
+    QCOMPARE(grid->rowCount(), 5);
+    QCOMPARE(grid->columnCount(), 3);
+    QCOMPARE(column(0), QStringList({"", "Заяц", "Волк", "Кабан", "Медведь"}));
+    QCOMPARE(column(1), QStringList({"Найдено", "0/4", "0/2", "0/2", "0/1"}));
+    QCOMPARE(column(2), QStringList({"Шкуры", "0", "0", "0", "0"}));
+    QCOMPARE(skill->text(), QStringLiteral("0"));
+    // The number stands at x 104 on the caption's line, or after the caption if that is wider.
+    QCOMPARE(skill->y(), 136);
+    QVERIFY(skill->x() >= 104);
+    QVERIFY(skill->x() >= caption->x() + caption->sizeHint().width());
+    // The animals' names are never cut short.
+    for (int r = 1; r < 5; ++r)
+        QVERIFY(QFontMetrics(grid->font()).horizontalAdvance(grid->item(r, 0)->text()) <=
+                grid->columnWidth(0) - 2);
+    QCOMPARE(grid->geometry().topLeft(), QPoint(0, 0));
+    QCOMPARE(grid->height(), 129);
+    // The three columns and the two lines between them fill the grid's inside.
+    const int inside = grid->width() - 2 * grid->frameWidth();
+    QCOMPARE(grid->columnWidth(0), 50);
+    QCOMPARE(50 + 1 + grid->columnWidth(1) + 1 + grid->columnWidth(2), inside);
+
+    // A ticked wolf, a crossed hare, a glade with a cross.
+    t.press(Qt::RightButton, QPoint(10, 10));
+    t.choose("N2");
+    t.press(Qt::LeftButton, QPoint(10, 10));
+    t.choose("N10");
+    t.press(Qt::RightButton, QPoint(140, 140));
+    t.choose("N1");
+    t.press(Qt::LeftButton, QPoint(140, 140));
+    t.choose("N9");
+    t.press(Qt::LeftButton, QPoint(70, 70));
+    t.choose("N9");
+    // The page shows what it counted until it is run again.
+    QCOMPARE(column(1), QStringList({"Найдено", "0/4", "0/2", "0/2", "0/1"}));
+    run();
+    QCOMPARE(column(1), QStringList({"Найдено", "1/4", "1/2", "0/2", "0/1"}));
+    QCOMPARE(column(2), QStringList({"Шкуры", "0", "1", "0", "0"}));
+    QCOMPARE(skill->text(), QStringLiteral("4"));
+    // Nothing accumulates between runs.
+    run();
+    QCOMPARE(column(1), QStringList({"Найдено", "1/4", "1/2", "0/2", "0/1"}));
+    QCOMPARE(skill->text(), QStringLiteral("4"));
+}
+
+#include "tst_tabletpage.moc"
+
+QObject *newTabletPageTest()
+{
+    return new TabletPageTest;
+}
