@@ -78,5 +78,5 @@ QString Instructions::programmerCredit()
 
 QString Instructions::designerCredit()
 {
-    return QStringLiteral("Дизайнер: художник команды Kelo");
+    return QStringLiteral("Дизайнер: команда Kelo");
 }

@@ -39,6 +39,8 @@ bool isRedirect(int status)
 HttpClient::HttpClient(QObject *parent) : QObject(parent), m_deadline(new QTimer(this))
 {
     m_deadline->setSingleShot(true);
+    // A coarse timer may fire a little early; the limit is meant as stated.
+    m_deadline->setTimerType(Qt::PreciseTimer);
     connect(m_deadline, &QTimer::timeout, this, [this] { finish(false, QStringLiteral("Time limit reached")); });
 }
 

@@ -245,6 +245,11 @@ void TestCounters::refreshReloadsOnlyWhileActive()
     f.counters->TimerCount1Timer();
     QTRY_COMPARE_WITH_TIMEOUT(f.counterServer.requests.size(), 6, 3000);
     QVERIFY(f.active());
+    // A reload that a view refuses switches the counters off as well.
+    f.counters->setCounterAddresses(QUrl(QStringLiteral("http://127.0.0.1:%1/c/b/?7").arg(f.counterServer.port())),
+                                    QUrl(QStringLiteral("gopher://127.0.0.1/")));
+    f.counters->TimerCount1Timer();
+    QVERIFY(f.switchedOff());
 
     // After a failed start the ticks do nothing for the rest of the run.
     Fixture off;

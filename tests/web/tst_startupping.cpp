@@ -152,7 +152,8 @@ void TestStartupPing::silentServerHitsTimeLimit()
     QElapsedTimer clock;
     clock.start();
     QVERIFY(!client.get(QStringLiteral("127.0.0.1"), silent.port(), QStringLiteral("/test/1.php")));
-    QVERIFY(clock.elapsed() >= 350);
+    QCOMPARE(client.errorString(), QStringLiteral("Time limit reached"));
+    QVERIFY(clock.elapsed() >= 400);
     QVERIFY2(clock.elapsed() < 3000, "the time limit covers the whole exchange");
     QCOMPARE(silent.requests.size(), 1);
 
@@ -162,6 +163,8 @@ void TestStartupPing::silentServerHitsTimeLimit()
     });
     clock.restart();
     QVERIFY(!client.get(QStringLiteral("127.0.0.1"), redirecting.port(), QStringLiteral("/test/1.php")));
+    QCOMPARE(client.errorString(), QStringLiteral("Time limit reached"));
+    QCOMPARE(client.redirectsFollowed(), 1);
     QVERIFY(clock.elapsed() < 3000);
 }
 
@@ -178,8 +181,10 @@ void TestStartupPing::connectionRefused()
     QElapsedTimer clock;
     clock.start();
     QVERIFY(!client.get(QStringLiteral("127.0.0.1"), closedPort, QStringLiteral("/test/1.php")));
-    QVERIFY2(clock.elapsed() < 350, "a refused connection fails at once, not at the time limit");
+    // It fails at once, not at the time limit.
     QVERIFY(!client.errorString().isEmpty());
+    QVERIFY(client.errorString() != QStringLiteral("Time limit reached"));
+    QVERIFY(clock.elapsed() < 3000);
 }
 
 void TestStartupPing::unresolvableHost()
@@ -192,6 +197,7 @@ void TestStartupPing::unresolvableHost()
         return QList<QHostAddress>();
     });
     QVERIFY(!client.get(QStringLiteral("ping.invalid"), 80, QStringLiteral("/test/1.php")));
+    QCOMPARE(client.errorString(), QStringLiteral("Host name not found"));
     QCOMPARE(asked, QStringList{QStringLiteral("ping.invalid")});
 
     // A name that resolves is connected to at its address, the name staying in the Host line.
