@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+class QEventLoop;
+class QTcpSocket;
+class QTimer;
+
+// A small HTTP/1.0 client for the start-up request: one GET, redirects followed, the answer
+// read and dropped. `get` waits in a local event loop, so timers and handlers keep running
+// while it waits.
+class HttpClient : public QObject {
+    Q_OBJECT
+public:
+    // Bounds that keep a silent or misbehaving server from holding up the start.
+    struct Limits {
+        int totalMilliseconds = 5000; // the whole exchange, redirects included
+        int maxRedirects = 5;         // one more redirect than this is a failure
+        qint64 maxHeadBytes = 64 * 1024;
+        qint64 maxBodyBytes = 1024 * 1024;
+    };
+    // Turns a host name into addresses; an empty list means the name cannot be resolved.
+    using Resolver = std::function<QList<QHostAddress>(const QString &host)>;
+
+    explicit HttpClient(QObject *parent = nullptr);
+    ~HttpClient() override;
+
+    void setLimits(const Limits &limits) { m_limits = limits; }
+    // Replaces the system's name lookup (which otherwise runs in the background).
+    void setResolver(Resolver resolver) { m_resolver = std::move(resolver); }
+
+    // GETs `path` from host:port and follows redirects. True when the exchange ended with
+    // an answer, whatever its status; false on a transport failure (name not resolved,
+    // connection refused or broken, time limit, too many redirects, oversized head).
+    bool get(const QString &host, quint16 port, const QString &path);
+    // Drops the connection, if any is still open.
+    void close();
+
+    QString errorString() const { return m_error; }
+    // Status of the last answer read; 0 when it had no status line.
+    int lastStatus() const { return m_status; }
+    int redirectsFollowed() const { return m_redirects; }
+
+    // The request as sent, byte for byte. `hostHeader` is the host, with ":port" when the
+    // port is not 80; `cookie` is left out when empty.
+    static QByteArray requestBytes(const QString &hostHeader, const QString &pathAndQuery,
+                                   const QByteArray &cookie = QByteArray());
+    // The name=value pair of a Set-Cookie header's value.
+    static QByteArray cookiePair(const QByteArray &setCookieValue);
+
+private:
+    void startRequest(QUrl url);
+    void connectToAddresses(const QList<QHostAddress> &addresses);
+    void onConnected();
+    void onReadyRead();
+    void onSocketError();
+    void answerComplete();
+    void parseHead(const QByteArray &head);
+    void finish(bool ok, const QString &error = QString());
+    void dropSocket();
+
+    Limits m_limits;
+    Resolver m_resolver;
+
+    QUrl m_url;
+    QList<QHostAddress> m_addresses;
+    int m_lookupId = -1;
+    QTcpSocket *m_socket = nullptr;
+    QTimer *m_deadline = nullptr;
+    QPointer<QEventLoop> m_loop;
+
+    // Reading of the current answer.
+    QByteArray m_head;
+    bool m_inBody = false;
+    bool m_noHead = false;
+    qint64 m_bodyBytes = 0;
+    QUrl m_location;
+    QList<QByteArray> m_cookies;
+
+    bool m_running = false;
+    bool m_ok = false;
+    QString m_error;
+    int m_status = 0;
+    int m_redirects = 0;
+};
