@@ -1,3 +1,3 @@
 #include "Artwork.h"
 
-void drawReferenceArt(const QDir &) {}
+void drawReferenceArt(const QDir &dir) { drawPictureRefArt(dir); }
