@@ -9,6 +9,8 @@ void drawShellArt(const QDir &dir);
 void drawHuntingArt(const QDir &dir);
 void drawTimersArt(const QDir &dir);
 void drawReferenceArt(const QDir &dir);
+// The crafting window's item and resource pictures, drawn by drawReferenceArt.
+void drawCraftArt(const QDir &dir);
 // The recipe pictures and ingredient pictures of the reference windows.
 void drawPictureRefArt(const QDir &dir);
 void drawWebArt(const QDir &dir);

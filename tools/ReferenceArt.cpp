@@ -1,3 +1,7 @@
 #include "Artwork.h"
 
-void drawReferenceArt(const QDir &dir) { drawPictureRefArt(dir); }
+void drawReferenceArt(const QDir &dir)
+{
+    drawCraftArt(dir);
+    drawPictureRefArt(dir);
+}
