@@ -2,7 +2,7 @@
 
 #include "AlchemyTable.h"
 #include "GridControl.h"
-#include "InfoBackground.h"
+#include "TableLook.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -42,6 +42,7 @@ TFormAlchemy::TFormAlchemy(QWidget *parent)
     NextGrid1->setGridLines(GridControl::GridLines::Flat);
     // A reference table: nothing in it is for the user to change.
     NextGrid1->setReadOnly(true);
+    NextGrid1->setFont(narrowFont());
 
     BitBtn1 = addCloseButton(QRect(QPoint(), kCloseSize));
 

@@ -2,7 +2,7 @@
 
 #include "ExperienceTable.h"
 #include "GridControl.h"
-#include "InfoBackground.h"
+#include "TableLook.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -14,6 +14,8 @@ constexpr int kButtonBand = 45;
 constexpr QSize kCloseSize{97, 33};
 constexpr int kCloseRight = 8;
 constexpr int kCloseBottom = 6;
+// One line of text; the table is long, so its rows stay compact.
+constexpr int kRowHeight = 18;
 
 enum Column { Level, BaseExperience, Attributes, Skills, Experience, ColumnCount };
 } // namespace
@@ -33,6 +35,8 @@ TFormExp::TFormExp(QWidget *parent)
     NextGrid1->setHeaderVisible(true);
     NextGrid1->setGridLines(GridControl::GridLines::Framed3D);
     NextGrid1->setBackgroundColor(kGridBackground);
+    NextGrid1->setFixedRowHeight(kRowHeight);
+    NextGrid1->setFont(narrowFont());
 
     BitBtn1 = addCloseButton(QRect(QPoint(), kCloseSize));
 

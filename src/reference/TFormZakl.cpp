@@ -1,6 +1,7 @@
 #include "TFormZakl.h"
 
 #include "JpegImage.h"
+#include "TableLook.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,6 +38,7 @@ TFormZakl::TFormZakl(QWidget *parent)
         auto *button = new QPushButton(captions[k], this);
         button->setObjectName(QStringLiteral("Button%1").arg(k + 1));
         button->setGeometry(589, 8 + 32 * k, 139, 25);
+        button->setFont(narrowFont());
         connect(button, &QPushButton::clicked, this, handlers[k]);
     }
     addCloseButton(QRect(589, 176, 83, 33));

@@ -1,5 +1,5 @@
 #include "GridControl.h"
-#include "InfoBackground.h"
+#include "TableLook.h"
 #include "TFormAlchemy.h"
 #include "TFormExp.h"
 

@@ -1,9 +1,0 @@
-#include "InfoBackground.h"
-
-#include <QPalette>
-#include <QToolTip>
-
-QColor infoBackgroundColor()
-{
-    return QToolTip::palette().color(QPalette::Inactive, QPalette::ToolTipBase);
-}
