@@ -11,7 +11,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 enum class Kind { Rapier, Sword, Mace, Bow, Shield, Crossbow, Cloak, Axe, BroadAxe, Hammer, Shirt, Bracers };
 
@@ -267,8 +268,19 @@ QList<Part> itemParts(Kind kind, int variant)
         break;
     }
     case Kind::Shirt: {
-        parts.append({polygon({{18, 7}, {22, 7}, {27, 13}, {32, 7}, {36, 7}, {49, 18}, {44, 27}, {38, 22}, {38, 63},
-                               {16, 63}, {16, 22}, {10, 27}, {5, 18}}),
+        parts.append({polygon({{18, 7},
+                               {22, 7},
+                               {27, 13},
+                               {32, 7},
+                               {36, 7},
+                               {49, 18},
+                               {44, 27},
+                               {38, 22},
+                               {38, 63},
+                               {16, 63},
+                               {16, 22},
+                               {10, 27},
+                               {5, 18}}),
                       Role::Cloth});
         parts.append({line({27, 13}, {27, 40}), Role::Grip, 0.8});
         parts.append({rect(16, 43, 22, 4, 0.5), Role::Trim});
@@ -283,7 +295,8 @@ QList<Part> itemParts(Kind kind, int variant)
         const bool guards = variant == 31 || variant == 32;
         const qreal top = guards ? 8 : 16, bottom = guards ? 62 : 54;
         for (const qreal x : {6.0, 29.0}) {
-            parts.append({polygon({{x, top}, {x + 19, top}, {x + 17, bottom}, {x + 2, bottom}}), Role::Metal});
+            parts.append(
+                {polygon({{x, top}, {x + 19, top}, {x + 17, bottom}, {x + 2, bottom}}), Role::Metal});
             parts.append({rect(x - 0.5, top + 3 + v * 2, 20, 4, 1), Role::Trim});
             parts.append({rect(x + 1, bottom - 9 - v, 17, 4, 1), Role::Trim});
             if (guards)
@@ -376,7 +389,8 @@ void lumps(QPainter &p, const QColor &colour, const QColor &speck)
     }
     p.setPen(Qt::NoPen);
     p.setBrush(speck);
-    for (const QPointF &at : {QPointF(10, 21), QPointF(24, 20), QPointF(29, 23), QPointF(18, 10), QPointF(32, 11)})
+    for (const QPointF &at :
+         {QPointF(10, 21), QPointF(24, 20), QPointF(29, 23), QPointF(18, 10), QPointF(32, 11)})
         p.drawEllipse(at, 1.1, 1.1);
 }
 
@@ -391,8 +405,10 @@ void planks(QPainter &p, const QColor &wood)
         p.setPen(QPen(wood.darker(190), 0.8));
         p.drawRect(board);
         p.setPen(QPen(wood.darker(150), 0.6));
-        p.drawLine(QPointF(board.left() + 4, board.center().y() - 1), QPointF(board.right() - 9, board.center().y() - 1));
-        p.drawLine(QPointF(board.left() + 12, board.center().y() + 1.5), QPointF(board.right() - 3, board.center().y() + 1.5));
+        p.drawLine(QPointF(board.left() + 4, board.center().y() - 1),
+                   QPointF(board.right() - 9, board.center().y() - 1));
+        p.drawLine(QPointF(board.left() + 12, board.center().y() + 1.5),
+                   QPointF(board.right() - 3, board.center().y() + 1.5));
         p.setBrush(wood.darker(160));
         p.setPen(Qt::NoPen);
         p.drawEllipse(QPointF(board.left() + 20 - i * 5, board.center().y()), 1.3, 1);
@@ -574,8 +590,9 @@ void scroll(QPainter &p, Kind kind)
     QPainterPath outline;
     for (const Part &part : itemParts(kind, 0))
         outline.addPath(part.path);
-    const bool slanted = kind == Kind::Rapier || kind == Kind::Sword || kind == Kind::Mace || kind == Kind::Axe ||
-                         kind == Kind::Hammer || kind == Kind::BroadAxe || kind == Kind::Bow;
+    const bool slanted = kind == Kind::Rapier || kind == Kind::Sword || kind == Kind::Mace ||
+                         kind == Kind::Axe || kind == Kind::Hammer || kind == Kind::BroadAxe ||
+                         kind == Kind::Bow;
     const QRectF box = outline.boundingRect();
     QTransform fit;
     fit.translate(20, 16);

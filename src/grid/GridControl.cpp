@@ -8,7 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 QString headerText(const QString &caption)
 {
@@ -20,11 +21,12 @@ QString headerText(const QString &caption)
 
 // Draws each cell by its column: column alignment for text and numbers, the picture
 // of the cell's value for image columns, and the raised frame of Framed3D lines.
-class GridDelegate : public QStyledItemDelegate {
-public:
+class GridDelegate : public QStyledItemDelegate
+{
+  public:
     explicit GridDelegate(GridControl *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
 
-protected:
+  protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
@@ -34,7 +36,7 @@ protected:
         option->displayAlignment = alignment;
     }
 
-public:
+  public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         if (m_grid->columnKind(index.column()) == GridControl::ColumnKind::Image) {
@@ -72,7 +74,7 @@ public:
         }
     }
 
-private:
+  private:
     GridControl *m_grid;
 };
 
@@ -383,8 +385,8 @@ void GridControl::headerClicked(int col)
 {
     if (columnSortKind(col) == SortKind::None)
         return;
-    m_sortOrder = (col == m_sortColumn && m_sortOrder == Qt::AscendingOrder) ? Qt::DescendingOrder
-                                                                             : Qt::AscendingOrder;
+    m_sortOrder =
+        (col == m_sortColumn && m_sortOrder == Qt::AscendingOrder) ? Qt::DescendingOrder : Qt::AscendingOrder;
     m_sortColumn = col;
     sortRows(col, m_sortOrder);
 }

@@ -30,9 +30,10 @@
 //
 // Clicking a header sorts the rows by that column when its sort kind is not None
 // (Alphabetic: by text; Numeric: by value); a second click reverses the order.
-class GridControl : public QTableWidget {
+class GridControl : public QTableWidget
+{
     Q_OBJECT
-public:
+  public:
     enum class ColumnKind { Text, Number, Image };
     enum class SortKind { None, Alphabetic, Numeric };
     enum class GridLines { Flat, Framed3D };
@@ -81,7 +82,7 @@ public:
     // Sorts the rows by `col` by its sort kind; does nothing for SortKind::None.
     void sortRows(int col, Qt::SortOrder order);
 
-private:
+  private:
     struct Column {
         ColumnKind kind = ColumnKind::Text;
         QString caption;

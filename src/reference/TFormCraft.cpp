@@ -13,7 +13,8 @@
 #include <QShowEvent>
 #include <QTreeWidget>
 
-namespace {
+namespace
+{
 
 QList<QPixmap> loadPictures(const char *pattern, int count)
 {
@@ -31,9 +32,9 @@ TFormCraft::TFormCraft(QWidget *parent)
     ImageList1 = loadPictures(":/reference/craft-item-%02d.png", kCraftItemCount);
     ImageList3 = loadPictures(":/reference/craft-res-%02d.png", kResourcePictureCount);
 
-    const QString captions[kLevelGroupCount] = {QStringLiteral("4-5 уровень"), QStringLiteral("6-7 уровень"),
-                                                QStringLiteral("8-9 уровень"), QStringLiteral("10-11 уровень"),
-                                                QStringLiteral("Сет 8-11 уровень")};
+    const QString captions[kLevelGroupCount] = {
+        QStringLiteral("4-5 уровень"), QStringLiteral("6-7 уровень"), QStringLiteral("8-9 уровень"),
+        QStringLiteral("10-11 уровень"), QStringLiteral("Сет 8-11 уровень")};
     void (TFormCraft::*handlers[kLevelGroupCount])() = {&TFormCraft::Button1Click, &TFormCraft::Button2Click,
                                                         &TFormCraft::Button3Click, &TFormCraft::Button4Click,
                                                         &TFormCraft::Button5Click};
@@ -57,7 +58,8 @@ TFormCraft::TFormCraft(QWidget *parent)
     TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
     // The chosen item stays marked while the focus is elsewhere.
     QPalette listPalette = TreeView1->palette();
-    listPalette.setColor(QPalette::Inactive, QPalette::Highlight, listPalette.color(QPalette::Active, QPalette::Highlight));
+    listPalette.setColor(QPalette::Inactive, QPalette::Highlight,
+                         listPalette.color(QPalette::Active, QPalette::Highlight));
     listPalette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                          listPalette.color(QPalette::Active, QPalette::HighlightedText));
     TreeView1->setPalette(listPalette);
@@ -131,7 +133,10 @@ void TFormCraft::fillLevelGroup(int group)
     for (int item = range.first; item < range.first + range.count; ++item) {
         auto *entry = new QTreeWidgetItem(TreeView1);
         entry->setText(0, QString::fromUtf8(kCraftItemNames[item]));
-        entry->setIcon(0, QIcon(ImageList1.value(item)));
+        // The selected picture is the same picture, not a tinted copy of it.
+        QIcon picture(ImageList1.value(item));
+        picture.addPixmap(ImageList1.value(item), QIcon::Selected);
+        entry->setIcon(0, picture);
     }
 }
 
@@ -168,5 +173,6 @@ void TFormCraft::TreeView1Click()
         NextGrid1->setCellNumber(2, row, part.count);
     }
     // The description's lines are joined Windows-style; the label breaks lines on "\n".
-    StaticText1->setText(QString::fromUtf8(ItemDescriptions[item]).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    StaticText1->setText(
+        QString::fromUtf8(ItemDescriptions[item]).replace(QLatin1String("\r\n"), QLatin1String("\n")));
 }

@@ -12,14 +12,15 @@ class QTreeWidget;
 
 // The crafting reference: the craftable items one level group at a time, and for the
 // item picked in the list its recipe (grid) and its characteristics (description).
-class TFormCraft : public ReferenceWindow {
+class TFormCraft : public ReferenceWindow
+{
     Q_OBJECT
-public:
+  public:
     explicit TFormCraft(QWidget *parent = nullptr);
 
     int levelGroup() const { return LevelGroup; }
 
-public slots:
+  public slots:
     // Runs each time the window goes from hidden to shown: group 0, first item shown.
     void FormShow();
     void Button1Click() { fillLevelGroup(0); }
@@ -31,11 +32,11 @@ public slots:
     // right-hand side as it is.
     void TreeView1Click();
 
-protected:
+  protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     // Refills the visible list with the items of group `group`; selects nothing and
     // leaves the right-hand side showing the item last displayed.
     void fillLevelGroup(int group);

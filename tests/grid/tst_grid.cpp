@@ -7,7 +7,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QPixmap solid(const QColor &color, QSize size = QSize(40, 32))
 {
@@ -29,9 +30,10 @@ QColor pixelAt(GridControl &grid, QPoint viewportPoint)
 
 } // namespace
 
-class TestGrid : public QObject {
+class TestGrid : public QObject
+{
     Q_OBJECT
-private slots:
+  private slots:
     void columnsAndHeaders();
     void rowsAndDefaults();
     void cellsByColumnAndRow();
@@ -216,8 +218,10 @@ void TestGrid::drawing()
     grid.setGridLines(GridControl::GridLines::Framed3D);
     QVERIFY(!grid.showGrid());
     const QRect cell = grid.visualRect(grid.model()->index(1, 1));
-    QCOMPARE(pixelAt(grid, QPoint(cell.center().x(), cell.top())), QColor(grid.palette().color(QPalette::Light).rgb()));
-    QCOMPARE(pixelAt(grid, QPoint(cell.center().x(), cell.bottom())), QColor(grid.palette().color(QPalette::Mid).rgb()));
+    QCOMPARE(pixelAt(grid, QPoint(cell.center().x(), cell.top())),
+             QColor(grid.palette().color(QPalette::Light).rgb()));
+    QCOMPARE(pixelAt(grid, QPoint(cell.center().x(), cell.bottom())),
+             QColor(grid.palette().color(QPalette::Mid).rgb()));
 }
 
 void TestGrid::sortingByKind()

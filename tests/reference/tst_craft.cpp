@@ -8,7 +8,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 // The recipe table as the game documents it: rows, resources in row order, the recipe
 // part's text, picture and count.
@@ -21,6 +22,7 @@ struct ExpectedRecipe {
     int partCount;
 };
 
+// clang-format off
 const ExpectedRecipe kExpected[kCraftItemCount] = {
     {4, "Рапира фехтовальщика(Мд)", "Уголь 40, Железная руда 15, Кожа 3", "Часть рецепта на рапиру фехтовальщика", 3, 6},
     {4, "Гвардейский меч(Мд)", "Уголь 40, Железная руда 15, Кожа 4", "Часть рецепта на гвардейский меч", 3, 6},
@@ -57,30 +59,49 @@ const ExpectedRecipe kExpected[kCraftItemCount] = {
     {11, "Наручи противостояния", "Уголь 90, Железная руда 200, Кожа 50, Дуб 10, Железное дерево 10, Топаз 10, Кости 20, Медь 20, Серебро 20, Сталь 60", "ЧР на Наручи противостояния", 25, 10},
     {9, "Небесные браслеты", "Уголь 30, Железная руда 70, Кожа 90, Топаз 110, Кости 40, Медь 10, Серебро 60, Сталь 40", "ЧР на Небесные браслеты", 25, 10},
 };
+// clang-format on
 
 int resourcePicture(const QString &name)
 {
     static const QHash<QString, int> pictures = {
-        {QStringLiteral("Уголь"), 0},  {QStringLiteral("Железная руда"), 1}, {QStringLiteral("Кожа"), 2},
-        {QStringLiteral("Нитка"), 5},  {QStringLiteral("Дуб"), 6},           {QStringLiteral("Железное дерево"), 9},
-        {QStringLiteral("Бечевка"), 10}, {QStringLiteral("Ткань"), 12},      {QStringLiteral("Топаз"), 14},
-        {QStringLiteral("Кости"), 16}, {QStringLiteral("Медь"), 17},         {QStringLiteral("Сапфир"), 19},
+        {QStringLiteral("Уголь"), 0},    {QStringLiteral("Железная руда"), 1},
+        {QStringLiteral("Кожа"), 2},     {QStringLiteral("Нитка"), 5},
+        {QStringLiteral("Дуб"), 6},      {QStringLiteral("Железное дерево"), 9},
+        {QStringLiteral("Бечевка"), 10}, {QStringLiteral("Ткань"), 12},
+        {QStringLiteral("Топаз"), 14},   {QStringLiteral("Кости"), 16},
+        {QStringLiteral("Медь"), 17},    {QStringLiteral("Сапфир"), 19},
         {QStringLiteral("Серебро"), 20}, {QStringLiteral("Сталь"), 23}};
     return pictures.value(name, -1);
 }
 
-const QStringList kRequirementKeys = {QStringLiteral("Сила"), QStringLiteral("Вёрткость"), QStringLiteral("Интуиция"),
-                                      QStringLiteral("Мощь"), QStringLiteral("Разум")};
-const QStringList kEffectKeys = {
-    QStringLiteral("минимальный урон"), QStringLiteral("максимальный урон"), QStringLiteral("Мф. Меткость"),
-    QStringLiteral("Броня головы"), QStringLiteral("Броня корпуса"), QStringLiteral("Броня рук"),
-    QStringLiteral("Броня ног"), QStringLiteral("Дополнительная защита мин"),
-    QStringLiteral("Дополнительная защита макс"), QStringLiteral("Сила"), QStringLiteral("Вёрткость"),
-    QStringLiteral("Интуиция"), QStringLiteral("Мощь"), QStringLiteral("Жизнь"), QStringLiteral("Манна"),
-    QStringLiteral("Мф. Уворота"), QStringLiteral("Мф. Антикрита"), QStringLiteral("Мф. Антиуворота"),
-    QStringLiteral("Мф. Критического удара"), QStringLiteral("Мф. Владение холодным оружием"),
-    QStringLiteral("Мф. игнорирования брони"), QStringLiteral("Мф. сопротивляемости магии"),
-    QStringLiteral("Мф. Умение защиты"), QStringLiteral("Точка атаки"), QStringLiteral("Точка защиты")};
+const QStringList kRequirementKeys = {QStringLiteral("Сила"), QStringLiteral("Вёрткость"),
+                                      QStringLiteral("Интуиция"), QStringLiteral("Мощь"),
+                                      QStringLiteral("Разум")};
+const QStringList kEffectKeys = {QStringLiteral("минимальный урон"),
+                                 QStringLiteral("максимальный урон"),
+                                 QStringLiteral("Мф. Меткость"),
+                                 QStringLiteral("Броня головы"),
+                                 QStringLiteral("Броня корпуса"),
+                                 QStringLiteral("Броня рук"),
+                                 QStringLiteral("Броня ног"),
+                                 QStringLiteral("Дополнительная защита мин"),
+                                 QStringLiteral("Дополнительная защита макс"),
+                                 QStringLiteral("Сила"),
+                                 QStringLiteral("Вёрткость"),
+                                 QStringLiteral("Интуиция"),
+                                 QStringLiteral("Мощь"),
+                                 QStringLiteral("Жизнь"),
+                                 QStringLiteral("Манна"),
+                                 QStringLiteral("Мф. Уворота"),
+                                 QStringLiteral("Мф. Антикрита"),
+                                 QStringLiteral("Мф. Антиуворота"),
+                                 QStringLiteral("Мф. Критического удара"),
+                                 QStringLiteral("Мф. Владение холодным оружием"),
+                                 QStringLiteral("Мф. игнорирования брони"),
+                                 QStringLiteral("Мф. сопротивляемости магии"),
+                                 QStringLiteral("Мф. Умение защиты"),
+                                 QStringLiteral("Точка атаки"),
+                                 QStringLiteral("Точка защиты")};
 
 int itemLevel(int item)
 {
@@ -129,9 +150,10 @@ QString itemText(QTreeWidget *list, int position)
 
 } // namespace
 
-class TestCraft : public QObject {
+class TestCraft : public QObject
+{
     Q_OBJECT
-private slots:
+  private slots:
     void itemsAndGroups();
     void recipesMatchTable();
     void descriptionsWrittenOut();
@@ -146,7 +168,7 @@ private slots:
     void clickWithNothingSelected();
     void escapeHides();
 
-private:
+  private:
     void clickItem(TFormCraft &window, int position);
     QStringList gridRow(TFormCraft &window, int row);
 };
@@ -201,16 +223,18 @@ void TestCraft::recipesMatchTable()
 
 void TestCraft::descriptionsWrittenOut()
 {
-    QCOMPARE(description(0), QStringLiteral("Долговечность: 0/25\r\nМинимальные требования:\r\nУровень:4\r\nДействует на:\r\n"
-                                            "минимальный урон:5 \r\nмаксимальный урон:15\r\nСила:3 \r\nВёрткость:3 \r\n"
-                                            "Интуиция:2 \r\nМощь:-5 \r\nМф. Уворота:15 \r\nМф. Антиуворота:25 \r\n"
-                                            "Мф. Критического удара:-10 \r\nМф. Владение холодным оружием:7 \r\n"
-                                            "Мф. игнорирования брони:40 \r\nТочка атаки:1\r\nвторое оружие:"));
-    QCOMPARE(description(28), QStringLiteral("Долговечность: 0/20\r\nМинимальные требования:\r\nИнтуиция:20\r\nМощь:30\r\n"
-                                             "Разум:18\r\nУровень:8 \r\nДействует на:\r\nБроня рук:2\r\n"
-                                             "Дополнительная защита мин:0\r\nДополнительная защита макс:6\r\nСила:3\r\n"
-                                             "Мощь:3\r\nМф. Критического удара:6\r\nМф. Владение холодным оружием:6\r\n"
-                                             "Мф. сопротивляемости магии:1"));
+    QCOMPARE(description(0),
+             QStringLiteral("Долговечность: 0/25\r\nМинимальные требования:\r\nУровень:4\r\nДействует на:\r\n"
+                            "минимальный урон:5 \r\nмаксимальный урон:15\r\nСила:3 \r\nВёрткость:3 \r\n"
+                            "Интуиция:2 \r\nМощь:-5 \r\nМф. Уворота:15 \r\nМф. Антиуворота:25 \r\n"
+                            "Мф. Критического удара:-10 \r\nМф. Владение холодным оружием:7 \r\n"
+                            "Мф. игнорирования брони:40 \r\nТочка атаки:1\r\nвторое оружие:"));
+    QCOMPARE(description(28),
+             QStringLiteral("Долговечность: 0/20\r\nМинимальные требования:\r\nИнтуиция:20\r\nМощь:30\r\n"
+                            "Разум:18\r\nУровень:8 \r\nДействует на:\r\nБроня рук:2\r\n"
+                            "Дополнительная защита мин:0\r\nДополнительная защита макс:6\r\nСила:3\r\n"
+                            "Мощь:3\r\nМф. Критического удара:6\r\nМф. Владение холодным оружием:6\r\n"
+                            "Мф. сопротивляемости магии:1"));
     QCOMPARE(descriptionLines(0).size(), 17);
     QCOMPARE(descriptionLines(28).size(), 15);
     QVERIFY(descriptionLines(10).contains(QStringLiteral("Мф. Владение холодным оружием: 12")));
@@ -218,11 +242,14 @@ void TestCraft::descriptionsWrittenOut()
 
 void TestCraft::descriptionFormat()
 {
-    const QSet<int> bows{3, 5, 7, 8, 13, 22}, melee{0, 1, 2, 10, 11, 12, 14, 15, 16, 17, 18, 19, 21, 23, 24, 25, 26};
+    const QSet<int> bows{3, 5, 7, 8, 13, 22},
+        melee{0, 1, 2, 10, 11, 12, 14, 15, 16, 17, 18, 19, 21, 23, 24, 25, 26};
     const QSet<int> cloaks{6, 9}, shirts{20, 27};
     const QSet<int> blanky{0, 9, 10, 11, 12};
-    const QHash<int, QString> lastLines{{0, QStringLiteral("второе оружие:")},  {11, QStringLiteral("второе оружие:")},
-                                        {17, QStringLiteral("второе оружие:")}, {26, QStringLiteral("второе оружие")},
+    const QHash<int, QString> lastLines{{0, QStringLiteral("второе оружие:")},
+                                        {11, QStringLiteral("второе оружие:")},
+                                        {17, QStringLiteral("второе оружие:")},
+                                        {26, QStringLiteral("второе оружие")},
                                         {19, QStringLiteral("двуручное оружие")}};
     for (int item = 0; item < kCraftItemCount; ++item) {
         const QString text = description(item);
@@ -243,7 +270,8 @@ void TestCraft::descriptionFormat()
             lines.removeLast();
         }
 
-        const QString levelLine = QStringLiteral("Уровень:%1%2").arg(itemLevel(item)).arg(item >= 13 ? " " : "");
+        const QString levelLine =
+            QStringLiteral("Уровень:%1%2").arg(itemLevel(item)).arg(item >= 13 ? " " : "");
         const int levelAt = lines.indexOf(levelLine);
         QVERIFY2(levelAt >= 2, where + " level line");
         QCOMPARE(lines.value(levelAt + 1), QStringLiteral("Действует на:"));
@@ -267,7 +295,8 @@ void TestCraft::descriptionFormat()
             const int order = kEffectKeys.indexOf(v.key);
             QVERIFY2(order > previous, where + " effect order: " + lines[i].toUtf8());
             previous = order;
-            QVERIFY2(!v.lead || (item == 10 && v.key == QStringLiteral("Мф. Владение холодным оружием")), where);
+            QVERIFY2(!v.lead || (item == 10 && v.key == QStringLiteral("Мф. Владение холодным оружием")),
+                     where);
             effects.insert(v.key, v.value);
             ++valueLines;
             trailing += v.trail;
@@ -282,7 +311,8 @@ void TestCraft::descriptionFormat()
         const bool damage = has("минимальный урон") && has("максимальный урон");
         const int armour = has("Броня головы") + has("Броня корпуса") + has("Броня рук") + has("Броня ног");
         if (damage)
-            QVERIFY2(effects.value(QStringLiteral("максимальный урон")) > effects.value(QStringLiteral("минимальный урон")),
+            QVERIFY2(effects.value(QStringLiteral("максимальный урон")) >
+                         effects.value(QStringLiteral("минимальный урон")),
                      where);
         if (has("Дополнительная защита мин"))
             QVERIFY2(effects.value(QStringLiteral("Дополнительная защита мин")) == 0, where);
@@ -292,12 +322,18 @@ void TestCraft::descriptionFormat()
             QVERIFY2(damage && armour == 0 && !has("Мф. Меткость") && !has("Точка защиты"), where);
             QVERIFY2(effects.value(QStringLiteral("Точка атаки")) == 1, where);
         } else if (item == 4) {
-            QVERIFY2(!damage && armour == 4 && has("Дополнительная защита мин") && has("Дополнительная защита макс"), where);
-            QVERIFY2(has("Жизнь") && has("Мф. Умение защиты") && effects.value(QStringLiteral("Точка защиты")) == 1, where);
+            QVERIFY2(!damage && armour == 4 && has("Дополнительная защита мин") &&
+                         has("Дополнительная защита макс"),
+                     where);
+            QVERIFY2(has("Жизнь") && has("Мф. Умение защиты") &&
+                         effects.value(QStringLiteral("Точка защиты")) == 1,
+                     where);
         } else if (cloaks.contains(item)) {
-            QVERIFY2(!damage && armour == 0 && !has("Дополнительная защита макс") && !has("Точка атаки"), where);
+            QVERIFY2(!damage && armour == 0 && !has("Дополнительная защита макс") && !has("Точка атаки"),
+                     where);
         } else if (shirts.contains(item)) {
-            QVERIFY2(!damage && armour == 1 && has("Броня корпуса") && has("Дополнительная защита мин"), where);
+            QVERIFY2(!damage && armour == 1 && has("Броня корпуса") && has("Дополнительная защита мин"),
+                     where);
             QVERIFY2(has("Дополнительная защита макс") && has("Жизнь"), where);
         } else {
             QVERIFY2(item >= 28 && !damage && armour == 1 && has("Броня рук"), where);
@@ -466,7 +502,8 @@ void TestCraft::groupButtons()
     auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
     auto *text = window.findChild<QLabel *>(QStringLiteral("StaticText1"));
     auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
-    const QString captions[] = {"4-5 уровень", "6-7 уровень", "8-9 уровень", "10-11 уровень", "Сет 8-11 уровень"};
+    const QString captions[] = {"4-5 уровень", "6-7 уровень", "8-9 уровень", "10-11 уровень",
+                                "Сет 8-11 уровень"};
     for (int g = 0; g < kLevelGroupCount; ++g) {
         auto *button = window.findChild<QPushButton *>(QStringLiteral("Button%1").arg(g + 1));
         QCOMPARE(button->text(), captions[g]);
