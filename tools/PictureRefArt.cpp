@@ -13,7 +13,8 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 // ---------------------------------------------------------------------------------------
 // Recipe tables
@@ -92,7 +93,8 @@ struct RecipeTable {
 
     bool hasGroups() const
     {
-        return std::any_of(columns.begin(), columns.end(), [](const CountColumn &c) { return !c.group.isEmpty(); });
+        return std::any_of(columns.begin(), columns.end(),
+                           [](const CountColumn &c) { return !c.group.isEmpty(); });
     }
     qreal fixedHeight() const { return kTitleHeight + headerHeight + (hasGroups() ? kGroupHeight : 0); }
 };
@@ -139,7 +141,8 @@ qreal drawRecipeTable(QPainter &painter, const RecipeTable &table, qreal left, q
         while (end < table.columns.size() && table.columns[end].group == group && !group.isEmpty())
             ++end;
         if (!group.isEmpty()) {
-            const QRectF cell(edges[leadCount + c], y, edges[leadCount + end] - edges[leadCount + c], groupHeight);
+            const QRectF cell(edges[leadCount + c], y, edges[leadCount + end] - edges[leadCount + c],
+                              groupHeight);
             drawCell(painter, cell, kGroupFill);
             drawFitted(painter, cell, group, 12, true, Qt::AlignCenter);
         }
@@ -148,8 +151,8 @@ qreal drawRecipeTable(QPainter &painter, const RecipeTable &table, qreal left, q
             const QRectF cell(edges[leadCount + k], cellTop, edges[leadCount + k + 1] - edges[leadCount + k],
                               headerBottom - cellTop);
             drawCell(painter, cell, kHeaderFill);
-            drawFitted(painter, cell, table.columns[k].header, table.headerPixels, false, Qt::AlignCenter, kInk,
-                       true);
+            drawFitted(painter, cell, table.columns[k].header, table.headerPixels, false, Qt::AlignCenter,
+                       kInk, true);
         }
         c = end;
     }
@@ -211,9 +214,11 @@ QImage drawRecipePicture(QSize size, const QVector<RecipeTable> &tables, const Q
     const qreal width = size.width() - 2 * kMargin;
     const QFont noteFont = artFont(12);
     const QString noteText = notes.join(QLatin1Char('\n'));
-    const qreal notesHeight =
-        notes.isEmpty() ? 0
-                        : QFontMetricsF(noteFont).boundingRect(QRectF(0, 0, width, 1000), Qt::TextWordWrap, noteText).height();
+    const qreal notesHeight = notes.isEmpty()
+                                  ? 0
+                                  : QFontMetricsF(noteFont)
+                                        .boundingRect(QRectF(0, 0, width, 1000), Qt::TextWordWrap, noteText)
+                                        .height();
 
     qreal fixed = 2 * kMargin + (notes.isEmpty() ? 0 : notesHeight + kGap);
     int rows = 0;
@@ -224,7 +229,8 @@ QImage drawRecipePicture(QSize size, const QVector<RecipeTable> &tables, const Q
     fixed += (tables.size() - 1) * kGap;
     const qreal rowHeight = std::min<qreal>(34, std::floor((size.height() - fixed) / rows));
     if (rowHeight < 16) {
-        QTextStream(stderr) << "recipe tables do not fit into " << size.width() << "x" << size.height() << "\n";
+        QTextStream(stderr) << "recipe tables do not fit into " << size.width() << "x" << size.height()
+                            << "\n";
         std::exit(1);
     }
 
@@ -253,9 +259,9 @@ void saveJpeg(const QImage &image, const QDir &dir, const QString &name)
 
 struct PatchLevel {
     QString title;
-    int step; // size of the attribute bonus; the armour bonus follows from it
-    QStringList runes;      // abbreviations, in column order
-    QStringList runeNames;  // what they stand for
+    int step;              // size of the attribute bonus; the armour bonus follows from it
+    QStringList runes;     // abbreviations, in column order
+    QStringList runeNames; // what they stand for
     QVector<QVector<int>> counts;
     QStringList notes;
 };
@@ -268,8 +274,8 @@ RecipeTable patchTable(const PatchLevel &level)
     table.leadWidths = {78, 126};
     for (const QString &rune : level.runes)
         table.columns.append({rune, 30, QStringLiteral("Руны")});
-    for (const QString &pelt : {QStringLiteral("Заяц"), QStringLiteral("Волк"), QStringLiteral("Кабан"),
-                                QStringLiteral("Медведь")})
+    for (const QString &pelt :
+         {QStringLiteral("Заяц"), QStringLiteral("Волк"), QStringLiteral("Кабан"), QStringLiteral("Медведь")})
         table.columns.append({pelt, 55, QStringLiteral("Шкуры")});
     table.headerHeight = 24;
     table.headerPixels = 12;
@@ -320,7 +326,8 @@ void drawLeatherworking(const QDir &dir)
           {0, 1, 0, 0, 3, 0, 0, 0},
           {0, 0, 0, 2, 1, 2, 0, 0},
           {1, 0, 0, 0, 1, 2, 0, 0}},
-         {QStringLiteral("Малые руны выпадают из монстров 1–4 уровня и продаются у рунного мастера в городе."),
+         {QStringLiteral(
+              "Малые руны выпадают из монстров 1–4 уровня и продаются у рунного мастера в городе."),
           QStringLiteral("Шкуры снимаются на охоте; на вещь ставится одна заплатка.")}},
         {QStringLiteral("Кожевничество: заплатки 2-го уровня"),
          2,
@@ -404,8 +411,8 @@ QVector<RecipeTable> amuletsAndBoots(int level, int extra)
         enchantTable(QStringLiteral("Зачарованные амулеты %1-го уровня").arg(lv),
                      {QStringLiteral("Амулет силы"), QStringLiteral("Амулет ловкости"),
                       QStringLiteral("Амулет мудрости"), QStringLiteral("Амулет жизни")},
-                     {QStringLiteral("Амулет %1 ур.").arg(lv), kHypericum, kThistle, kBlackroot, kBasil, kYarrow,
-                      kMandrake},
+                     {QStringLiteral("Амулет %1 ур.").arg(lv), kHypericum, kThistle, kBlackroot, kBasil,
+                      kYarrow, kMandrake},
                      {{1, 1, 1, 1},
                       {3 + extra, 0, 0, 4 + extra},
                       {0, 3 + extra, 2 + extra, 0},
@@ -416,8 +423,8 @@ QVector<RecipeTable> amuletsAndBoots(int level, int extra)
         enchantTable(QStringLiteral("Зачарованные сапоги %1-го уровня").arg(lv),
                      {QStringLiteral("Сапоги скорости"), QStringLiteral("Сапоги ловкости"),
                       QStringLiteral("Сапоги защиты"), QStringLiteral("Сапоги выносливости")},
-                     {QStringLiteral("Сапоги %1 ур.").arg(lv), kHypericum, kThistle, kBlackroot, kFern, kYarrow,
-                      kMandrake},
+                     {QStringLiteral("Сапоги %1 ур.").arg(lv), kHypericum, kThistle, kBlackroot, kFern,
+                      kYarrow, kMandrake},
                      {{1, 1, 1, 1},
                       {0, 0, 2 + extra, 4 + extra},
                       {3 + extra, 2 + extra, 0, 0},
@@ -431,16 +438,17 @@ QVector<RecipeTable> amuletsAndBoots(int level, int extra)
 QVector<RecipeTable> helmets(int level, int extra)
 {
     const QString lv = QString::number(level);
-    return {enchantTable(QStringLiteral("Зачарованные шлемы %1-го уровня").arg(lv),
-                         {QStringLiteral("Шлем мудрости"), QStringLiteral("Шлем защиты"),
-                          QStringLiteral("Шлем жизни"), QStringLiteral("Шлем силы")},
-                         {QStringLiteral("Шлем %1 ур.").arg(lv), kThistle, kBlackroot, kBasil, kFern, kMandrake},
-                         {{1, 1, 1, 1},
-                          {3 + extra, 0, 0, 2 + extra},
-                          {0, 3 + extra, 2, 0},
-                          {2 + extra, 0, 0, 1},
-                          {0, 2, 3 + extra, 2 + extra},
-                          {1, 1 + extra, 1, extra}})};
+    return {
+        enchantTable(QStringLiteral("Зачарованные шлемы %1-го уровня").arg(lv),
+                     {QStringLiteral("Шлем мудрости"), QStringLiteral("Шлем защиты"),
+                      QStringLiteral("Шлем жизни"), QStringLiteral("Шлем силы")},
+                     {QStringLiteral("Шлем %1 ур.").arg(lv), kThistle, kBlackroot, kBasil, kFern, kMandrake},
+                     {{1, 1, 1, 1},
+                      {3 + extra, 0, 0, 2 + extra},
+                      {0, 3 + extra, 2, 0},
+                      {2 + extra, 0, 0, 1},
+                      {0, 2, 3 + extra, 2 + extra},
+                      {1, 1 + extra, 1, extra}})};
 }
 
 void drawSpellcasting(const QDir &dir)
@@ -456,17 +464,19 @@ void drawSpellcasting(const QDir &dir)
                       QStringLiteral("Кольцо выносливости"), QStringLiteral("Кольцо мудрости"),
                       QStringLiteral("Кольцо удачи")},
                      {QStringLiteral("Кольцо 7 ур."), kHypericum, kThistle, kBlackroot, kBasil, kYarrow},
-                     {{1, 1, 1, 1, 1}, {3, 0, 4, 0, 1}, {0, 3, 0, 3, 1}, {2, 0, 2, 0, 0}, {0, 2, 0, 3, 1},
+                     {{1, 1, 1, 1, 1},
+                      {3, 0, 4, 0, 1},
+                      {0, 3, 0, 3, 1},
+                      {2, 0, 2, 0, 0},
+                      {0, 2, 0, 3, 1},
                       {0, 0, 0, 0, 2}}),
     };
     const struct {
         QSize size;
         QVector<RecipeTable> tables;
     } pictures[5] = {
-        {QSize(564, 447), rings},
-        {QSize(559, 615), amuletsAndBoots(9, 0)},
-        {QSize(559, 300), helmets(9, 0)},
-        {QSize(557, 607), amuletsAndBoots(11, 2)},
+        {QSize(564, 447), rings},          {QSize(559, 615), amuletsAndBoots(9, 0)},
+        {QSize(559, 300), helmets(9, 0)},  {QSize(557, 607), amuletsAndBoots(11, 2)},
         {QSize(556, 279), helmets(11, 2)},
     };
     for (int i = 0; i < 5; ++i) {
@@ -489,7 +499,10 @@ const QColor kLeaf(70, 150, 50);
 const QColor kLeafDark(40, 100, 30);
 const QColor kStem(60, 120, 40);
 
-QPen outlinePen(qreal width = 4) { return QPen(kOutline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen outlinePen(qreal width = 4)
+{
+    return QPen(kOutline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 void drawLeaf(QPainter &p, QPointF base, qreal angleDeg, qreal length, qreal width, const QColor &fill)
 {
@@ -696,7 +709,7 @@ void drawYarrow(QPainter &p)
     }
     // A flat head of small white flowers.
     p.setPen(QPen(QColor(120, 110, 90), 2));
-    const QPointF heads[] = {QPointF(44, 30), QPointF(56, 24), QPointF(68, 30), QPointF(80, 22),
+    const QPointF heads[] = {QPointF(44, 30), QPointF(56, 24),  QPointF(68, 30),  QPointF(80, 22),
                              QPointF(92, 30), QPointF(104, 24), QPointF(116, 30), QPointF(62, 38),
                              QPointF(80, 36), QPointF(98, 38)};
     for (const QPointF &c : heads) {

@@ -1,8 +1,10 @@
 #include "ExperienceTable.h"
 
-namespace {
+namespace
+{
 
 // One line per level: its first row, then its intermediate steps.
+// clang-format off
 constexpr std::array<int, kExperienceRowCount> kRows = {
     0, 200, 400,                                                                          // 1
     600, 1000, 1800, 3000,                                                                // 2
@@ -26,6 +28,7 @@ constexpr std::array<int, kExperienceRowCount> kRows = {
     136990000, 143500000, // 14
     150000000,            // 15
 };
+// clang-format on
 
 // A missing entry would leave a zero at the end and break the rise.
 constexpr bool risesFromZero()

@@ -9,7 +9,8 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-namespace {
+namespace
+{
 
 // Anything larger is a damaged header rather than a picture of ours.
 constexpr JDIMENSION kMaxSide = 16384;
@@ -35,11 +36,15 @@ void escapeOnWarning(j_common_ptr cinfo, int msgLevel)
         escapeOnError(cinfo);
 }
 
-void stayQuiet(j_common_ptr) {}
+void stayQuiet(j_common_ptr)
+{
+}
 
 // A source that reads from one memory block and treats its end as an error, so a
 // truncated picture fails instead of being padded with a fake end marker.
-void initSource(j_decompress_ptr) {}
+void initSource(j_decompress_ptr)
+{
+}
 
 boolean fillInputBuffer(j_decompress_ptr cinfo)
 {
@@ -58,7 +63,9 @@ void skipInputData(j_decompress_ptr cinfo, long count)
     src->bytes_in_buffer -= static_cast<size_t>(count);
 }
 
-void termSource(j_decompress_ptr) {}
+void termSource(j_decompress_ptr)
+{
+}
 
 // Everything that libjpeg may jump out of lives in this one function, which owns no
 // object with a destructor; `out` belongs to the caller and is only written once the

@@ -44,9 +44,18 @@ int TForm2::shownPicture() const
     return -1;
 }
 
-void TForm2::Button1Click() { showPicture(0); }
-void TForm2::Button2Click() { showPicture(1); }
-void TForm2::Button3Click() { showPicture(2); }
+void TForm2::Button1Click()
+{
+    showPicture(0);
+}
+void TForm2::Button2Click()
+{
+    showPicture(1);
+}
+void TForm2::Button3Click()
+{
+    showPicture(2);
+}
 
 void TForm2::showPicture(int index)
 {

@@ -7,9 +7,10 @@ class QPushButton;
 
 // The leatherworking window (UnitKoja): three pictures of patch recipes, one shown at a
 // time, chosen by the three buttons at the right.
-class TForm2 : public ReferenceWindow {
+class TForm2 : public ReferenceWindow
+{
     Q_OBJECT
-public:
+  public:
     static constexpr int kPictureCount = 3;
     static constexpr QSize kPictureSize{560, 464};
 
@@ -18,12 +19,12 @@ public:
     // The picture shown now, 0 to 2.
     int shownPicture() const;
 
-public slots:
+  public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
 
-private:
+  private:
     void showPicture(int index);
 
     QLabel *m_images[kPictureCount];

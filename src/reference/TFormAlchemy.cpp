@@ -8,7 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
+namespace
+{
 // Margins of the grid, which is anchored to all four sides; the bottom one holds the
 // close button, which keeps to the bottom-right corner.
 constexpr int kGridMargin = 8;
@@ -33,8 +34,8 @@ TFormAlchemy::TFormAlchemy(QWidget *parent)
     NextGrid1->addImageColumn(ImageList1, 45);
     NextGrid1->addTextColumn(QStringLiteral("Ресурсы"), 150, Qt::AlignLeft);
     // The one-line captions of the design; FormCreate gives them their three lines.
-    for (const char *caption : {"Малое зелье жизни", "Малое зелье маны", "Большое зелье жизни",
-                                "Большое зелье маны"})
+    for (const char *caption :
+         {"Малое зелье жизни", "Малое зелье маны", "Большое зелье жизни", "Большое зелье маны"})
         NextGrid1->addTextColumn(QString::fromUtf8(caption), 80, Qt::AlignHCenter);
     NextGrid1->setHeaderVisible(true);
     NextGrid1->setHeaderHeight(40);

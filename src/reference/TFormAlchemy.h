@@ -10,19 +10,20 @@ class QPushButton;
 
 // The alchemy window (UnitAlchemy): the four potions' recipes as one table, filled once
 // at creation.
-class TFormAlchemy : public ReferenceWindow {
+class TFormAlchemy : public ReferenceWindow
+{
     Q_OBJECT
-public:
+  public:
     explicit TFormAlchemy(QWidget *parent = nullptr);
 
-public slots:
+  public slots:
     // Sets the potion headers and fills the table; runs once, from the constructor.
     void FormCreate();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent *event) override;
 
-private:
+  private:
     void layOut();
 
     QList<QPixmap> ImageList1; // ingredient pictures, 40 × 32, in row order

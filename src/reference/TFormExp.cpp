@@ -8,7 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
+namespace
+{
 // The band below the grid that holds the close button.
 constexpr int kButtonBand = 45;
 constexpr QSize kCloseSize{97, 33};

@@ -6,21 +6,22 @@ class GridControl;
 class QPushButton;
 
 // The experience window (UnitExp): the game's level table, filled once at creation.
-class TFormExp : public ReferenceWindow {
+class TFormExp : public ReferenceWindow
+{
     Q_OBJECT
-public:
+  public:
     static constexpr QColor kGridBackground{244, 255, 255};
 
     explicit TFormExp(QWidget *parent = nullptr);
 
-public slots:
+  public slots:
     // Fills the table; runs once, from the constructor.
     void FormCreate();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent *event) override;
 
-private:
+  private:
     void layOut();
 
     GridControl *NextGrid1 = nullptr;

@@ -6,7 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 // The pictures' sizes as drawn; a picture that cannot be decoded still gives its window
 // a usable height.
 constexpr QSize kPictureSizes[TFormZakl::kPictureCount] = {
@@ -25,7 +26,8 @@ TFormZakl::TFormZakl(QWidget *parent)
     m_display->setGeometry(0, 0, kDisplayWidth, height());
 
     for (int k = 0; k < kPictureCount; ++k)
-        m_stored[k] = QPixmap::fromImage(JpegImage::load(QStringLiteral(":/reference/zakl-%1.jpg").arg(k + 1)));
+        m_stored[k] =
+            QPixmap::fromImage(JpegImage::load(QStringLiteral(":/reference/zakl-%1.jpg").arg(k + 1)));
 
     const QString captions[kPictureCount] = {
         QStringLiteral("Кольца 5-7 уровень"), QStringLiteral("9 ур. - амулеты, сапоги "),
@@ -46,13 +48,31 @@ TFormZakl::TFormZakl(QWidget *parent)
     FormCreate();
 }
 
-void TFormZakl::FormCreate() { Button1Click(); }
+void TFormZakl::FormCreate()
+{
+    Button1Click();
+}
 
-void TFormZakl::Button1Click() { displayPicture(0); }
-void TFormZakl::Button2Click() { displayPicture(1); }
-void TFormZakl::Button3Click() { displayPicture(2); }
-void TFormZakl::Button4Click() { displayPicture(3); }
-void TFormZakl::Button5Click() { displayPicture(4); }
+void TFormZakl::Button1Click()
+{
+    displayPicture(0);
+}
+void TFormZakl::Button2Click()
+{
+    displayPicture(1);
+}
+void TFormZakl::Button3Click()
+{
+    displayPicture(2);
+}
+void TFormZakl::Button4Click()
+{
+    displayPicture(3);
+}
+void TFormZakl::Button5Click()
+{
+    displayPicture(4);
+}
 
 void TFormZakl::displayPicture(int k)
 {

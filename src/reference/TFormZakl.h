@@ -8,9 +8,10 @@ class QLabel;
 
 // The spellcasting window (UnitZakl): five stored pictures of enchanting recipes; a
 // button copies one into the display and fits the window's height to it.
-class TFormZakl : public ReferenceWindow {
+class TFormZakl : public ReferenceWindow
+{
     Q_OBJECT
-public:
+  public:
     static constexpr int kPictureCount = 5;
     static constexpr int kDisplayWidth = 577;
     // The window's outer height is the picture's height plus this.
@@ -24,7 +25,7 @@ public:
     // Stored picture k (0 to 4); never changed by showing it.
     const QPixmap &storedPicture(int k) const { return m_stored[k]; }
 
-public slots:
+  public slots:
     void FormCreate();
     void Button1Click();
     void Button2Click();
@@ -32,10 +33,10 @@ public slots:
     void Button4Click();
     void Button5Click();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent *event) override;
 
-private:
+  private:
     void displayPicture(int k);
 
     QLabel *m_display;

@@ -3,7 +3,9 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-WrapButton::WrapButton(const QString &text, QWidget *parent) : QPushButton(text, parent) {}
+WrapButton::WrapButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
+{
+}
 
 void WrapButton::paintEvent(QPaintEvent *)
 {
@@ -15,7 +17,8 @@ void WrapButton::paintEvent(QPaintEvent *)
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
     const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     const int shift = isDown() ? 1 : 0;
     painter.drawText(contents.translated(shift, shift), Qt::AlignCenter | Qt::TextWordWrap, caption);
 }

@@ -4,11 +4,12 @@
 
 // A push button whose caption wraps at word boundaries to fit its width, as the
 // picture windows' tall buttons need. text() keeps the caption as given.
-class WrapButton : public QPushButton {
+class WrapButton : public QPushButton
+{
     Q_OBJECT
-public:
+  public:
     explicit WrapButton(const QString &text, QWidget *parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 };

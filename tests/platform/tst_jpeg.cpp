@@ -9,7 +9,8 @@
 
 #include <jpeglib.h>
 
-namespace {
+namespace
+{
 
 // Encodes with libjpeg itself, so the test does not lean on Qt's image plugins either.
 QByteArray encode(const QImage &source, bool grey = false)
@@ -47,8 +48,9 @@ QImage quadrants(int w, int h)
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const bool right = x >= w / 2, bottom = y >= h / 2;
-            image.setPixel(x, y, !bottom ? (right ? qRgb(0, 200, 0) : qRgb(220, 0, 0))
-                                         : (right ? qRgb(255, 255, 255) : qRgb(0, 0, 210)));
+            image.setPixel(x, y,
+                           !bottom ? (right ? qRgb(0, 200, 0) : qRgb(220, 0, 0))
+                                   : (right ? qRgb(255, 255, 255) : qRgb(0, 0, 210)));
         }
     return image;
 }
@@ -61,9 +63,10 @@ bool near(QRgb got, QRgb want)
 
 } // namespace
 
-class TestJpeg : public QObject {
+class TestJpeg : public QObject
+{
     Q_OBJECT
-private slots:
+  private slots:
     void decodesColourPicture()
     {
         const QImage image = JpegImage::decode(encode(quadrants(64, 48)));
@@ -92,7 +95,8 @@ private slots:
         // Cut anywhere: inside the header, inside the scan, just before the end marker.
         for (qsizetype cut = 0; cut < whole.size(); cut += (cut < 700 ? 7 : 53)) {
             const QImage image = JpegImage::decode(whole.left(cut));
-            QVERIFY2(image.isNull(), qPrintable(QStringLiteral("cut at %1 of %2").arg(cut).arg(whole.size())));
+            QVERIFY2(image.isNull(),
+                     qPrintable(QStringLiteral("cut at %1 of %2").arg(cut).arg(whole.size())));
         }
         QVERIFY(JpegImage::decode(whole.left(whole.size() - 2)).isNull());
         QVERIFY(JpegImage::decode(whole.left(whole.size() - 1)).isNull());

@@ -10,9 +10,10 @@
 #include <QtTest>
 
 // The Knowledge page's buttons open the reference windows and only raise an open one.
-class TestKnowledge : public QObject {
+class TestKnowledge : public QObject
+{
     Q_OBJECT
-private slots:
+  private slots:
     void buttonsShowTheirWindows()
     {
         TForm1 mainWindow(Services::silent());

@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 // A picture of a table has ink on it: plenty of dark pixels, not one flat colour.
 int darkPixels(const QImage &image)
@@ -36,9 +37,10 @@ QImage shown(QWidget *window, const QString &name)
 
 } // namespace
 
-class TestPictureReference : public QObject {
+class TestPictureReference : public QObject
+{
     Q_OBJECT
-private slots:
+  private slots:
     void recipePicturesDecodeAtTheirSizes_data()
     {
         QTest::addColumn<QString>("path");
@@ -184,7 +186,8 @@ private slots:
         const QSize sizes[] = {{564, 447}, {559, 615}, {559, 300}, {557, 607}, {556, 279}};
         // Each order, so that a height that stayed from the button before cannot pass.
         for (int k : {2, 1, 4, 3, 0, 4}) {
-            QTest::mouseClick(button(&window, qPrintable(QStringLiteral("Button%1").arg(k + 1))), Qt::LeftButton);
+            QTest::mouseClick(button(&window, qPrintable(QStringLiteral("Button%1").arg(k + 1))),
+                              Qt::LeftButton);
             QCOMPARE(window.designedOuterHeight(), heights[k]);
             QCOMPARE(window.height(), heights[k] - 34);
             QCOMPARE(window.width(), 740);

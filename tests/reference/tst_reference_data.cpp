@@ -3,9 +3,10 @@
 
 #include <QtTest>
 
-class TestReferenceData : public QObject {
+class TestReferenceData : public QObject
+{
     Q_OBJECT
-private slots:
+  private slots:
     void levelsBeginAtTheirRows()
     {
         const int firstRows[] = {0, 3, 7, 12, 18, 25, 33, 42, 52, 63, 74, 85, 96, 107, 118};
@@ -17,8 +18,8 @@ private slots:
     {
         QTest::addColumn<int>("level");
         QTest::addColumn<int>("base");
-        QTest::addColumn<int>("first");     // experience of the level's first row
-        QTest::addColumn<int>("lastStep");  // of its last step (-1: none)
+        QTest::addColumn<int>("first");    // experience of the level's first row
+        QTest::addColumn<int>("lastStep"); // of its last step (-1: none)
         QTest::addColumn<int>("steps");
         QTest::newRow("1") << 1 << 30 << 0 << 400 << 2;
         QTest::newRow("2") << 2 << 60 << 600 << 3000 << 3;
@@ -68,8 +69,14 @@ private slots:
 
     void alchemyIngredientsAndHeaders()
     {
-        const char *names[] = {"Маленькая пустая бутылка", "Большая пустая бутылка", "Зверобой",
-                               "Чертополох", "Чернокорень", "Базилик", "Папоротник", "Тысячелистник",
+        const char *names[] = {"Маленькая пустая бутылка",
+                               "Большая пустая бутылка",
+                               "Зверобой",
+                               "Чертополох",
+                               "Чернокорень",
+                               "Базилик",
+                               "Папоротник",
+                               "Тысячелистник",
                                "Корень мандрагоры"};
         for (int i = 0; i < kIngredientCount; ++i)
             QCOMPARE(QString::fromUtf8(kIngredientNames[i]), QString::fromUtf8(names[i]));

@@ -1,13 +1,14 @@
 #include "GridControl.h"
-#include "TableLook.h"
 #include "TFormAlchemy.h"
 #include "TFormExp.h"
+#include "TableLook.h"
 
 #include <QHeaderView>
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 GridControl *gridOf(QWidget *window)
 {
@@ -37,9 +38,10 @@ const int kTransitionRows[] = {3, 7, 12, 18, 25, 33, 42, 52, 63, 74, 85, 96, 107
 
 } // namespace
 
-class TestTableReference : public QObject {
+class TestTableReference : public QObject
+{
     Q_OBJECT
-private slots:
+  private slots:
     void experienceWindowAndColumns()
     {
         TFormExp window;
@@ -48,11 +50,11 @@ private slots:
         GridControl *grid = gridOf(&window);
         QCOMPARE(grid->geometry(), QRect(0, 0, 593, 425));
         const QStringList headers = {QStringLiteral("Уровень"), QStringLiteral("Базовый опыт"),
-                                     QStringLiteral("Увеличение характеристик"), QStringLiteral("Увеличение умений"),
-                                     QStringLiteral("Опыт")};
+                                     QStringLiteral("Увеличение характеристик"),
+                                     QStringLiteral("Увеличение умений"), QStringLiteral("Опыт")};
         const int widths[] = {100, 100, 150, 120, 100};
-        const Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignHCenter,
-                                            Qt::AlignRight};
+        const Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter,
+                                            Qt::AlignHCenter, Qt::AlignRight};
         QCOMPARE(grid->columnCount(), 5);
         for (int col = 0; col < 5; ++col) {
             QCOMPARE(grid->columnKind(col), GridControl::ColumnKind::Text);
@@ -84,8 +86,9 @@ private slots:
 
         // Each level's first line, and one of its steps.
         const int bases[] = {60, 130, 220, 350, 700, 1000, 1400, 2000, 2700, 3500, 5000, 7000, 10000, 14000};
-        const char *firsts[] = {"600", "4000", "13600", "40000", "115000", "307000", "712000", "1712000",
-                                "4352000", "9500000", "19500000", "38430000", "78400000", "150000000"};
+        const char *firsts[] = {"600",      "4000",     "13600",    "40000",    "115000",
+                                "307000",   "712000",   "1712000",  "4352000",  "9500000",
+                                "19500000", "38430000", "78400000", "150000000"};
         for (int i = 0; i < 14; ++i) {
             const int row = kTransitionRows[i];
             QCOMPARE(grid->cellText(0, row), QStringLiteral("Переход на %1-й").arg(i + 2));
@@ -96,12 +99,12 @@ private slots:
         const struct {
             int row;
             const char *experience;
-        } steps[] = {{2, "400"},       {5, "1800"},      {9, "7600"},        {15, "27000"},
-                     {22, "82000"},    {30, "235000"},   {36, "442000"},     {47, "1212000"},
-                     {55, "2432000"},  {68, "6692000"},  {77, "12227000"},   {90, "28100000"},
-                     {100, "52950000"}, {110, "97930000"}};
+        } steps[] = {{2, "400"},       {5, "1800"},      {9, "7600"},       {15, "27000"},    {22, "82000"},
+                     {30, "235000"},   {36, "442000"},   {47, "1212000"},   {55, "2432000"},  {68, "6692000"},
+                     {77, "12227000"}, {90, "28100000"}, {100, "52950000"}, {110, "97930000"}};
         for (const auto &step : steps) {
-            QCOMPARE(rowTexts(grid, step.row), (QStringList{"", "", "1", "", QString::fromLatin1(step.experience)}));
+            QCOMPARE(rowTexts(grid, step.row),
+                     (QStringList{"", "", "1", "", QString::fromLatin1(step.experience)}));
         }
         // Experience rises down the table, in plain digits.
         for (int row = 1; row < grid->rowCount(); ++row) {
@@ -124,7 +127,8 @@ private slots:
                 if (transitions.contains(row))
                     QCOMPARE(colour, info);
                 else
-                    QVERIFY2(!colour.isValid(), qPrintable(QStringLiteral("row %1 col %2").arg(row).arg(col)));
+                    QVERIFY2(!colour.isValid(),
+                             qPrintable(QStringLiteral("row %1 col %2").arg(row).arg(col)));
             }
     }
 
@@ -182,9 +186,9 @@ private slots:
         QCOMPARE(grid->columnCaption(1), QStringLiteral("Ресурсы"));
         QCOMPARE(grid->columnWidth(1), 150);
         QCOMPARE(grid->columnAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-        const QStringList potions = {QStringLiteral("Малое\r\nзелье\r\nжизни"), QStringLiteral("Малое\r\nзелье\r\nманы"),
-                                     QStringLiteral("Большое\r\nзелье\r\nжизни"),
-                                     QStringLiteral("Большое\r\nзелье\r\nманы")};
+        const QStringList potions = {
+            QStringLiteral("Малое\r\nзелье\r\nжизни"), QStringLiteral("Малое\r\nзелье\r\nманы"),
+            QStringLiteral("Большое\r\nзелье\r\nжизни"), QStringLiteral("Большое\r\nзелье\r\nманы")};
         for (int p = 0; p < 4; ++p) {
             QCOMPARE(grid->columnCaption(2 + p), potions[p]);
             QCOMPARE(grid->columnWidth(2 + p), 80);
@@ -204,11 +208,18 @@ private slots:
         TFormAlchemy window;
         const GridControl *grid = gridOf(&window);
         QCOMPARE(grid->rowCount(), 9);
-        const char *names[] = {"Маленькая пустая бутылка", "Большая пустая бутылка", "Зверобой", "Чертополох",
-                               "Чернокорень", "Базилик", "Папоротник", "Тысячелистник", "Корень мандрагоры"};
+        const char *names[] = {"Маленькая пустая бутылка",
+                               "Большая пустая бутылка",
+                               "Зверобой",
+                               "Чертополох",
+                               "Чернокорень",
+                               "Базилик",
+                               "Папоротник",
+                               "Тысячелистник",
+                               "Корень мандрагоры"};
         const char *counts[9][4] = {{"1", "1", "", ""}, {"", "", "1", "1"}, {"3", "", "4", ""},
                                     {"", "2", "", "5"}, {"", "3", "", "4"}, {"", "1", "", "2"},
-                                    {"2", "", "2", ""}, {"", "", "1", ""}, {"", "", "", "1"}};
+                                    {"2", "", "2", ""}, {"", "", "1", ""},  {"", "", "", "1"}};
         const QColor info = infoBackgroundColor();
         int filled = 0, highlighted = 0;
         for (int row = 0; row < 9; ++row) {
