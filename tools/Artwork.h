@@ -11,6 +11,8 @@ void drawTimersArt(const QDir &dir);
 void drawReferenceArt(const QDir &dir);
 // The crafting window's item and resource pictures, drawn by drawReferenceArt.
 void drawCraftArt(const QDir &dir);
+// The recipe pictures and ingredient pictures of the reference windows.
+void drawPictureRefArt(const QDir &dir);
 void drawWebArt(const QDir &dir);
 
 // Saves `image` as dir/name; stops the tool with a message when that fails.

@@ -3,4 +3,5 @@
 void drawReferenceArt(const QDir &dir)
 {
     drawCraftArt(dir);
+    drawPictureRefArt(dir);
 }

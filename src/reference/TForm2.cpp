@@ -1,6 +1,64 @@
 #include "TForm2.h"
 
+#include "JpegImage.h"
+#include "WrapButton.h"
+
+#include <QLabel>
+#include <QPixmap>
+
 TForm2::TForm2(QWidget *parent)
     : ReferenceWindow("TForm2", QStringLiteral("Кожевничество"), QSize(698, 513), parent)
 {
+    move(256, 169);
+
+    for (int i = 0; i < kPictureCount; ++i) {
+        m_images[i] = new QLabel(this);
+        m_images[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        m_images[i]->setGeometry(QRect(QPoint(8, 8), kPictureSize));
+        m_images[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_images[i]->setPixmap(
+            QPixmap::fromImage(JpegImage::load(QStringLiteral(":/reference/koja-%1.jpg").arg(i + 1))));
+    }
+
+    const QString captions[kPictureCount] = {QStringLiteral("Заплатки 1-го уровня"),
+                                             QStringLiteral("Заплатки 2-го уровня"),
+                                             QStringLiteral("Заплатки 3-го уровня")};
+    void (TForm2::*const handlers[kPictureCount])() = {&TForm2::Button1Click, &TForm2::Button2Click,
+                                                       &TForm2::Button3Click};
+    for (int i = 0; i < kPictureCount; ++i) {
+        auto *button = new WrapButton(captions[i], this);
+        button->setObjectName(QStringLiteral("Button%1").arg(i + 1));
+        button->setGeometry(577, 8 + 56 * i, 105, 49);
+        connect(button, &QPushButton::clicked, this, handlers[i]);
+    }
+    addCloseButton(QRect(593, 438, 89, 33));
+
+    showPicture(0);
+}
+
+int TForm2::shownPicture() const
+{
+    for (int i = 0; i < kPictureCount; ++i)
+        if (!m_images[i]->isHidden())
+            return i;
+    return -1;
+}
+
+void TForm2::Button1Click()
+{
+    showPicture(0);
+}
+void TForm2::Button2Click()
+{
+    showPicture(1);
+}
+void TForm2::Button3Click()
+{
+    showPicture(2);
+}
+
+void TForm2::showPicture(int index)
+{
+    for (int i = 0; i < kPictureCount; ++i)
+        m_images[i]->setVisible(i == index);
 }

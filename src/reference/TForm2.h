@@ -2,8 +2,30 @@
 
 #include "ReferenceWindow.h"
 
-class TForm2 : public ReferenceWindow {
+class QLabel;
+class QPushButton;
+
+// The leatherworking window (UnitKoja): three pictures of patch recipes, one shown at a
+// time, chosen by the three buttons at the right.
+class TForm2 : public ReferenceWindow
+{
     Q_OBJECT
-public:
+  public:
+    static constexpr int kPictureCount = 3;
+    static constexpr QSize kPictureSize{560, 464};
+
     explicit TForm2(QWidget *parent = nullptr);
+
+    // The picture shown now, 0 to 2.
+    int shownPicture() const;
+
+  public slots:
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+
+  private:
+    void showPicture(int index);
+
+    QLabel *m_images[kPictureCount];
 };

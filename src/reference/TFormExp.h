@@ -2,8 +2,28 @@
 
 #include "ReferenceWindow.h"
 
-class TFormExp : public ReferenceWindow {
+class GridControl;
+class QPushButton;
+
+// The experience window (UnitExp): the game's level table, filled once at creation.
+class TFormExp : public ReferenceWindow
+{
     Q_OBJECT
-public:
+  public:
+    static constexpr QColor kGridBackground{244, 255, 255};
+
     explicit TFormExp(QWidget *parent = nullptr);
+
+  public slots:
+    // Fills the table; runs once, from the constructor.
+    void FormCreate();
+
+  protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+  private:
+    void layOut();
+
+    GridControl *NextGrid1 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
 };

@@ -1,6 +1,90 @@
 #include "TFormZakl.h"
 
+#include "JpegImage.h"
+#include "TableLook.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace
+{
+// The pictures' sizes as drawn; a picture that cannot be decoded still gives its window
+// a usable height.
+constexpr QSize kPictureSizes[TFormZakl::kPictureCount] = {
+    {564, 447}, {559, 615}, {559, 300}, {557, 607}, {556, 279}};
+} // namespace
+
 TFormZakl::TFormZakl(QWidget *parent)
     : ReferenceWindow("TFormZakl", QStringLiteral("Заклинательство"), QSize(748, 477), parent)
 {
+    move(224, 155);
+
+    // Docked to the left edge: full client height, natural size, no stretching.
+    m_display = new QLabel(this);
+    m_display->setObjectName(QStringLiteral("Image1"));
+    m_display->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_display->setGeometry(0, 0, kDisplayWidth, height());
+
+    for (int k = 0; k < kPictureCount; ++k)
+        m_stored[k] =
+            QPixmap::fromImage(JpegImage::load(QStringLiteral(":/reference/zakl-%1.jpg").arg(k + 1)));
+
+    const QString captions[kPictureCount] = {
+        QStringLiteral("Кольца 5-7 уровень"), QStringLiteral("9 ур. - амулеты, сапоги "),
+        QStringLiteral("9 ур. - шлемы"), QStringLiteral("11 ур. - амулеты, сапоги"),
+        QStringLiteral("11 ур. - шлемы")};
+    void (TFormZakl::*const handlers[kPictureCount])() = {&TFormZakl::Button1Click, &TFormZakl::Button2Click,
+                                                          &TFormZakl::Button3Click, &TFormZakl::Button4Click,
+                                                          &TFormZakl::Button5Click};
+    for (int k = 0; k < kPictureCount; ++k) {
+        auto *button = new QPushButton(captions[k], this);
+        button->setObjectName(QStringLiteral("Button%1").arg(k + 1));
+        button->setGeometry(589, 8 + 32 * k, 139, 25);
+        button->setFont(narrowFont());
+        connect(button, &QPushButton::clicked, this, handlers[k]);
+    }
+    addCloseButton(QRect(589, 176, 83, 33));
+
+    FormCreate();
+}
+
+void TFormZakl::FormCreate()
+{
+    Button1Click();
+}
+
+void TFormZakl::Button1Click()
+{
+    displayPicture(0);
+}
+void TFormZakl::Button2Click()
+{
+    displayPicture(1);
+}
+void TFormZakl::Button3Click()
+{
+    displayPicture(2);
+}
+void TFormZakl::Button4Click()
+{
+    displayPicture(3);
+}
+void TFormZakl::Button5Click()
+{
+    displayPicture(4);
+}
+
+void TFormZakl::displayPicture(int k)
+{
+    // QPixmap shares its data on copy, so the stored picture stays as it is.
+    m_display->setPixmap(m_stored[k]);
+    const int pictureHeight = m_stored[k].isNull() ? kPictureSizes[k].height() : m_stored[k].height();
+    m_outerHeight = pictureHeight + kHeightOverPicture;
+    resize(width(), m_outerHeight - kDesignedFrame.height());
+}
+
+void TFormZakl::resizeEvent(QResizeEvent *event)
+{
+    ReferenceWindow::resizeEvent(event);
+    m_display->setGeometry(0, 0, kDisplayWidth, height());
 }

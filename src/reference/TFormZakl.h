@@ -2,8 +2,44 @@
 
 #include "ReferenceWindow.h"
 
-class TFormZakl : public ReferenceWindow {
+#include <QPixmap>
+
+class QLabel;
+
+// The spellcasting window (UnitZakl): five stored pictures of enchanting recipes; a
+// button copies one into the display and fits the window's height to it.
+class TFormZakl : public ReferenceWindow
+{
     Q_OBJECT
-public:
+  public:
+    static constexpr int kPictureCount = 5;
+    static constexpr int kDisplayWidth = 577;
+    // The window's outer height is the picture's height plus this.
+    static constexpr int kHeightOverPicture = 30;
+
     explicit TFormZakl(QWidget *parent = nullptr);
+
+    // The outer height (frame included, as the window was designed) that the last picture
+    // chosen set: its height plus 30. The client area is this less the designed frame.
+    int designedOuterHeight() const { return m_outerHeight; }
+    // Stored picture k (0 to 4); never changed by showing it.
+    const QPixmap &storedPicture(int k) const { return m_stored[k]; }
+
+  public slots:
+    void FormCreate();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+
+  protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+  private:
+    void displayPicture(int k);
+
+    QLabel *m_display;
+    QPixmap m_stored[kPictureCount];
+    int m_outerHeight = 0;
 };

@@ -1,0 +1,18 @@
+#include "TableLook.h"
+
+#include <QPalette>
+#include <QToolTip>
+
+QColor infoBackgroundColor()
+{
+    return QToolTip::palette().color(QPalette::Inactive, QPalette::ToolTipBase);
+}
+
+QFont narrowFont()
+{
+    // Narrow enough that "Увеличение характеристик" fits its 150-pixel header with the
+    // header's margins; Qt narrows the glyphs itself where no condensed face exists.
+    QFont font;
+    font.setStretch(QFont::SemiCondensed);
+    return font;
+}

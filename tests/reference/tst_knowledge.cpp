@@ -1,0 +1,95 @@
+#include "Services.h"
+#include "TForm1.h"
+#include "TForm2.h"
+#include "TFormAlchemy.h"
+#include "TFormCraft.h"
+#include "TFormExp.h"
+#include "TFormZakl.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+// The Knowledge page's buttons open the reference windows and only raise an open one.
+class TestKnowledge : public QObject
+{
+    Q_OBJECT
+  private slots:
+    void buttonsShowTheirWindows()
+    {
+        TForm1 mainWindow(Services::silent());
+        TFormCraft craft;
+        TFormExp experience;
+        TFormAlchemy alchemy;
+        TForm2 leatherworking;
+        TFormZakl spellcasting;
+        mainWindow.attachReferenceWindows({&craft, &experience, &alchemy, &leatherworking, &spellcasting});
+        mainWindow.show();
+        mainWindow.SpeedButton4Click();
+
+        QWidget *page = mainWindow.findChild<QWidget *>(QStringLiteral("TabSheet4"));
+        QVERIFY(page);
+        const struct {
+            const char *button;
+            const char *caption;
+            QPoint at;
+            QWidget *window;
+        } rows[] = {{"Button2", "Таблица опыта", {8, 48}, &experience},
+                    {"Button3", "Заклинательство", {8, 80}, &spellcasting},
+                    {"Button4", "Алхимия", {8, 112}, &alchemy},
+                    {"Button5", "Кожевничество", {8, 144}, &leatherworking}};
+        for (const auto &row : rows) {
+            auto *button = page->findChild<QPushButton *>(QString::fromLatin1(row.button));
+            QVERIFY(button);
+            QCOMPARE(button->text(), QString::fromUtf8(row.caption));
+            QCOMPARE(button->geometry(), QRect(row.at, QSize(121, 25)));
+            QVERIFY(!row.window->isVisible());
+            QTest::mouseClick(button, Qt::LeftButton);
+            QVERIFY2(row.window->isVisible(), row.button);
+            // Ordinary windows, below the always-on-top main window.
+            QVERIFY(!(row.window->windowFlags() & Qt::WindowStaysOnTopHint));
+            // A second click only raises it.
+            QTest::mouseClick(button, Qt::LeftButton);
+            QVERIFY(row.window->isVisible());
+        }
+        QVERIFY(!craft.isVisible());
+    }
+
+    void reopenedWindowsShowWhatTheyShowed()
+    {
+        TForm1 mainWindow(Services::silent());
+        TFormCraft craft;
+        TFormExp experience;
+        TFormAlchemy alchemy;
+        TForm2 leatherworking;
+        TFormZakl spellcasting;
+        mainWindow.attachReferenceWindows({&craft, &experience, &alchemy, &leatherworking, &spellcasting});
+        mainWindow.show();
+        mainWindow.SpeedButton4Click();
+        QWidget *page = mainWindow.findChild<QWidget *>(QStringLiteral("TabSheet4"));
+        auto click = [](QWidget *parent, const char *name) {
+            auto *button = parent->findChild<QPushButton *>(QString::fromLatin1(name));
+            QVERIFY(button);
+            QTest::mouseClick(button, Qt::LeftButton);
+        };
+
+        click(page, "Button5");
+        click(&leatherworking, "Button3");
+        click(&leatherworking, "BitBtn1");
+        QVERIFY(!leatherworking.isVisible());
+        click(page, "Button5");
+        QVERIFY(leatherworking.isVisible());
+        QCOMPARE(leatherworking.shownPicture(), 2);
+
+        click(page, "Button3");
+        QCOMPARE(spellcasting.height(), 477 - 34);
+        click(&spellcasting, "Button3");
+        click(&spellcasting, "BitBtn1");
+        click(page, "Button3");
+        QVERIFY(spellcasting.isVisible());
+        QCOMPARE(spellcasting.designedOuterHeight(), 330);
+        QCOMPARE(spellcasting.height(), 330 - 34);
+    }
+};
+
+QTEST_MAIN(TestKnowledge)
+#include "tst_knowledge.moc"
