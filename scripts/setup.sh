@@ -9,7 +9,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev libcanberra-dev libxcb1-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra
   "$@"
 )
 

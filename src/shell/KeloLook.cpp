@@ -8,7 +8,7 @@
 void KeloLook::apply(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Kelo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kelo"));
+    // No display name: Qt would append it to every window's caption ("Алхимия — Kelo").
     QApplication::setWindowIcon(icon());
     // Only closing the main window ends the program, not closing the last box shown
     // while the main window sits in the tray.

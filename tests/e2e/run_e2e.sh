@@ -65,7 +65,7 @@ PATH="$work/bin:$PATH" "$kelo" >"$work/kelo.log" 2>&1 &
 kelo_pid=$!
 pids+=($kelo_pid)
 
-win=$(xdotool search --sync --onlyvisible --name '^Kelo$' | head -n 1)
+win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kelo$' | head -n 1)
 [ -n "$win" ] || { fail "main window appears"; echo "e2e: $passed passed, $failed failed"; exit 1; }
 pass "main window appears"
 wait_for 5 bash -c "xwininfo -id $win | grep -q IsViewable"
