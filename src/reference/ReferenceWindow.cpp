@@ -2,7 +2,9 @@
 
 #include "StandardGlyphs.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 
 ReferenceWindow::ReferenceWindow(const char *className, const QString &caption, QSize outerSize,
@@ -35,4 +37,10 @@ QPushButton *ReferenceWindow::addCloseButton(const QRect &geometry)
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, close, &QPushButton::click);
     return close;
+}
+
+void ReferenceWindow::centreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }

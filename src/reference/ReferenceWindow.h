@@ -22,6 +22,8 @@ public:
     void showOrRaise();
 
 protected:
+    // Places the window in the middle of the primary screen's work area.
+    void centreOnScreen();
     // Creates the window's "Закрыть" button (`BitBtn1`) and makes Escape press it.
     QPushButton *addCloseButton(const QRect &geometry);
 };

@@ -4,9 +4,7 @@
 #include "GridControl.h"
 #include "TableLook.h"
 
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 
 namespace
 {
@@ -47,9 +45,7 @@ TFormAlchemy::TFormAlchemy(QWidget *parent)
 
     BitBtn1 = addCloseButton(QRect(QPoint(), kCloseSize));
 
-    // Opens centred on the desktop.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
     layOut();
 
     FormCreate();

@@ -4,12 +4,10 @@
 #include "GridControl.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTreeWidget>
 
@@ -104,9 +102,7 @@ TFormCraft::TFormCraft(QWidget *parent)
     StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StaticText1->setMargin(2);
 
-    // Opens centred on the desktop.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void TFormCraft::showEvent(QShowEvent *event)

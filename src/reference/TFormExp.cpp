@@ -4,9 +4,7 @@
 #include "GridControl.h"
 #include "TableLook.h"
 
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 
 namespace
 {
@@ -41,9 +39,7 @@ TFormExp::TFormExp(QWidget *parent)
 
     BitBtn1 = addCloseButton(QRect(QPoint(), kCloseSize));
 
-    // Opens centred on the desktop.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
     layOut();
 
     FormCreate();
