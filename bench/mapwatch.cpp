@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <poll.h>
 #include <string>
 #include <unistd.h>
@@ -47,6 +48,10 @@ int main(int argc, char *argv[])
     const Clock::time_point start = Clock::now();
     const pid_t child = fork();
     if (child == 0) {
+        // The child outlives us; it must not hold our output open for the caller.
+        const int devNull = open("/dev/null", O_WRONLY);
+        dup2(devNull, STDOUT_FILENO);
+        dup2(devNull, STDERR_FILENO);
         execvp(argv[2], argv + 2);
         _exit(127);
     }

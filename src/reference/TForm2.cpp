@@ -1,10 +1,8 @@
 #include "TForm2.h"
 
-#include "JpegImage.h"
 #include "WrapButton.h"
 
 #include <QLabel>
-#include <QPixmap>
 
 TForm2::TForm2(QWidget *parent)
     : ReferenceWindow("TForm2", QStringLiteral("Кожевничество"), QSize(698, 513), parent)
@@ -16,8 +14,7 @@ TForm2::TForm2(QWidget *parent)
         m_images[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         m_images[i]->setGeometry(QRect(QPoint(8, 8), kPictureSize));
         m_images[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        m_images[i]->setPixmap(
-            QPixmap::fromImage(JpegImage::load(QStringLiteral(":/reference/koja-%1.jpg").arg(i + 1))));
+        m_pictures[i] = LazyPicture(QStringLiteral(":/reference/koja-%1.jpg").arg(i + 1));
     }
 
     const QString captions[kPictureCount] = {QStringLiteral("Заплатки 1-го уровня"),
@@ -61,4 +58,19 @@ void TForm2::showPicture(int index)
 {
     for (int i = 0; i < kPictureCount; ++i)
         m_images[i]->setVisible(i == index);
+    if (isVisible())
+        fillShownPicture();
+}
+
+void TForm2::fillShownPicture()
+{
+    const int shown = shownPicture();
+    if (shown >= 0 && m_images[shown]->pixmap().isNull())
+        m_images[shown]->setPixmap(m_pictures[shown].pixmap());
+}
+
+void TForm2::showEvent(QShowEvent *event)
+{
+    fillShownPicture();
+    ReferenceWindow::showEvent(event);
 }

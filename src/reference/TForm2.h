@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LazyPicture.h"
 #include "ReferenceWindow.h"
 
 class QLabel;
@@ -24,8 +25,14 @@ class TForm2 : public ReferenceWindow
     void Button2Click();
     void Button3Click();
 
+  protected:
+    void showEvent(QShowEvent *event) override;
+
   private:
     void showPicture(int index);
+    // Gives the shown picture's control its picture, decoding it on first use.
+    void fillShownPicture();
 
     QLabel *m_images[kPictureCount];
+    LazyPicture m_pictures[kPictureCount];
 };

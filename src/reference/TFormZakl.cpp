@@ -1,6 +1,5 @@
 #include "TFormZakl.h"
 
-#include "JpegImage.h"
 #include "TableLook.h"
 
 #include <QLabel>
@@ -26,8 +25,7 @@ TFormZakl::TFormZakl(QWidget *parent)
     m_display->setGeometry(0, 0, kDisplayWidth, height());
 
     for (int k = 0; k < kPictureCount; ++k)
-        m_stored[k] =
-            QPixmap::fromImage(JpegImage::load(QStringLiteral(":/reference/zakl-%1.jpg").arg(k + 1)));
+        m_stored[k] = LazyPicture(QStringLiteral(":/reference/zakl-%1.jpg").arg(k + 1));
 
     const QString captions[kPictureCount] = {
         QStringLiteral("Кольца 5-7 уровень"), QStringLiteral("9 ур. - амулеты, сапоги "),
@@ -76,11 +74,29 @@ void TFormZakl::Button5Click()
 
 void TFormZakl::displayPicture(int k)
 {
-    // QPixmap shares its data on copy, so the stored picture stays as it is.
-    m_display->setPixmap(m_stored[k]);
-    const int pictureHeight = m_stored[k].isNull() ? kPictureSizes[k].height() : m_stored[k].height();
+    m_chosen = k;
+    // The height comes from the picture's known size, so a hidden window need not decode it.
+    const bool known = m_stored[k].isDecoded() && !m_stored[k].pixmap().isNull();
+    const int pictureHeight = known ? m_stored[k].pixmap().height() : kPictureSizes[k].height();
     m_outerHeight = pictureHeight + kHeightOverPicture;
     resize(width(), m_outerHeight - kDesignedFrame.height());
+    if (isVisible())
+        fillDisplay();
+}
+
+void TFormZakl::fillDisplay()
+{
+    if (m_displayed == m_chosen)
+        return;
+    // QPixmap shares its data on copy, so the stored picture stays as it is.
+    m_display->setPixmap(m_stored[m_chosen].pixmap());
+    m_displayed = m_chosen;
+}
+
+void TFormZakl::showEvent(QShowEvent *event)
+{
+    fillDisplay();
+    ReferenceWindow::showEvent(event);
 }
 
 void TFormZakl::resizeEvent(QResizeEvent *event)

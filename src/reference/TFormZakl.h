@@ -2,7 +2,7 @@
 
 #include "ReferenceWindow.h"
 
-#include <QPixmap>
+#include "LazyPicture.h"
 
 class QLabel;
 
@@ -23,7 +23,7 @@ class TFormZakl : public ReferenceWindow
     // chosen set: its height plus 30. The client area is this less the designed frame.
     int designedOuterHeight() const { return m_outerHeight; }
     // Stored picture k (0 to 4); never changed by showing it.
-    const QPixmap &storedPicture(int k) const { return m_stored[k]; }
+    const QPixmap &storedPicture(int k) const { return m_stored[k].pixmap(); }
 
   public slots:
     void FormCreate();
@@ -35,11 +35,16 @@ class TFormZakl : public ReferenceWindow
 
   protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
   private:
     void displayPicture(int k);
+    // Puts the chosen picture into the display, decoding it if it never was.
+    void fillDisplay();
 
     QLabel *m_display;
-    QPixmap m_stored[kPictureCount];
+    LazyPicture m_stored[kPictureCount];
+    int m_chosen = 0;
+    int m_displayed = -1;
     int m_outerHeight = 0;
 };

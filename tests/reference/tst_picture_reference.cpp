@@ -98,7 +98,12 @@ class TestPictureReference : public QObject
         QCOMPARE(button(&window, "Button1")->size(), QSize(105, 49));
         QCOMPARE(button(&window, "BitBtn1")->text(), QStringLiteral("Закрыть"));
         QCOMPARE(button(&window, "BitBtn1")->size(), QSize(89, 33));
+        // Pictures are decoded when first shown: none while the window is hidden.
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY(window.findChild<QLabel *>(QStringLiteral("Image%1").arg(i))->pixmap().isNull());
+        window.show();
         for (int i = 1; i <= 3; ++i) {
+            QTest::mouseClick(button(&window, qPrintable(QStringLiteral("Button%1").arg(i))), Qt::LeftButton);
             auto *image = window.findChild<QLabel *>(QStringLiteral("Image%1").arg(i));
             QVERIFY(image);
             QCOMPARE(image->geometry(), QRect(8, 8, 560, 464));
@@ -173,6 +178,8 @@ class TestPictureReference : public QObject
         // The window starts as its first button leaves it.
         QCOMPARE(window.designedOuterHeight(), 477);
         QCOMPARE(window.height(), 477 - 34);
+        QVERIFY(shown(&window, QStringLiteral("Image1")).isNull()); // decoded when first shown
+        window.show();
         QCOMPARE(shown(&window, QStringLiteral("Image1")).size(), QSize(564, 447));
     }
 
