@@ -61,7 +61,11 @@ mv "$work/xdg-open.args.tmp" "$work/xdg-open.args"
 STUB
 chmod +x "$work/bin/xdg-open"
 
-PATH="$work/bin:$PATH" "$kelo" >"$work/kelo.log" 2>&1 &
+# Kelo sends its start-up request and loads its counters at start; tests keep that off
+# the network by running it in a network namespace of its own (no interfaces, no traffic).
+offline=()
+unshare -n true 2>/dev/null && offline=(unshare -n --)
+PATH="$work/bin:$PATH" "${offline[@]}" "$kelo" >"$work/kelo.log" 2>&1 &
 kelo_pid=$!
 pids+=($kelo_pid)
 
@@ -114,12 +118,10 @@ check "toolbar switches to the Timers page" test "$band_before" != "$band_after"
 # The cave countdown writes its time left every second.
 label_idle=$(shot 169 16 0 170)
 click 116 148 # cave "Старт"
-sleep 1.6
+label_differs() { [ "$(shot 169 16 0 170)" != "$1" ]; }
+check "countdown status label changes after start" wait_for 5 label_differs "$label_idle"
 label_first=$(shot 169 16 0 170)
-sleep 1.2
-label_second=$(shot 169 16 0 170)
-check "countdown status label changes after start" test "$label_idle" != "$label_first"
-check "countdown status label changes every second" test "$label_first" != "$label_second"
+check "countdown status label keeps counting" wait_for 5 label_differs "$label_first"
 click 116 148 # stop it again
 
 # Player lookup: the browser gets the address as one unchanged argument.
