@@ -6,6 +6,18 @@ namespace HttpMessages
 namespace
 {
 constexpr int kHttpPort = 80;
+
+// Control bytes other than tab. A header line ends only at a line feed, so a carriage
+// return or a NUL can sit inside a value; sent back in the Cookie line it would split it.
+bool hasControlBytes(const QByteArray &text)
+{
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && u != '\t') || u == 0x7f)
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 QByteArray requestBytes(const QString &hostHeader, const QString &pathAndQuery, const QByteArray &cookie)
@@ -45,8 +57,15 @@ QString pathAndQueryOf(const QUrl &url)
 
 QByteArray cookiePair(const QByteArray &setCookieValue)
 {
-    const int end = setCookieValue.indexOf(';');
-    return (end < 0 ? setCookieValue : setCookieValue.left(end)).trimmed();
+    const qsizetype end = setCookieValue.indexOf(';');
+    const QByteArray pair = end < 0 ? setCookieValue : setCookieValue.left(end);
+    const qsizetype equals = pair.indexOf('=');
+    if (equals < 0)
+        return QByteArray();
+    const QByteArray name = pair.left(equals).trimmed();
+    if (name.isEmpty() || hasControlBytes(pair))
+        return QByteArray();
+    return name + '=' + pair.mid(equals + 1).trimmed();
 }
 
 void keepCookie(QList<QByteArray> &jar, const QByteArray &pair)
@@ -85,8 +104,14 @@ AnswerReader::State AnswerReader::feed(const QByteArray &data)
     if (m_state == State::HeadTooLong)
         return m_state;
 
+    // The head's end was not in what came before, save for a separator begun there.
+    const qsizetype searchFrom = qMax<qsizetype>(0, m_head.size() - 3);
     m_head += data;
-    if (m_head.size() >= 3 && !m_head.startsWith("HTT")) {
+    // The first three bytes tell whether there is a status line at all; until they are
+    // here, a line feed is no sign of the head's end.
+    if (m_head.size() < 3)
+        return m_state;
+    if (!m_head.startsWith("HTT")) {
         // No status line: everything is body.
         m_noHead = true;
         m_state = State::Body;
@@ -94,20 +119,23 @@ AnswerReader::State AnswerReader::feed(const QByteArray &data)
         m_head.clear();
         return m_state;
     }
-    qsizetype end = m_head.indexOf("\r\n\r\n");
+    qsizetype end = m_head.indexOf("\r\n\r\n", searchFrom);
     int separator = 4;
-    const qsizetype bare = m_head.indexOf("\n\n");
+    const qsizetype bare = m_head.indexOf("\n\n", searchFrom);
     if (bare >= 0 && (end < 0 || bare < end)) {
         end = bare;
         separator = 2;
     }
-    if (end >= 0 && end <= m_maxHeadBytes) {
+    // Without an end yet, up to three bytes may open the separator ("\r\n\r"), so only
+    // what comes before them is surely head; where the pieces break must not matter.
+    const qsizetype surelyHead = end >= 0 ? end : m_head.size() - 3;
+    if (surelyHead > m_maxHeadBytes) {
+        m_state = State::HeadTooLong;
+        m_head.clear();
+    } else if (end >= 0) {
         m_state = State::Body;
         m_bodyBytes = m_head.size() - end - separator;
         parseHead(m_head.left(end));
-        m_head.clear();
-    } else if (end > m_maxHeadBytes || m_head.size() > m_maxHeadBytes) {
-        m_state = State::HeadTooLong;
         m_head.clear();
     }
     return m_state;

@@ -19,7 +19,8 @@ QString hostHeaderOf(const QUrl &url);
 // The request line's target for `url`: the path ("/" when empty) and the query.
 QString pathAndQueryOf(const QUrl &url);
 
-// The name=value pair of a Set-Cookie header's value.
+// The name=value pair of a Set-Cookie header's value, blanks around both trimmed; empty when
+// the header sets no cookie that can be sent back (no "=", no name, or a control byte).
 QByteArray cookiePair(const QByteArray &setCookieValue);
 // Adds a cookie pair to the jar; a cookie set again replaces its earlier value.
 void keepCookie(QList<QByteArray> &jar, const QByteArray &pair);
