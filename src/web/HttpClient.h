@@ -55,7 +55,7 @@ class HttpClient : public QObject
     // port is not 80; `cookie` is left out when empty.
     static QByteArray requestBytes(const QString &hostHeader, const QString &pathAndQuery,
                                    const QByteArray &cookie = QByteArray());
-    // The name=value pair of a Set-Cookie header's value.
+    // The name=value pair of a Set-Cookie header's value; empty when it cannot be sent back.
     static QByteArray cookiePair(const QByteArray &setCookieValue);
 
   private:
