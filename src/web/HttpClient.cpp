@@ -6,34 +6,11 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-namespace {
+using HttpMessages::AnswerReader;
+
+namespace
+{
 constexpr quint16 kHttpPort = 80;
-
-QString hostHeaderOf(const QUrl &url)
-{
-    QString host = url.host(QUrl::FullyEncoded);
-    if (host.contains(u':'))
-        host = u'[' + host + u']';
-    const int port = url.port(kHttpPort);
-    if (port != kHttpPort)
-        host += u':' + QString::number(port);
-    return host;
-}
-
-QString pathAndQueryOf(const QUrl &url)
-{
-    QString path = url.path(QUrl::FullyEncoded);
-    if (path.isEmpty())
-        path = QStringLiteral("/");
-    if (url.hasQuery())
-        path += u'?' + url.query(QUrl::FullyEncoded);
-    return path;
-}
-
-bool isRedirect(int status)
-{
-    return status == 300 || status == 301 || status == 302;
-}
 } // namespace
 
 HttpClient::HttpClient(QObject *parent) : QObject(parent), m_deadline(new QTimer(this))
@@ -41,7 +18,8 @@ HttpClient::HttpClient(QObject *parent) : QObject(parent), m_deadline(new QTimer
     m_deadline->setSingleShot(true);
     // A coarse timer may fire a little early; the limit is meant as stated.
     m_deadline->setTimerType(Qt::PreciseTimer);
-    connect(m_deadline, &QTimer::timeout, this, [this] { finish(false, QStringLiteral("Time limit reached")); });
+    connect(m_deadline, &QTimer::timeout, this,
+            [this] { finish(false, QStringLiteral("Time limit reached")); });
 }
 
 HttpClient::~HttpClient()
@@ -52,22 +30,12 @@ HttpClient::~HttpClient()
 QByteArray HttpClient::requestBytes(const QString &hostHeader, const QString &pathAndQuery,
                                     const QByteArray &cookie)
 {
-    QByteArray request;
-    request += "GET " + pathAndQuery.toLatin1() + " HTTP/1.0\r\n";
-    request += "Host: " + hostHeader.toLatin1() + "\r\n";
-    request += "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff\r\n";
-    request += "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript\r\n";
-    if (!cookie.isEmpty())
-        request += "Cookie: " + cookie + "\r\n";
-    request += "Content-type: application/x-www-form-urlencoded\r\n";
-    request += "\r\n";
-    return request;
+    return HttpMessages::requestBytes(hostHeader, pathAndQuery, cookie);
 }
 
 QByteArray HttpClient::cookiePair(const QByteArray &setCookieValue)
 {
-    const int end = setCookieValue.indexOf(';');
-    return (end < 0 ? setCookieValue : setCookieValue.left(end)).trimmed();
+    return HttpMessages::cookiePair(setCookieValue);
 }
 
 bool HttpClient::get(const QString &host, quint16 port, const QString &path)
@@ -77,7 +45,7 @@ bool HttpClient::get(const QString &host, quint16 port, const QString &path)
     m_running = true;
     m_ok = false;
     m_error.clear();
-    m_status = 0;
+    m_answer = AnswerReader();
     m_redirects = 0;
     m_cookies.clear();
     m_deadline->start(m_limits.totalMilliseconds);
@@ -116,12 +84,7 @@ void HttpClient::startRequest(QUrl url)
 {
     dropSocket();
     m_url = url;
-    m_head.clear();
-    m_inBody = false;
-    m_noHead = false;
-    m_bodyBytes = 0;
-    m_location = QUrl();
-    m_status = 0;
+    m_answer = AnswerReader(url, m_limits.maxHeadBytes);
 
     const QString host = url.host();
     QHostAddress literal;
@@ -163,47 +126,21 @@ void HttpClient::connectToAddresses(const QList<QHostAddress> &addresses)
 
 void HttpClient::onConnected()
 {
-    QByteArray cookie;
-    for (const QByteArray &pair : std::as_const(m_cookies))
-        cookie += (cookie.isEmpty() ? QByteArray() : QByteArrayLiteral("; ")) + pair;
-    m_socket->write(requestBytes(hostHeaderOf(m_url), pathAndQueryOf(m_url), cookie));
+    m_socket->write(HttpMessages::requestBytes(HttpMessages::hostHeaderOf(m_url),
+                                               HttpMessages::pathAndQueryOf(m_url),
+                                               HttpMessages::cookieHeaderValue(m_cookies)));
 }
 
 void HttpClient::onReadyRead()
 {
     while (m_running && m_socket && m_socket->bytesAvailable() > 0) {
-        const QByteArray data = m_socket->read(64 * 1024);
-        if (m_inBody) {
-            m_bodyBytes += data.size();
-        } else {
-            m_head += data;
-            if (m_head.size() >= 3 && !m_head.startsWith("HTT")) {
-                // No status line: everything is body.
-                m_noHead = true;
-                m_inBody = true;
-                m_bodyBytes = m_head.size();
-                m_head.clear();
-            } else {
-                int end = m_head.indexOf("\r\n\r\n");
-                int separator = 4;
-                const int bare = m_head.indexOf("\n\n");
-                if (bare >= 0 && (end < 0 || bare < end)) {
-                    end = bare;
-                    separator = 2;
-                }
-                if (end >= 0 && end <= m_limits.maxHeadBytes) {
-                    m_inBody = true;
-                    m_bodyBytes = m_head.size() - end - separator;
-                    parseHead(m_head.left(end));
-                    m_head.clear();
-                } else if (end > m_limits.maxHeadBytes || m_head.size() > m_limits.maxHeadBytes) {
-                    finish(false, QStringLiteral("Answer head too long"));
-                    return;
-                }
-            }
+        const AnswerReader::State state = m_answer.feed(m_socket->read(64 * 1024));
+        if (state == AnswerReader::State::HeadTooLong) {
+            finish(false, QStringLiteral("Answer head too long"));
+            return;
         }
         // Nobody reads the body: past the limit the answer counts as complete.
-        if (m_inBody && m_bodyBytes >= m_limits.maxBodyBytes) {
+        if (state == AnswerReader::State::Body && m_answer.bodyBytes() >= m_limits.maxBodyBytes) {
             answerComplete();
             return;
         }
@@ -215,24 +152,21 @@ void HttpClient::onSocketError()
     auto *socket = qobject_cast<QTcpSocket *>(sender());
     if (!m_running || !socket || socket != m_socket)
         return;
-    const bool closedByServer = socket->state() != QAbstractSocket::ConnectingState
-                                && socket->state() != QAbstractSocket::HostLookupState
-                                && (socket->error() == QAbstractSocket::RemoteHostClosedError
-                                    || socket->error() == QAbstractSocket::UnknownSocketError);
+    const bool closedByServer = socket->state() != QAbstractSocket::ConnectingState &&
+                                socket->state() != QAbstractSocket::HostLookupState &&
+                                (socket->error() == QAbstractSocket::RemoteHostClosedError ||
+                                 socket->error() == QAbstractSocket::UnknownSocketError);
     if (closedByServer) {
         // HTTP/1.0: the server ends its answer by closing the connection.
         onReadyRead();
         if (!m_running || socket != m_socket)
             return;
-        if (m_inBody) {
+        if (m_answer.closeCompletesAnswer())
             answerComplete();
-        } else if (!m_head.isEmpty() && !QByteArray("HTT").startsWith(m_head.left(3))) {
-            m_noHead = true; // a short answer without a status line
-            answerComplete();
-        } else {
-            finish(false, m_head.isEmpty() ? QStringLiteral("Connection closed without an answer")
-                                            : QStringLiteral("Connection closed inside the answer head"));
-        }
+        else
+            finish(false, m_answer.nothingReceived()
+                              ? QStringLiteral("Connection closed without an answer")
+                              : QStringLiteral("Connection closed inside the answer head"));
         return;
     }
     if (socket->state() != QAbstractSocket::ConnectedState && !m_addresses.isEmpty()) {
@@ -248,7 +182,10 @@ void HttpClient::onSocketError()
 void HttpClient::answerComplete()
 {
     dropSocket();
-    if (m_noHead || !isRedirect(m_status) || !m_location.isValid()) {
+    for (const QByteArray &pair : m_answer.cookies())
+        HttpMessages::keepCookie(m_cookies, pair);
+    const QUrl location = m_answer.location();
+    if (!m_answer.hasHead() || !HttpMessages::isRedirect(m_answer.status()) || !location.isValid()) {
         finish(true);
         return;
     }
@@ -256,41 +193,13 @@ void HttpClient::answerComplete()
         finish(false, QStringLiteral("Too many redirects"));
         return;
     }
-    if (m_location.scheme() != QLatin1String("http") || m_location.host().isEmpty()) {
+    if (!HttpMessages::isFollowable(location)) {
         // Only plain HTTP can be followed; the server did answer, so the ping is done.
         finish(true);
         return;
     }
     ++m_redirects;
-    startRequest(m_location);
-}
-
-void HttpClient::parseHead(const QByteArray &head)
-{
-    const QList<QByteArray> lines = head.split('\n');
-    const QList<QByteArray> statusLine = lines.value(0).trimmed().split(' ');
-    bool number = false;
-    const int status = statusLine.value(1).toInt(&number);
-    m_status = number ? status : 0;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QByteArray line = lines.at(i).trimmed();
-        const int colon = line.indexOf(':');
-        if (colon <= 0)
-            continue;
-        const QByteArray name = line.left(colon).trimmed().toLower();
-        const QByteArray value = line.mid(colon + 1).trimmed();
-        if (name == "location") {
-            m_location = m_url.resolved(QUrl::fromEncoded(value, QUrl::TolerantMode));
-        } else if (name == "set-cookie") {
-            const QByteArray pair = cookiePair(value);
-            if (pair.isEmpty())
-                continue;
-            const QByteArray cookieName = pair.left(pair.indexOf('=')) + '=';
-            // A cookie set again replaces its earlier value.
-            m_cookies.removeIf([&](const QByteArray &c) { return c.startsWith(cookieName); });
-            m_cookies.append(pair);
-        }
-    }
+    startRequest(location);
 }
 
 void HttpClient::finish(bool ok, const QString &error)

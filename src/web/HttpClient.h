@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HttpMessages.h"
+
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
@@ -16,9 +18,10 @@ class QTimer;
 // A small HTTP/1.0 client for the start-up request: one GET, redirects followed, the answer
 // read and dropped. `get` waits in a local event loop, so timers and handlers keep running
 // while it waits.
-class HttpClient : public QObject {
+class HttpClient : public QObject
+{
     Q_OBJECT
-public:
+  public:
     // Bounds that keep a silent or misbehaving server from holding up the start.
     struct Limits {
         int totalMilliseconds = 5000; // the whole exchange, redirects included
@@ -45,24 +48,23 @@ public:
 
     QString errorString() const { return m_error; }
     // Status of the last answer read; 0 when it had no status line.
-    int lastStatus() const { return m_status; }
+    int lastStatus() const { return m_answer.status(); }
     int redirectsFollowed() const { return m_redirects; }
 
     // The request as sent, byte for byte. `hostHeader` is the host, with ":port" when the
     // port is not 80; `cookie` is left out when empty.
     static QByteArray requestBytes(const QString &hostHeader, const QString &pathAndQuery,
                                    const QByteArray &cookie = QByteArray());
-    // The name=value pair of a Set-Cookie header's value.
+    // The name=value pair of a Set-Cookie header's value; empty when it cannot be sent back.
     static QByteArray cookiePair(const QByteArray &setCookieValue);
 
-private:
+  private:
     void startRequest(QUrl url);
     void connectToAddresses(const QList<QHostAddress> &addresses);
     void onConnected();
     void onReadyRead();
     void onSocketError();
     void answerComplete();
-    void parseHead(const QByteArray &head);
     void finish(bool ok, const QString &error = QString());
     void dropSocket();
 
@@ -76,17 +78,12 @@ private:
     QTimer *m_deadline = nullptr;
     QPointer<QEventLoop> m_loop;
 
-    // Reading of the current answer.
-    QByteArray m_head;
-    bool m_inBody = false;
-    bool m_noHead = false;
-    qint64 m_bodyBytes = 0;
-    QUrl m_location;
+    HttpMessages::AnswerReader m_answer;
+    // Cookies set along the redirects, sent back with each following request.
     QList<QByteArray> m_cookies;
 
     bool m_running = false;
     bool m_ok = false;
     QString m_error;
-    int m_status = 0;
     int m_redirects = 0;
 };

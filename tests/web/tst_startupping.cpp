@@ -32,6 +32,7 @@ private slots:
     void anyAnswerEndsWithoutError_data();
     void anyAnswerEndsWithoutError();
     void redirectSendsCookieBack();
+    void unsafeCookiesAreNotSentBack();
     void redirectLoopStopsAtLimit();
     void silentServerHitsTimeLimit();
     void connectionRefused();
@@ -128,6 +129,27 @@ void TestStartupPing::redirectSendsCookieBack()
         QCOMPARE(same.requests.size(), 2);
         QCOMPARE(same.requests.at(1), expectedRequest("/second", "127.0.0.1:" + QByteArray::number(same.port())));
     }
+}
+
+void TestStartupPing::unsafeCookiesAreNotSentBack()
+{
+    // A carriage return or NUL inside a Set-Cookie value would split the Cookie line of the
+    // next request; a cookie without a name is no cookie.
+    LocalHttpServer server([](int index, const QByteArray &) {
+        return index == 0 ? answerWithStatus(302, "Set-Cookie: sid=1\rX-Injected: yes\r\n"
+                                                  "Set-Cookie: nul=1" + QByteArray(1, '\0') + "2\r\n"
+                                                  "Set-Cookie: nameless\r\n"
+                                                  "Set-Cookie: kept = 3 ; Path=/\r\n"
+                                                  "Location: /next\r\n")
+                          : answerWithStatus(200);
+    });
+    HttpClient client;
+    client.setLimits(shortLimits());
+    QVERIFY2(client.get(QStringLiteral("127.0.0.1"), server.port(), QStringLiteral("/test/1.php")),
+             qPrintable(client.errorString()));
+    QCOMPARE(server.requests.size(), 2);
+    QCOMPARE(server.requests.at(1),
+             expectedRequest("/next", "127.0.0.1:" + QByteArray::number(server.port()), "Cookie: kept=3\r\n"));
 }
 
 void TestStartupPing::redirectLoopStopsAtLimit()
