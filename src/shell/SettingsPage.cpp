@@ -10,6 +10,15 @@ QCheckBox *flag(QWidget *page, const char *name, const QString &caption, int top
     // The caption stands left of the box.
     box->setLayoutDirection(Qt::RightToLeft);
     box->setGeometry(8, top, 121, 17);
+    // The captions were laid out for a narrower font than ours: narrow the glyphs as much
+    // as the longest caption needs to stay whole beside its box.
+    QFont font = box->font();
+    for (int stretch : {QFont::SemiCondensed, QFont::Condensed}) {
+        if (box->sizeHint().width() <= box->width())
+            break;
+        font.setStretch(stretch);
+        box->setFont(font);
+    }
     box->setChecked(true);
     return box;
 }

@@ -183,6 +183,8 @@ void TestShell::settingsFlagsCheckedAtStart()
         QCOMPARE(box->text(), caption);
         QVERIFY(box->isChecked());
         QCOMPARE(box->geometry(), QRect(8, top, 121, 17));
+        // The caption is shown whole, not cut at the box's edge.
+        QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(caption));
         top += 24;
     }
 }
