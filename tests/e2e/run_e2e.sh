@@ -116,12 +116,32 @@ band_after=$(shot 169 74 0 176)
 check "toolbar switches to the Timers page" test "$band_before" != "$band_after"
 
 # The cave countdown writes its time left every second.
-label_idle=$(shot 169 16 0 170)
+# A region's picture once it has stopped changing (the page may still be painting).
+settled_shot() {
+  local previous current
+  previous=$(shot "$@")
+  for _ in $(seq 20); do
+    current=$(shot "$@")
+    [ "$current" = "$previous" ] && break
+    previous=$current
+  done
+  echo "$current"
+}
+label_idle=$(settled_shot 169 16 0 170)
+button_idle=$(settled_shot 73 25 80 136)
 click 116 148 # cave "Старт"
+button_differs() { [ "$(shot 73 25 80 136)" != "$button_idle" ]; }
+check "countdown button turns to its stop look" wait_for 5 button_differs
 label_differs() { [ "$(shot 169 16 0 170)" != "$1" ]; }
 check "countdown status label changes after start" wait_for 5 label_differs "$label_idle"
 label_first=$(shot 169 16 0 170)
 check "countdown status label keeps counting" wait_for 5 label_differs "$label_first"
+if ((failed)); then
+  # Keep what the screen showed for whoever reads the log.
+  artifacts=${KELO_E2E_ARTIFACTS:-/tmp/kelo-e2e-artifacts}
+  mkdir -p "$artifacts" && import -window root "$artifacts/screen.png" 2>/dev/null \
+    && echo "screen saved in $artifacts/screen.png"
+fi
 click 116 148 # stop it again
 
 # Player lookup: the browser gets the address as one unchanged argument.
