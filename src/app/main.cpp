@@ -1,11 +1,6 @@
 #include "KeloLook.h"
+#include "KeloWindows.h"
 #include "Services.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "TFormAlchemy.h"
-#include "TFormCraft.h"
-#include "TFormExp.h"
-#include "TFormZakl.h"
 
 #include <QApplication>
 
@@ -21,16 +16,7 @@ int main(int argc, char *argv[])
     KeloLook::apply(app);
 
     const Services services = Services::real();
-    // The six windows, in this order; all live until the program ends.
-    TForm1 mainWindow(services);
-    mainWindow.FormCreate();
-    TFormCraft craft;
-    TFormExp experience;
-    TFormAlchemy alchemy;
-    TForm2 leatherworking;
-    TFormZakl spellcasting;
-    mainWindow.attachReferenceWindows({&craft, &experience, &alchemy, &leatherworking, &spellcasting});
-
-    mainWindow.show();
+    KeloWindows windows(services, true);
+    windows.main.show();
     return app.exec();
 }

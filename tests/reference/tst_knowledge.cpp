@@ -1,10 +1,5 @@
+#include "KeloWindows.h"
 #include "Services.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "TFormAlchemy.h"
-#include "TFormCraft.h"
-#include "TFormExp.h"
-#include "TFormZakl.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -16,13 +11,13 @@ class TestKnowledge : public QObject
   private slots:
     void buttonsShowTheirWindows()
     {
-        TForm1 mainWindow(Services::silent());
-        TFormCraft craft;
-        TFormExp experience;
-        TFormAlchemy alchemy;
-        TForm2 leatherworking;
-        TFormZakl spellcasting;
-        mainWindow.attachReferenceWindows({&craft, &experience, &alchemy, &leatherworking, &spellcasting});
+        KeloWindows windows(Services::silent(), false);
+        TForm1 &mainWindow = windows.main;
+        TFormCraft &craft = windows.craft;
+        TFormExp &experience = windows.experience;
+        TFormAlchemy &alchemy = windows.alchemy;
+        TForm2 &leatherworking = windows.leatherworking;
+        TFormZakl &spellcasting = windows.spellcasting;
         mainWindow.show();
         mainWindow.SpeedButton4Click();
 
@@ -56,13 +51,10 @@ class TestKnowledge : public QObject
 
     void reopenedWindowsShowWhatTheyShowed()
     {
-        TForm1 mainWindow(Services::silent());
-        TFormCraft craft;
-        TFormExp experience;
-        TFormAlchemy alchemy;
-        TForm2 leatherworking;
-        TFormZakl spellcasting;
-        mainWindow.attachReferenceWindows({&craft, &experience, &alchemy, &leatherworking, &spellcasting});
+        KeloWindows windows(Services::silent(), false);
+        TForm1 &mainWindow = windows.main;
+        TForm2 &leatherworking = windows.leatherworking;
+        TFormZakl &spellcasting = windows.spellcasting;
         mainWindow.show();
         mainWindow.SpeedButton4Click();
         QWidget *page = mainWindow.findChild<QWidget *>(QStringLiteral("TabSheet4"));
