@@ -23,8 +23,14 @@ void KeloLook::apply(QApplication &app)
 
 QIcon KeloLook::icon()
 {
-    QIcon icon;
-    for (const char *file : {":/shell/kelo-16.png", ":/shell/kelo.png", ":/shell/kelo-256.png"})
-        icon.addFile(QString::fromLatin1(file));
+    // Decoded once; a window icon carries every size it has to the window system, so only
+    // the sizes a title bar, a taskbar or a tray can use are in it (the large ones are for
+    // the desktop's icon theme).
+    static const QIcon icon = [] {
+        QIcon sizes;
+        for (const char *file : {":/shell/kelo-16.png", ":/shell/kelo.png", ":/shell/kelo@2x.png"})
+            sizes.addFile(QString::fromLatin1(file));
+        return sizes;
+    }();
     return icon;
 }

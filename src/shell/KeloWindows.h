@@ -8,34 +8,51 @@
 #include "TFormExp.h"
 #include "TFormZakl.h"
 
-// The program's six windows, created in this order and living until the program ends;
-// the Knowledge page's buttons are wired to the five reference windows.
+#include <memory>
+
+// The program's six windows, living until the program ends. The main window is made at
+// once; each reference window is made when the Knowledge page first opens it, so start-up
+// pays only for what the player sees.
 class KeloWindows {
 public:
     // `runCreationStep` runs the main window's creation step (instructions, placement,
-    // counters and start-up request) before the reference windows are created, as at
-    // start; tests leave it off to stay off the network.
-    KeloWindows(const Services &services, bool runCreationStep)
-        : main(services), m_created(main, runCreationStep)
+    // counters and start-up request), as at start; tests leave it off to stay off the network.
+    KeloWindows(const Services &services, bool runCreationStep) : main(services)
     {
-        main.attachReferenceWindows({&craft, &experience, &alchemy, &leatherworking, &spellcasting});
+        if (runCreationStep)
+            main.FormCreate();
+        main.attachReferenceWindows({[this] { return &craft(); }, [this] { return &experience(); },
+                                     [this] { return &alchemy(); }, [this] { return &leatherworking(); },
+                                     [this] { return &spellcasting(); }});
     }
 
     TForm1 main;
 
-private:
-    struct CreationStep {
-        CreationStep(TForm1 &window, bool run)
-        {
-            if (run)
-                window.FormCreate();
-        }
-    } m_created;
+    TFormCraft &craft() { return made(m_craft); }
+    TFormExp &experience() { return made(m_experience); }
+    TFormAlchemy &alchemy() { return made(m_alchemy); }
+    TForm2 &leatherworking() { return made(m_leatherworking); }
+    TFormZakl &spellcasting() { return made(m_spellcasting); }
 
-public:
-    TFormCraft craft;
-    TFormExp experience;
-    TFormAlchemy alchemy;
-    TForm2 leatherworking;
-    TFormZakl spellcasting;
+    // How many reference windows have been made so far.
+    int madeCount() const
+    {
+        return !!m_craft + !!m_experience + !!m_alchemy + !!m_leatherworking + !!m_spellcasting;
+    }
+
+private:
+    template <class Window>
+    static Window &made(std::unique_ptr<Window> &window)
+    {
+        if (!window)
+            window = std::make_unique<Window>();
+        return *window;
+    }
+
+    // Declared after the main window, so they go before it.
+    std::unique_ptr<TFormCraft> m_craft;
+    std::unique_ptr<TFormExp> m_experience;
+    std::unique_ptr<TFormAlchemy> m_alchemy;
+    std::unique_ptr<TForm2> m_leatherworking;
+    std::unique_ptr<TFormZakl> m_spellcasting;
 };

@@ -7,14 +7,10 @@
 #include "LocatorPage.h"
 #include "NewsLinks.h"
 #include "Placement.h"
+#include "ReferenceWindow.h"
 #include "RiddleBar.h"
 #include "SettingsPage.h"
 #include "StatisticsPage.h"
-#include "TForm2.h"
-#include "TFormAlchemy.h"
-#include "TFormCraft.h"
-#include "TFormExp.h"
-#include "TFormZakl.h"
 #include "TTrayIcon.h"
 #include "TabletPage.h"
 #include "TimersPage.h"
@@ -48,19 +44,13 @@ TForm1::TForm1(const Services &services, QWidget *parent)
 
     m_pages = new QStackedWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
+    // The Tablet is the page seen at start; Settings holds the flags the other pages read and
+    // the counters that start with the window. The other pages are made on their first visit.
     m_settings = new SettingsPage;
     m_tablet = new TabletPage(m_settings->standardPicturesFlag(), m_settings->searchZonesFlag());
-    m_statistics = new StatisticsPage(m_tablet);
-    m_timers = new TimersPage(services, m_settings->soundFlag(), [this] { callAttention(); });
-    m_knowledge = new KnowledgePage;
-    NewsLinks::addTo(m_knowledge, services);
-    m_locator = new LocatorPage(services);
-    m_info = new InfoPage(services);
     m_counters = new CounterViews(m_settings);
-    for (QWidget *page : {static_cast<QWidget *>(m_tablet), static_cast<QWidget *>(m_statistics),
-                          static_cast<QWidget *>(m_timers), static_cast<QWidget *>(m_knowledge),
-                          m_locator, static_cast<QWidget *>(m_settings), static_cast<QWidget *>(m_info)})
-        m_pages->addWidget(page);
+    m_pages->addWidget(m_tablet);
+    m_pages->addWidget(m_settings);
 
     m_riddleBar = new RiddleBar(services, this);
     m_toolbar = new Toolbar(this);
@@ -79,12 +69,6 @@ TForm1::TForm1(const Services &services, QWidget *parent)
     for (int k = 1; k <= Toolbar::kButtonCount; ++k)
         connect(m_toolbar->button(k), &QToolButton::clicked, this, pageSlots[k - 1]);
 
-    void (TForm1::*const windowSlots[5])() = {&TForm1::Button1Click, &TForm1::Button2Click,
-                                              &TForm1::Button3Click, &TForm1::Button4Click,
-                                              &TForm1::Button5Click};
-    for (int k = 1; k <= 5; ++k)
-        connect(m_knowledge->button(k), &QPushButton::clicked, this, windowSlots[k - 1]);
-
     showPage(m_tablet);
 
     // The icon is in the notification area as soon as the window exists.
@@ -99,7 +83,7 @@ TForm1::~TForm1()
 
 void TForm1::FormCreate()
 {
-    m_info->setUp();
+    // The information page is set up when it is made, on its first visit.
     placeAtRightEdge();
     TrayIcon2Click();
     TrayIcon2Click();
@@ -205,21 +189,72 @@ void TForm1::updateTaskbarEntry()
 void TForm1::showPage(QWidget *page)
 {
     m_pages->setCurrentWidget(page);
-    m_riddleBar->setVisible(page == m_tablet || page == m_statistics);
+    m_riddleBar->setVisible(page == m_tablet || (m_statistics && page == m_statistics));
+}
+
+template <class Page, class Make>
+Page *TForm1::madePage(Page *&page, Make make)
+{
+    if (!page) {
+        page = make();
+        m_pages->addWidget(page);
+    }
+    return page;
+}
+
+StatisticsPage *TForm1::statisticsPage()
+{
+    return madePage(m_statistics, [this] { return new StatisticsPage(m_tablet); });
+}
+
+TimersPage *TForm1::timersPage()
+{
+    return madePage(m_timers, [this] {
+        return new TimersPage(m_services, m_settings->soundFlag(), [this] { callAttention(); });
+    });
+}
+
+KnowledgePage *TForm1::knowledgePage()
+{
+    return madePage(m_knowledge, [this] {
+        auto *page = new KnowledgePage;
+        NewsLinks::addTo(page, m_services);
+        void (TForm1::*const windowSlots[5])() = {&TForm1::Button1Click, &TForm1::Button2Click,
+                                                  &TForm1::Button3Click, &TForm1::Button4Click,
+                                                  &TForm1::Button5Click};
+        for (int k = 1; k <= 5; ++k)
+            connect(page->button(k), &QPushButton::clicked, this, windowSlots[k - 1]);
+        return page;
+    });
+}
+
+LocatorPage *TForm1::locatorPage()
+{
+    return madePage(m_locator, [this] { return new LocatorPage(m_services); });
+}
+
+InfoPage *TForm1::infoPage()
+{
+    return madePage(m_info, [this] {
+        auto *page = new InfoPage(m_services);
+        page->setUp();
+        return page;
+    });
 }
 
 void TForm1::SpeedButton1Click() { showPage(m_tablet); }
 
 void TForm1::SpeedButton2Click()
 {
-    m_statistics->UpdateHuntStatistics();
-    showPage(m_statistics);
-    m_statistics->finishAfterShown();
+    StatisticsPage *page = statisticsPage();
+    page->UpdateHuntStatistics();
+    showPage(page);
+    page->finishAfterShown();
 }
 
-void TForm1::SpeedButton3Click() { showPage(m_timers); }
-void TForm1::SpeedButton4Click() { showPage(m_knowledge); }
-void TForm1::SpeedButton5Click() { showPage(m_locator); }
+void TForm1::SpeedButton3Click() { showPage(timersPage()); }
+void TForm1::SpeedButton4Click() { showPage(knowledgePage()); }
+void TForm1::SpeedButton5Click() { showPage(locatorPage()); }
 
 void TForm1::SpeedButton6Click()
 {
@@ -227,34 +262,18 @@ void TForm1::SpeedButton6Click()
     m_counters->setDesignedHeights();
 }
 
-void TForm1::SpeedButton7Click() { showPage(m_info); }
+void TForm1::SpeedButton7Click() { showPage(infoPage()); }
 
-void TForm1::Button1Click()
+void TForm1::openReference(const ReferenceWindows::Source &source)
 {
-    if (m_reference.craft)
-        m_reference.craft->showOrRaise();
+    if (!source)
+        return;
+    if (ReferenceWindow *window = source())
+        window->showOrRaise();
 }
 
-void TForm1::Button2Click()
-{
-    if (m_reference.experience)
-        m_reference.experience->showOrRaise();
-}
-
-void TForm1::Button3Click()
-{
-    if (m_reference.spellcasting)
-        m_reference.spellcasting->showOrRaise();
-}
-
-void TForm1::Button4Click()
-{
-    if (m_reference.alchemy)
-        m_reference.alchemy->showOrRaise();
-}
-
-void TForm1::Button5Click()
-{
-    if (m_reference.leatherworking)
-        m_reference.leatherworking->showOrRaise();
-}
+void TForm1::Button1Click() { openReference(m_reference.craft); }
+void TForm1::Button2Click() { openReference(m_reference.experience); }
+void TForm1::Button3Click() { openReference(m_reference.spellcasting); }
+void TForm1::Button4Click() { openReference(m_reference.alchemy); }
+void TForm1::Button5Click() { openReference(m_reference.leatherworking); }

@@ -2,13 +2,17 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include "Services.h"
 #include "TaskbarEntry.h"
 
 class QStackedWidget;
+class ReferenceWindow;
 class CounterViews;
 class InfoPage;
 class KnowledgePage;
+class LocatorPage;
 class RiddleBar;
 class SettingsPage;
 class StatisticsPage;
@@ -16,19 +20,16 @@ class TabletPage;
 class TimersPage;
 class Toolbar;
 class TTrayIcon;
-class TFormCraft;
-class TFormExp;
-class TFormAlchemy;
-class TForm2;
-class TFormZakl;
 
-// The reference windows the Knowledge page opens; created after the main window.
+// The reference windows the Knowledge page opens, each handed out by a function that
+// makes it when first asked for.
 struct ReferenceWindows {
-    TFormCraft *craft = nullptr;
-    TFormExp *experience = nullptr;
-    TFormAlchemy *alchemy = nullptr;
-    TForm2 *leatherworking = nullptr;
-    TFormZakl *spellcasting = nullptr;
+    using Source = std::function<ReferenceWindow *()>;
+    Source craft;
+    Source experience;
+    Source alchemy;
+    Source leatherworking;
+    Source spellcasting;
 };
 
 // The main window: a narrow always-on-top tool window with seven pages, the riddle bar,
@@ -49,6 +50,13 @@ public:
     TTrayIcon *trayIcon() const { return m_tray; }
     const TaskbarEntry &taskbarEntry() const { return m_taskbar; }
     QStackedWidget *pageControl() const { return m_pages; }
+    // The pages besides the Tablet and Settings are made on their first visit; these hand
+    // them out, making them when needed.
+    StatisticsPage *statisticsPage();
+    TimersPage *timersPage();
+    KnowledgePage *knowledgePage();
+    LocatorPage *locatorPage();
+    InfoPage *infoPage();
     RiddleBar *riddleBar() const { return m_riddleBar; }
 
     // Puts the frame's right edge on the primary screen's right edge, 10 pixels from its top.
@@ -84,6 +92,9 @@ protected:
 
 private:
     void showPage(QWidget *page);
+    template <class Page, class Make>
+    Page *madePage(Page *&page, Make make);
+    static void openReference(const ReferenceWindows::Source &source);
     void updateTaskbarEntry();
 
     Services m_services;
@@ -91,12 +102,12 @@ private:
     RiddleBar *m_riddleBar;
     Toolbar *m_toolbar;
     TabletPage *m_tablet;
-    StatisticsPage *m_statistics;
-    TimersPage *m_timers;
-    KnowledgePage *m_knowledge;
-    QWidget *m_locator;
     SettingsPage *m_settings;
-    InfoPage *m_info;
+    StatisticsPage *m_statistics = nullptr;
+    TimersPage *m_timers = nullptr;
+    KnowledgePage *m_knowledge = nullptr;
+    LocatorPage *m_locator = nullptr;
+    InfoPage *m_info = nullptr;
     CounterViews *m_counters;
     TTrayIcon *m_tray;
     TaskbarEntry m_taskbar;

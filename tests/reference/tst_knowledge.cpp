@@ -13,11 +13,6 @@ class TestKnowledge : public QObject
     {
         KeloWindows windows(Services::silent(), false);
         TForm1 &mainWindow = windows.main;
-        TFormCraft &craft = windows.craft;
-        TFormExp &experience = windows.experience;
-        TFormAlchemy &alchemy = windows.alchemy;
-        TForm2 &leatherworking = windows.leatherworking;
-        TFormZakl &spellcasting = windows.spellcasting;
         mainWindow.show();
         mainWindow.SpeedButton4Click();
 
@@ -27,34 +22,37 @@ class TestKnowledge : public QObject
             const char *button;
             const char *caption;
             QPoint at;
-            QWidget *window;
-        } rows[] = {{"Button2", "Таблица опыта", {8, 48}, &experience},
-                    {"Button3", "Заклинательство", {8, 80}, &spellcasting},
-                    {"Button4", "Алхимия", {8, 112}, &alchemy},
-                    {"Button5", "Кожевничество", {8, 144}, &leatherworking}};
+            std::function<QWidget *()> window;
+        } rows[] = {{"Button2", "Таблица опыта", {8, 48}, [&] { return &windows.experience(); }},
+                    {"Button3", "Заклинательство", {8, 80}, [&] { return &windows.spellcasting(); }},
+                    {"Button4", "Алхимия", {8, 112}, [&] { return &windows.alchemy(); }},
+                    {"Button5", "Кожевничество", {8, 144}, [&] { return &windows.leatherworking(); }}};
+        // Nothing of the reference windows is made before the player opens one.
+        QCOMPARE(windows.madeCount(), 0);
+        int made = 0;
         for (const auto &row : rows) {
             auto *button = page->findChild<QPushButton *>(QString::fromLatin1(row.button));
             QVERIFY(button);
             QCOMPARE(button->text(), QString::fromUtf8(row.caption));
             QCOMPARE(button->geometry(), QRect(row.at, QSize(121, 25)));
-            QVERIFY(!row.window->isVisible());
             QTest::mouseClick(button, Qt::LeftButton);
-            QVERIFY2(row.window->isVisible(), row.button);
+            QCOMPARE(windows.madeCount(), ++made);
+            QWidget *window = row.window();
+            QVERIFY2(window->isVisible(), row.button);
             // Ordinary windows, below the always-on-top main window.
-            QVERIFY(!(row.window->windowFlags() & Qt::WindowStaysOnTopHint));
-            // A second click only raises it.
+            QVERIFY(!(window->windowFlags() & Qt::WindowStaysOnTopHint));
+            // A second click only raises the same window.
             QTest::mouseClick(button, Qt::LeftButton);
-            QVERIFY(row.window->isVisible());
+            QCOMPARE(windows.madeCount(), made);
+            QVERIFY(window->isVisible());
         }
-        QVERIFY(!craft.isVisible());
+        QVERIFY(!windows.craft().isVisible());
     }
 
     void reopenedWindowsShowWhatTheyShowed()
     {
         KeloWindows windows(Services::silent(), false);
         TForm1 &mainWindow = windows.main;
-        TForm2 &leatherworking = windows.leatherworking;
-        TFormZakl &spellcasting = windows.spellcasting;
         mainWindow.show();
         mainWindow.SpeedButton4Click();
         QWidget *page = mainWindow.findChild<QWidget *>(QStringLiteral("TabSheet4"));
@@ -65,6 +63,7 @@ class TestKnowledge : public QObject
         };
 
         click(page, "Button5");
+        TForm2 &leatherworking = windows.leatherworking();
         click(&leatherworking, "Button3");
         click(&leatherworking, "BitBtn1");
         QVERIFY(!leatherworking.isVisible());
@@ -73,6 +72,7 @@ class TestKnowledge : public QObject
         QCOMPARE(leatherworking.shownPicture(), 2);
 
         click(page, "Button3");
+        TFormZakl &spellcasting = windows.spellcasting();
         QCOMPARE(spellcasting.height(), 477 - 34);
         click(&spellcasting, "Button3");
         click(&spellcasting, "BitBtn1");

@@ -20,6 +20,7 @@ private slots:
 
     void mainWindowShape();
     void startsOnTabletWithRiddleBar();
+    void hiddenPagesAreMadeOnFirstVisit();
     void everySwitchLeavesExactlyOnePage();
     void pageAreaGrowsWithoutRiddleBar();
     void toolbarHints();
@@ -98,8 +99,27 @@ void TestShell::startsOnTabletWithRiddleBar()
     QCOMPARE(visiblePage(), m_form->findChild<QWidget *>("TabSheet1"));
     QVERIFY(m_form->findChild<QWidget *>("Panel2")->isVisible());
     QVERIFY(m_form->findChild<QWidget *>("Panel1")->isVisible());
-    for (int i = 1; i <= 7; ++i)
-        QVERIFY(m_form->findChild<QWidget *>(QString("TabSheet%1").arg(i)));
+}
+
+void TestShell::hiddenPagesAreMadeOnFirstVisit()
+{
+    // At start only the Tablet and the Settings page (flags and counters) exist.
+    for (int i = 1; i <= 7; ++i) {
+        const bool atStart = i == 1 || i == 6;
+        QCOMPARE(bool(m_form->findChild<QWidget *>(QString("TabSheet%1").arg(i))), atStart);
+    }
+    for (int i = 1; i <= 7; ++i) {
+        click(i);
+        QWidget *page = m_form->findChild<QWidget *>(QString("TabSheet%1").arg(i));
+        QVERIFY(page);
+        QCOMPARE(visiblePage(), page);
+    }
+    // A second round reuses the pages made in the first.
+    const int pages = m_form->pageControl()->count();
+    QCOMPARE(pages, 7);
+    for (int i = 7; i >= 1; --i)
+        click(i);
+    QCOMPARE(m_form->pageControl()->count(), pages);
 }
 
 void TestShell::everySwitchLeavesExactlyOnePage()

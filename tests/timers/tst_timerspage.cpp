@@ -349,8 +349,8 @@ void TestTimersPage::mainWindowShownAtEnd()
     } counter(&hides);
     form.installEventFilter(&counter);
 
-    auto *page = form.findChild<TimersPage *>(QStringLiteral("TabSheet3"));
-    QVERIFY(page);
+    TimersPage *page = form.timersPage();
+    QCOMPARE(page->objectName(), QStringLiteral("TabSheet3"));
     page->BitBtn5Click();
     for (int k = 0; k < 901; ++k)
         page->TimerPesheraTimer();
