@@ -10,8 +10,14 @@ QCheckBox *flag(QWidget *page, const char *name, const QString &caption, int top
     // The caption stands left of the box.
     box->setLayoutDirection(Qt::RightToLeft);
     box->setGeometry(8, top, 121, 17);
-    // The captions were laid out for a narrower font than ours: narrow the glyphs as much
-    // as the longest caption needs to stay whole beside its box.
+    box->setChecked(true);
+    return box;
+}
+
+// The captions were laid out for a narrower font than ours: narrow the glyphs as much as
+// the caption needs to stay whole beside its box.
+void narrowToFit(QCheckBox *box)
+{
     QFont font = box->font();
     for (int stretch : {QFont::SemiCondensed, QFont::Condensed}) {
         if (box->sizeHint().width() <= box->width())
@@ -19,8 +25,6 @@ QCheckBox *flag(QWidget *page, const char *name, const QString &caption, int top
         font.setStretch(stretch);
         box->setFont(font);
     }
-    box->setChecked(true);
-    return box;
 }
 } // namespace
 
@@ -30,4 +34,16 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
     m_sound = flag(this, "CheckBox1", QStringLiteral("Звук вкл/выкл"), 8);
     m_standardPictures = flag(this, "CheckBox2", QStringLiteral("Стандарт. картинки"), 32);
     m_searchZones = flag(this, "CheckBox3", QStringLiteral("Зоны поиска"), 56);
+}
+
+void SettingsPage::showEvent(QShowEvent *event)
+{
+    // Measuring text loads fonts; the page is made at start but seen only later, so the
+    // captions are fitted when it is first shown.
+    if (!m_fitted) {
+        m_fitted = true;
+        for (QCheckBox *box : {m_sound, m_standardPictures, m_searchZones})
+            narrowToFit(box);
+    }
+    QWidget::showEvent(event);
 }

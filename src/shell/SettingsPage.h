@@ -15,7 +15,11 @@ public:
     QCheckBox *standardPicturesFlag() const { return m_standardPictures; }
     QCheckBox *searchZonesFlag() const { return m_searchZones; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    bool m_fitted = false;
     QCheckBox *m_sound;
     QCheckBox *m_standardPictures;
     QCheckBox *m_searchZones;

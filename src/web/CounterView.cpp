@@ -21,17 +21,29 @@ CounterView::~CounterView()
 
 bool CounterView::navigate(const QUrl &address)
 {
+    return setAddress(address) && load();
+}
+
+bool CounterView::setAddress(const QUrl &address)
+{
     const QString scheme = address.scheme();
     if (!address.isValid() || address.host().isEmpty()
         || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return false;
+    m_address = address;
+    return true;
+}
+
+bool CounterView::load()
+{
+    if (m_address.isEmpty())
         return false;
     QNetworkAccessManager *network = m_network();
     if (!network)
         return false;
     // As a browser does, a new navigation replaces the one still loading.
     dropReply();
-    m_address = address;
-    QNetworkRequest request(address);
+    QNetworkRequest request(m_address);
     // A reload comes every few seconds; a load that takes longer is not worth waiting for.
     request.setTransferTimeout(5000);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);

@@ -23,6 +23,10 @@ public:
     // Starts loading the address in the background; a load still running is dropped. False
     // when the address cannot be loaded at all (not an http or https address).
     bool navigate(const QUrl &address);
+    // The two halves of a navigation: taking the address (false when it cannot be loaded at
+    // all) and loading it (false when there is no network access to load with).
+    bool setAddress(const QUrl &address);
+    bool load();
     QUrl address() const { return m_address; }
 
     bool browserVisible() const { return m_browserVisible; }

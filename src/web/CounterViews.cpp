@@ -60,15 +60,24 @@ void CounterViews::setPingTarget(const QString &host, quint16 port)
 void CounterViews::start()
 {
     QPointer<CounterViews> self(this);
-    bool ok = navigateBoth();
+    // The views take their addresses now and load them once the window is up: they sit on a
+    // page not yet seen, and the network stack's first load costs more than the rest of the
+    // start-up request together.
+    bool ok = m_view1->setAddress(m_gameAddress) && m_view2->setAddress(m_ratingAddress);
     if (ok) {
+        QTimer::singleShot(kFirstLoadDelayMilliseconds, this, [this] {
+            if (!m_view1->load())
+                failurePath();
+            else if (!m_view2->load())
+                failurePath();
+        });
         HttpClient client;
         client.setLimits(m_pingLimits);
         if (m_pingResolver)
             client.setResolver(m_pingResolver);
         // The answer does not matter; only a transport failure does.
-        ok = client.get(m_pingHost, m_pingPort, pingPath());
-        client.close();
+            ok = client.get(m_pingHost, m_pingPort, pingPath());
+            client.close();
     }
     // Handlers ran while the request waited; the page may be gone by now.
     if (self && !ok)

@@ -18,11 +18,12 @@ public:
     static constexpr int kViewHeight = 55;
     static constexpr int kRefreshMilliseconds = 5000;
     static constexpr quint16 kPingPort = 80;
+    static constexpr int kFirstLoadDelayMilliseconds = 100;
 
     explicit CounterViews(QWidget *settingsPage);
 
-    // Last step of the main window's creation: load both counters and send the
-    // start-up request; returns when the request has ended.
+    // Last step of the main window's creation: take both counters' addresses, send the
+    // start-up request and return when it has ended; the counters load a moment later.
     void start();
     // Gives both views their designed height again (the Settings button does this).
     void setDesignedHeights();
