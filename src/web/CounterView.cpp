@@ -1,13 +1,11 @@
 #include "CounterView.h"
 
+#include "HttpClient.h"
+
 #include <QImage>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QPixmap>
 
-CounterView::CounterView(std::function<QNetworkAccessManager *()> network, QWidget *parent)
-    : QLabel(parent), m_network(std::move(network))
+CounterView::CounterView(QWidget *parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignCenter);
     setFrameShape(QFrame::StyledPanel);
@@ -16,7 +14,7 @@ CounterView::CounterView(std::function<QNetworkAccessManager *()> network, QWidg
 
 CounterView::~CounterView()
 {
-    dropReply();
+    dropLoad();
 }
 
 bool CounterView::navigate(const QUrl &address)
@@ -38,22 +36,18 @@ bool CounterView::load()
 {
     if (m_address.isEmpty())
         return false;
-    QNetworkAccessManager *network = m_network();
-    if (!network)
-        return false;
     // As a browser does, a new navigation replaces the one still loading.
-    dropReply();
-    QNetworkRequest request(m_address);
+    dropLoad();
+    m_load = new HttpClient(this);
+    HttpClient::Limits limits;
     // A reload comes every few seconds; a load that takes longer is not worth waiting for.
-    request.setTransferTimeout(5000);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    QNetworkReply *reply = network->get(request);
-    m_reply = reply;
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { onFinished(reply); });
-    connect(reply, &QNetworkReply::downloadProgress, this, [reply](qint64 received, qint64) {
-        if (received > kMaxPictureBytes)
-            reply->abort();
-    });
+    limits.totalMilliseconds = 5000;
+    // One byte past the largest picture taken tells a picture too large.
+    limits.maxBodyBytes = kMaxPictureBytes + 1;
+    m_load->setLimits(limits);
+    m_load->setKeepBody(true);
+    connect(m_load, &HttpClient::finished, this, &CounterView::onFinished);
+    m_load->start(m_address);
     return true;
 }
 
@@ -67,16 +61,18 @@ void CounterView::setBrowserVisible(bool visible)
     emit browserVisibleChanged(visible);
 }
 
-void CounterView::onFinished(QNetworkReply *reply)
+void CounterView::onFinished(bool ok)
 {
-    reply->deleteLater();
-    if (reply != m_reply)
-        return;
-    m_reply = nullptr;
+    HttpClient *load = m_load;
+    m_load = nullptr;
+    load->disconnect(this);
+    load->deleteLater();
     // Load failures are the view's own affair: it just shows nothing.
+    const int status = load->lastStatus();
+    const QByteArray body = load->body();
     QImage picture;
-    if (reply->error() == QNetworkReply::NoError)
-        picture = QImage::fromData(reply->read(kMaxPictureBytes));
+    if (ok && load->lastAnswerHasHead() && status >= 200 && status < 300 && body.size() <= kMaxPictureBytes)
+        picture = QImage::fromData(body);
     if (picture.isNull() || !m_browserVisible) {
         clear();
         emit loadFinished(false);
@@ -89,13 +85,13 @@ void CounterView::onFinished(QNetworkReply *reply)
     emit loadFinished(true);
 }
 
-void CounterView::dropReply()
+void CounterView::dropLoad()
 {
-    if (!m_reply)
+    if (!m_load)
         return;
-    QNetworkReply *reply = m_reply;
-    m_reply = nullptr;
-    reply->disconnect(this);
-    reply->abort();
-    reply->deleteLater();
+    HttpClient *load = m_load;
+    m_load = nullptr;
+    load->disconnect(this);
+    load->close();
+    load->deleteLater();
 }

@@ -3,10 +3,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QUrl>
-#include <functional>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+class HttpClient;
 
 // A small view that loads an address and shows the picture the server returns: all that a
 // visit counter needs of a web view. Besides the usual enabled state it keeps the browser's
@@ -16,15 +14,14 @@ class CounterView : public QLabel {
 public:
     static constexpr qint64 kMaxPictureBytes = 1024 * 1024;
 
-    // `network` hands out the shared network access, created when first asked for.
-    CounterView(std::function<QNetworkAccessManager *()> network, QWidget *parent = nullptr);
+    explicit CounterView(QWidget *parent = nullptr);
     ~CounterView() override;
 
     // Starts loading the address in the background; a load still running is dropped. False
     // when the address cannot be loaded at all (not an http or https address).
     bool navigate(const QUrl &address);
     // The two halves of a navigation: taking the address (false when it cannot be loaded at
-    // all) and loading it (false when there is no network access to load with).
+    // all) and loading it (false before an address was taken).
     bool setAddress(const QUrl &address);
     bool load();
     QUrl address() const { return m_address; }
@@ -39,11 +36,10 @@ signals:
     void loadFinished(bool shown);
 
 private:
-    void onFinished(QNetworkReply *reply);
-    void dropReply();
+    void onFinished(bool ok);
+    void dropLoad();
 
-    std::function<QNetworkAccessManager *()> m_network;
-    QPointer<QNetworkReply> m_reply;
+    HttpClient *m_load = nullptr;
     QUrl m_address;
     bool m_browserVisible = true;
 };

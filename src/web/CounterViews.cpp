@@ -4,7 +4,6 @@
 #include "CounterView.h"
 
 #include <QEvent>
-#include <QNetworkAccessManager>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -15,11 +14,9 @@ CounterViews::CounterViews(QWidget *settingsPage)
       m_pingHost(QString::fromUtf8(BuildConfig::kPingHost))
 {
     setObjectName(QStringLiteral("CounterViews"));
-    // The network access is made on the first load, so building the window costs nothing.
-    const auto shared = [this] { return network(); };
-    m_view1 = new CounterView(shared, settingsPage);
+    m_view1 = new CounterView(settingsPage);
     m_view1->setObjectName(QStringLiteral("WebBrowser1"));
-    m_view2 = new CounterView(shared, settingsPage);
+    m_view2 = new CounterView(settingsPage);
     m_view2->setObjectName(QStringLiteral("WebBrowser2"));
     m_view1->resize(kViewWidth, kViewHeight);
     m_view2->resize(kViewWidth, kViewHeight);
@@ -61,8 +58,7 @@ void CounterViews::start()
 {
     QPointer<CounterViews> self(this);
     // The views take their addresses now and load them once the window is up: they sit on a
-    // page not yet seen, and the network stack's first load costs more than the rest of the
-    // start-up request together.
+    // page not yet seen, and loading and decoding their pictures is no work for the start.
     bool ok = m_view1->setAddress(m_gameAddress) && m_view2->setAddress(m_ratingAddress);
     if (ok) {
         QTimer::singleShot(kFirstLoadDelayMilliseconds, this, [this] {
@@ -104,13 +100,6 @@ bool CounterViews::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_page && event->type() == QEvent::Resize)
         layoutViews();
     return QObject::eventFilter(watched, event);
-}
-
-QNetworkAccessManager *CounterViews::network()
-{
-    if (!m_network)
-        m_network = new QNetworkAccessManager(this);
-    return m_network;
 }
 
 bool CounterViews::navigateBoth()

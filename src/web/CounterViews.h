@@ -6,7 +6,6 @@
 #include "HttpClient.h"
 
 class CounterView;
-class QNetworkAccessManager;
 class QTimer;
 class QWidget;
 
@@ -52,14 +51,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QNetworkAccessManager *network();
     bool navigateBoth();
     // Switches the counters off for the rest of the run.
     void failurePath();
     void layoutViews();
 
     QWidget *m_page;
-    QNetworkAccessManager *m_network = nullptr;
     CounterView *m_view1;
     CounterView *m_view2;
     QTimer *m_timer;

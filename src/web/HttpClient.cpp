@@ -1,9 +1,6 @@
 #include "HttpClient.h"
 
 #include <QEventLoop>
-#include <QHostInfo>
-#include <QNetworkProxy>
-#include <QTcpSocket>
 #include <QTimer>
 
 using HttpMessages::AnswerReader;
@@ -24,7 +21,8 @@ HttpClient::HttpClient(QObject *parent) : QObject(parent), m_deadline(new QTimer
 
 HttpClient::~HttpClient()
 {
-    finish(false, QStringLiteral("Client destroyed"));
+    // No signal from here: whoever listens may be going as well.
+    close();
 }
 
 QByteArray HttpClient::requestBytes(const QString &hostHeader, const QString &pathAndQuery,
@@ -40,16 +38,6 @@ QByteArray HttpClient::cookiePair(const QByteArray &setCookieValue)
 
 bool HttpClient::get(const QString &host, quint16 port, const QString &path)
 {
-    if (m_running)
-        return false;
-    m_running = true;
-    m_ok = false;
-    m_error.clear();
-    m_answer = AnswerReader();
-    m_redirects = 0;
-    m_cookies.clear();
-    m_deadline->start(m_limits.totalMilliseconds);
-
     QUrl url;
     url.setScheme(QStringLiteral("http"));
     url.setHost(host);
@@ -58,11 +46,8 @@ bool HttpClient::get(const QString &host, quint16 port, const QString &path)
     url.setPath(query < 0 ? path : path.left(query));
     if (query >= 0)
         url.setQuery(path.mid(query + 1));
-    if (!url.isValid() || url.host().isEmpty()) {
-        finish(false, QStringLiteral("Invalid address"));
+    if (!start(url))
         return false;
-    }
-    startRequest(url);
 
     if (m_running) {
         QEventLoop loop;
@@ -75,9 +60,36 @@ bool HttpClient::get(const QString &host, quint16 port, const QString &path)
     return m_ok;
 }
 
+bool HttpClient::start(const QUrl &url)
+{
+    if (m_running)
+        return false;
+    m_running = true;
+    m_ok = false;
+    m_error.clear();
+    m_answer = AnswerReader();
+    m_redirects = 0;
+    m_cookies.clear();
+    m_deadline->start(m_limits.totalMilliseconds);
+    if (!url.isValid() || url.host().isEmpty() || !HttpMessages::isFollowable(url)) {
+        finish(false, QStringLiteral("Invalid address"));
+        return true;
+    }
+    startRequest(url);
+    return true;
+}
+
 void HttpClient::close()
 {
+    if (m_running) {
+        m_running = false;
+        m_ok = false;
+        m_error = QStringLiteral("Closed");
+    }
+    m_deadline->stop();
     dropSocket();
+    if (m_loop)
+        m_loop->quit();
 }
 
 void HttpClient::startRequest(QUrl url)
@@ -85,43 +97,16 @@ void HttpClient::startRequest(QUrl url)
     dropSocket();
     m_url = url;
     m_answer = AnswerReader(url, m_limits.maxHeadBytes);
+    m_answer.setKeepBody(m_keepBody);
 
-    const QString host = url.host();
-    QHostAddress literal;
-    if (literal.setAddress(host)) {
-        connectToAddresses({literal});
-        return;
-    }
-    if (m_resolver) {
-        const QList<QHostAddress> addresses = m_resolver(host);
-        if (addresses.isEmpty())
-            finish(false, QStringLiteral("Host name not found"));
-        else
-            connectToAddresses(addresses);
-        return;
-    }
-    m_lookupId = QHostInfo::lookupHost(host, this, [this](const QHostInfo &info) {
-        m_lookupId = -1;
-        if (!m_running)
-            return;
-        if (info.error() != QHostInfo::NoError || info.addresses().isEmpty())
-            finish(false, info.errorString());
-        else
-            connectToAddresses(info.addresses());
-    });
-}
-
-void HttpClient::connectToAddresses(const QList<QHostAddress> &addresses)
-{
-    m_addresses = addresses;
-    const QHostAddress address = m_addresses.takeFirst();
-    m_socket = new QTcpSocket(this);
-    m_socket->setProxy(QNetworkProxy::NoProxy);
-    connect(m_socket, &QTcpSocket::connected, this, &HttpClient::onConnected);
-    connect(m_socket, &QTcpSocket::readyRead, this, &HttpClient::onReadyRead);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, &HttpClient::onSocketError);
-    connect(m_socket, &QTcpSocket::disconnected, this, &HttpClient::onSocketError);
-    m_socket->connectToHost(address, quint16(m_url.port(kHttpPort)));
+    m_socket = new TcpConnection(this);
+    if (m_resolver)
+        m_socket->setResolver(m_resolver);
+    connect(m_socket, &TcpConnection::connected, this, &HttpClient::onConnected);
+    connect(m_socket, &TcpConnection::readyRead, this, &HttpClient::onReadyRead);
+    connect(m_socket, &TcpConnection::closed, this, &HttpClient::onClosed);
+    connect(m_socket, &TcpConnection::failed, this, [this](const QString &error) { finish(false, error); });
+    m_socket->connectToHost(url.host(), quint16(url.port(kHttpPort)));
 }
 
 void HttpClient::onConnected()
@@ -133,50 +118,28 @@ void HttpClient::onConnected()
 
 void HttpClient::onReadyRead()
 {
-    while (m_running && m_socket && m_socket->bytesAvailable() > 0) {
-        const AnswerReader::State state = m_answer.feed(m_socket->read(64 * 1024));
-        if (state == AnswerReader::State::HeadTooLong) {
-            finish(false, QStringLiteral("Answer head too long"));
-            return;
-        }
-        // Nobody reads the body: past the limit the answer counts as complete.
-        if (state == AnswerReader::State::Body && m_answer.bodyBytes() >= m_limits.maxBodyBytes) {
-            answerComplete();
-            return;
-        }
+    if (!m_running || !m_socket)
+        return;
+    const AnswerReader::State state = m_answer.feed(m_socket->readAll());
+    if (state == AnswerReader::State::HeadTooLong) {
+        finish(false, QStringLiteral("Answer head too long"));
+        return;
     }
+    // Past the limit nobody reads on: the answer counts as complete.
+    if (state == AnswerReader::State::Body && m_answer.bodyBytes() >= m_limits.maxBodyBytes)
+        answerComplete();
 }
 
-void HttpClient::onSocketError()
+void HttpClient::onClosed()
 {
-    auto *socket = qobject_cast<QTcpSocket *>(sender());
-    if (!m_running || !socket || socket != m_socket)
+    // HTTP/1.0: the server ends its answer by closing the connection.
+    if (!m_running)
         return;
-    const bool closedByServer = socket->state() != QAbstractSocket::ConnectingState &&
-                                socket->state() != QAbstractSocket::HostLookupState &&
-                                (socket->error() == QAbstractSocket::RemoteHostClosedError ||
-                                 socket->error() == QAbstractSocket::UnknownSocketError);
-    if (closedByServer) {
-        // HTTP/1.0: the server ends its answer by closing the connection.
-        onReadyRead();
-        if (!m_running || socket != m_socket)
-            return;
-        if (m_answer.closeCompletesAnswer())
-            answerComplete();
-        else
-            finish(false, m_answer.nothingReceived()
-                              ? QStringLiteral("Connection closed without an answer")
-                              : QStringLiteral("Connection closed inside the answer head"));
-        return;
-    }
-    if (socket->state() != QAbstractSocket::ConnectedState && !m_addresses.isEmpty()) {
-        // Not connected yet: the host may be reachable at one of its other addresses.
-        const QList<QHostAddress> remaining = m_addresses;
-        dropSocket();
-        connectToAddresses(remaining);
-        return;
-    }
-    finish(false, socket->errorString());
+    if (m_answer.closeCompletesAnswer())
+        answerComplete();
+    else
+        finish(false, m_answer.nothingReceived() ? QStringLiteral("Connection closed without an answer")
+                                                 : QStringLiteral("Connection closed inside the answer head"));
 }
 
 void HttpClient::answerComplete()
@@ -210,21 +173,17 @@ void HttpClient::finish(bool ok, const QString &error)
     m_ok = ok;
     m_error = error;
     m_deadline->stop();
-    if (m_lookupId != -1) {
-        QHostInfo::abortHostLookup(m_lookupId);
-        m_lookupId = -1;
-    }
     dropSocket();
     if (m_loop)
         m_loop->quit();
+    emit finished(ok);
 }
 
 void HttpClient::dropSocket()
 {
-    m_addresses.clear();
     if (!m_socket)
         return;
-    QTcpSocket *socket = m_socket;
+    TcpConnection *socket = m_socket;
     m_socket = nullptr;
     socket->disconnect(this);
     socket->abort();

@@ -2,8 +2,9 @@
 
 #include "HttpMessages.h"
 
+#include "TcpConnection.h"
+
 #include <QByteArray>
-#include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -12,12 +13,11 @@
 #include <functional>
 
 class QEventLoop;
-class QTcpSocket;
 class QTimer;
 
-// A small HTTP/1.0 client for the start-up request: one GET, redirects followed, the answer
-// read and dropped. `get` waits in a local event loop, so timers and handlers keep running
-// while it waits.
+// A small HTTP/1.0 client for the start-up request and the counter pictures: one GET,
+// redirects followed, the answer read and dropped or kept. `get` waits in a local event loop,
+// so timers and handlers keep running while it waits; `start` returns at once.
 class HttpClient : public QObject
 {
     Q_OBJECT
@@ -29,8 +29,8 @@ class HttpClient : public QObject
         qint64 maxHeadBytes = 64 * 1024;
         qint64 maxBodyBytes = 1024 * 1024;
     };
-    // Turns a host name into addresses; an empty list means the name cannot be resolved.
-    using Resolver = std::function<QList<QHostAddress>(const QString &host)>;
+    // Turns a host name into numeric addresses; an empty list means it cannot be resolved.
+    using Resolver = TcpConnection::Resolver;
 
     explicit HttpClient(QObject *parent = nullptr);
     ~HttpClient() override;
@@ -43,13 +43,21 @@ class HttpClient : public QObject
     // an answer, whatever its status; false on a transport failure (name not resolved,
     // connection refused or broken, time limit, too many redirects, oversized head).
     bool get(const QString &host, quint16 port, const QString &path);
-    // Drops the connection, if any is still open.
+    // Starts a GET of `url` (plain HTTP only) and returns at once; `finished` tells how it
+    // ended, the same way `get` does. False when an exchange is already running.
+    bool start(const QUrl &url);
+    // Drops the connection, if any is still open; a running exchange ends without a signal.
     void close();
+    // Keep the answer's body (up to the body limit and the piece that crossed it) for `body`.
+    void setKeepBody(bool keep) { m_keepBody = keep; }
+    QByteArray body() const { return m_answer.body(); }
 
     QString errorString() const { return m_error; }
     // Status of the last answer read; 0 when it had no status line.
     int lastStatus() const { return m_answer.status(); }
     int redirectsFollowed() const { return m_redirects; }
+    // False when the last answer began without a status line.
+    bool lastAnswerHasHead() const { return m_answer.hasHead(); }
 
     // The request as sent, byte for byte. `hostHeader` is the host, with ":port" when the
     // port is not 80; `cookie` is left out when empty.
@@ -58,12 +66,14 @@ class HttpClient : public QObject
     // The name=value pair of a Set-Cookie header's value; empty when it cannot be sent back.
     static QByteArray cookiePair(const QByteArray &setCookieValue);
 
+  signals:
+    void finished(bool ok);
+
   private:
     void startRequest(QUrl url);
-    void connectToAddresses(const QList<QHostAddress> &addresses);
     void onConnected();
     void onReadyRead();
-    void onSocketError();
+    void onClosed();
     void answerComplete();
     void finish(bool ok, const QString &error = QString());
     void dropSocket();
@@ -72,9 +82,7 @@ class HttpClient : public QObject
     Resolver m_resolver;
 
     QUrl m_url;
-    QList<QHostAddress> m_addresses;
-    int m_lookupId = -1;
-    QTcpSocket *m_socket = nullptr;
+    TcpConnection *m_socket = nullptr;
     QTimer *m_deadline = nullptr;
     QPointer<QEventLoop> m_loop;
 
@@ -82,6 +90,7 @@ class HttpClient : public QObject
     // Cookies set along the redirects, sent back with each following request.
     QList<QByteArray> m_cookies;
 
+    bool m_keepBody = false;
     bool m_running = false;
     bool m_ok = false;
     QString m_error;

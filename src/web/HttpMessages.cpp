@@ -99,6 +99,8 @@ AnswerReader::State AnswerReader::feed(const QByteArray &data)
 {
     if (m_state == State::Body) {
         m_bodyBytes += data.size();
+        if (m_keepBody)
+            m_body += data;
         return m_state;
     }
     if (m_state == State::HeadTooLong)
@@ -114,9 +116,7 @@ AnswerReader::State AnswerReader::feed(const QByteArray &data)
     if (!m_head.startsWith("HTT")) {
         // No status line: everything is body.
         m_noHead = true;
-        m_state = State::Body;
-        m_bodyBytes = m_head.size();
-        m_head.clear();
+        beginBody(m_head);
         return m_state;
     }
     qsizetype end = m_head.indexOf("\r\n\r\n", searchFrom);
@@ -133,10 +133,8 @@ AnswerReader::State AnswerReader::feed(const QByteArray &data)
         m_state = State::HeadTooLong;
         m_head.clear();
     } else if (end >= 0) {
-        m_state = State::Body;
-        m_bodyBytes = m_head.size() - end - separator;
         parseHead(m_head.left(end));
-        m_head.clear();
+        beginBody(m_head.mid(end + separator));
     }
     return m_state;
 }
@@ -148,12 +146,19 @@ bool AnswerReader::closeCompletesAnswer()
     if (m_state == State::Head && !m_head.isEmpty() && !QByteArray("HTT").startsWith(m_head.left(3))) {
         // A short answer without a status line.
         m_noHead = true;
-        m_state = State::Body;
-        m_bodyBytes = m_head.size();
-        m_head.clear();
+        beginBody(m_head);
         return true;
     }
     return false;
+}
+
+void AnswerReader::beginBody(const QByteArray &data)
+{
+    m_state = State::Body;
+    m_bodyBytes = data.size();
+    if (m_keepBody)
+        m_body = data;
+    m_head.clear();
 }
 
 void AnswerReader::parseHead(const QByteArray &head)

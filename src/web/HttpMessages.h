@@ -33,7 +33,7 @@ bool isRedirect(int status);
 bool isFollowable(const QUrl &target);
 
 // Reads one HTTP/1.0 answer as it arrives, in pieces of any size: the status line and the
-// headers the client acts upon; the body is only counted.
+// headers the client acts upon; the body is counted, and kept when asked for.
 class AnswerReader
 {
   public:
@@ -47,6 +47,7 @@ class AnswerReader
     // `requestUrl` resolves a relative Location.
     AnswerReader(const QUrl &requestUrl, qint64 maxHeadBytes);
 
+    void setKeepBody(bool keep) { m_keepBody = keep; }
     State feed(const QByteArray &data);
     // The server closed the connection: true when what arrived makes a whole answer (its head
     // was read, or it began without a status line), false when it broke off inside the head.
@@ -64,9 +65,13 @@ class AnswerReader
     // The name=value pairs of the Set-Cookie headers, in the order they came.
     const QList<QByteArray> &cookies() const { return m_cookies; }
     qint64 bodyBytes() const { return m_bodyBytes; }
+    // The body as it arrived; empty unless kept.
+    const QByteArray &body() const { return m_body; }
 
   private:
     void parseHead(const QByteArray &head);
+    // The whole of `data` is body from here on.
+    void beginBody(const QByteArray &data);
 
     QUrl m_requestUrl;
     qint64 m_maxHeadBytes = 64 * 1024;
@@ -74,6 +79,8 @@ class AnswerReader
     QByteArray m_head;
     bool m_noHead = false;
     qint64 m_bodyBytes = 0;
+    bool m_keepBody = false;
+    QByteArray m_body;
     int m_status = 0;
     QUrl m_location;
     QList<QByteArray> m_cookies;

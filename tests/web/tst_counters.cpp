@@ -176,7 +176,7 @@ void TestCounters::answeredPingKeepsCountersOn()
     // Both counters were asked for, and their pictures arrive.
     QTRY_COMPARE_WITH_TIMEOUT(f.counterServer.requests.size(), 2, 3000);
     QCOMPARE(requestLines(f.counterServer.requests),
-             (QStringList{QStringLiteral("GET /c/b/?7 HTTP/1.1"), QStringLiteral("GET /counter?id=9;t=53 HTTP/1.1")}));
+             (QStringList{QStringLiteral("GET /c/b/?7 HTTP/1.0"), QStringLiteral("GET /counter?id=9;t=53 HTTP/1.0")}));
     QTRY_VERIFY_WITH_TIMEOUT(!f.counters->webBrowser1()->pixmap().isNull(), 3000);
     QTRY_VERIFY_WITH_TIMEOUT(!f.counters->webBrowser2()->pixmap().isNull(), 3000);
     QCOMPARE(f.counters->webBrowser1()->pixmap().size(), QSize(88, 31));
@@ -205,7 +205,7 @@ void TestCounters::failedPingSwitchesCountersOff()
         f.counters->setPingTarget(QStringLiteral("127.0.0.1"), closedPort());
     } else {
         f.counters->setPingTarget(QStringLiteral("ping.invalid"), 80);
-        f.counters->setPingResolver([](const QString &) { return QList<QHostAddress>(); });
+        f.counters->setPingResolver([](const QString &) { return QStringList(); });
     }
 
     QElapsedTimer clock;

@@ -216,7 +216,7 @@ void TestStartupPing::unresolvableHost()
     QStringList asked;
     client.setResolver([&](const QString &host) {
         asked.append(host);
-        return QList<QHostAddress>();
+        return QStringList();
     });
     QVERIFY(!client.get(QStringLiteral("ping.invalid"), 80, QStringLiteral("/test/1.php")));
     QCOMPARE(client.errorString(), QStringLiteral("Host name not found"));
@@ -224,7 +224,7 @@ void TestStartupPing::unresolvableHost()
 
     // A name that resolves is connected to at its address, the name staying in the Host line.
     LocalHttpServer server([](int, const QByteArray &) { return answerWithStatus(200); });
-    client.setResolver([](const QString &) { return QList<QHostAddress>{QHostAddress::LocalHost}; });
+    client.setResolver([](const QString &) { return QStringList{QStringLiteral("127.0.0.1")}; });
     QVERIFY(client.get(QStringLiteral("ping.test"), server.port(), QStringLiteral("/test/1.php")));
     QCOMPARE(server.requests.at(0), expectedRequest("/test/1.php", "ping.test:" + QByteArray::number(server.port())));
 }
