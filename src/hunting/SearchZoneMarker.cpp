@@ -2,6 +2,7 @@
 
 #include "HuntingBoard.h"
 
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -25,7 +26,12 @@ QPoint SearchZoneMarker::position(int number)
 
 QImage SearchZoneMarker::resourcePicture(const char *name)
 {
-    return QImage(QStringLiteral(":/hunting/%1.png").arg(QLatin1String(name)));
+    // Forty-eight markers share three pictures: each is decoded once (images share their data).
+    static QHash<QByteArray, QImage> decoded;
+    auto picture = decoded.find(name);
+    if (picture == decoded.end())
+        picture = decoded.insert(name, QImage(QStringLiteral(":/hunting/%1.png").arg(QLatin1String(name))));
+    return *picture;
 }
 
 void SearchZoneMarker::setPicture(const QImage &picture)
