@@ -1,3 +1,4 @@
+#include "CounterViews.h"
 #include "KeloLook.h"
 #include "KeloWindows.h"
 #include "Services.h"
@@ -11,6 +12,9 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+
+    // The start-up request waits for its host's name; it is looked up while the program starts.
+    CounterViews::lookUpPingHostAhead();
 
     QApplication app(argc, argv);
     KeloLook::apply(app);

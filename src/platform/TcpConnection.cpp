@@ -1,5 +1,6 @@
 #include "TcpConnection.h"
 
+#include <QHash>
 #include <QMetaObject>
 #include <QPointer>
 #include <QSocketNotifier>
@@ -100,12 +101,57 @@ bool isNumeric(const QString &host)
 }
 } // namespace
 
-// A lookup in progress. The worker thread hands its result over only while the connection
-// still waits for it; the connection clears `receiver` when it stops waiting or goes.
+// A lookup, running or done. Its result goes to the connection waiting for it, if any; the
+// connection stops waiting when it is aborted or goes.
 struct TcpConnection::Lookup {
     std::mutex mutex;
+    bool done = false;
+    QStringList addresses;
     TcpConnection *receiver = nullptr;
+
+    // Hands the result to the receiver through its event loop. Called with the mutex held.
+    void deliver(const std::shared_ptr<Lookup> &self)
+    {
+        if (!done || !receiver)
+            return;
+        TcpConnection *to = receiver;
+        receiver = nullptr;
+        QMetaObject::invokeMethod(
+            to,
+            [to, self, found = addresses] {
+                if (to->m_lookup == self)
+                    to->addressesFound(found);
+            },
+            Qt::QueuedConnection);
+    }
+
+    void finish(const std::shared_ptr<Lookup> &self, const QStringList &found)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        done = true;
+        addresses = found;
+        deliver(self);
+    }
+
+    static std::shared_ptr<Lookup> start(const QString &host)
+    {
+        auto lookup = std::make_shared<Lookup>();
+        // The system's lookup may wait seconds for a name server; it must not hold up the loop.
+        std::thread([lookup, host] { lookup->finish(lookup, lookUp(host)); }).detach();
+        return lookup;
+    }
 };
+
+namespace {
+// Lookups begun ahead of their connection, by host; each is taken by the first connection
+// to its host.
+std::mutex aheadMutex;
+QHash<QString, std::shared_ptr<TcpConnection::Lookup>> &lookupsAhead()
+{
+    static QHash<QString, std::shared_ptr<TcpConnection::Lookup>> lookups;
+    return lookups;
+}
+} // namespace
 
 TcpConnection::TcpConnection(QObject *parent) : QObject(parent)
 {
@@ -141,40 +187,39 @@ QStringList TcpConnection::lookUp(const QString &host)
     return addresses;
 }
 
+void TcpConnection::lookUpAhead(const QString &host)
+{
+    if (host.isEmpty() || isNumeric(host))
+        return;
+    std::lock_guard<std::mutex> lock(aheadMutex);
+    if (!lookupsAhead().contains(host))
+        lookupsAhead().insert(host, Lookup::start(host));
+}
+
 void TcpConnection::connectToHost(const QString &host, quint16 port)
 {
     abort();
     m_port = port;
     m_state = State::LookingUp;
-    auto lookup = std::make_shared<Lookup>();
-    lookup->receiver = this;
+    std::shared_ptr<Lookup> lookup;
+    if (isNumeric(host) || m_resolver) {
+        lookup = std::make_shared<Lookup>();
+        lookup->done = true;
+        lookup->addresses = isNumeric(host) ? QStringList{host} : m_resolver(host);
+    } else {
+        std::lock_guard<std::mutex> lock(aheadMutex);
+        lookup = lookupsAhead().take(host);
+    }
+    if (!lookup)
+        lookup = Lookup::start(host);
     m_lookup = lookup;
-    const auto deliver = [lookup](const QStringList &addresses) {
-        std::lock_guard<std::mutex> lock(lookup->mutex);
-        if (TcpConnection *receiver = lookup->receiver)
-            QMetaObject::invokeMethod(
-                receiver,
-                [receiver, lookup, addresses] {
-                    if (receiver->m_lookup == lookup)
-                        receiver->addressesFound(addresses);
-                },
-                Qt::QueuedConnection);
-    };
-    if (isNumeric(host))
-        deliver({host});
-    else if (m_resolver)
-        deliver(m_resolver(host));
-    else
-        // The system's lookup may wait seconds for a name server; it must not hold up the loop.
-        std::thread([host, deliver] { deliver(lookUp(host)); }).detach();
+    std::lock_guard<std::mutex> lock(lookup->mutex);
+    lookup->receiver = this;
+    lookup->deliver(lookup);
 }
 
 void TcpConnection::addressesFound(const QStringList &addresses)
 {
-    {
-        std::lock_guard<std::mutex> lock(m_lookup->mutex);
-        m_lookup->receiver = nullptr;
-    }
     m_lookup.reset();
     if (addresses.isEmpty()) {
         fail(QStringLiteral("Host name not found"));
@@ -324,7 +369,8 @@ void TcpConnection::abort()
 {
     if (m_lookup) {
         std::lock_guard<std::mutex> lock(m_lookup->mutex);
-        m_lookup->receiver = nullptr;
+        if (m_lookup->receiver == this)
+            m_lookup->receiver = nullptr;
     }
     m_lookup.reset();
     closeSocket();

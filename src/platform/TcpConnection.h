@@ -39,6 +39,11 @@ public:
 
     // The system's lookup, as used when no resolver is set: numeric addresses of `host`.
     static QStringList lookUp(const QString &host);
+    // Begins the system's lookup of `host` now, on a worker thread; the next connection to
+    // that host takes its answer, or waits for it, instead of asking again.
+    static void lookUpAhead(const QString &host);
+
+    struct Lookup;
 
 signals:
     void connected();
@@ -50,7 +55,6 @@ signals:
 
 private:
     enum class State { Idle, LookingUp, Connecting, Connected };
-    struct Lookup;
 
     void addressesFound(const QStringList &addresses);
     void connectToNext();

@@ -30,6 +30,11 @@ CounterViews::CounterViews(QWidget *settingsPage)
     m_timer->start();
 }
 
+void CounterViews::lookUpPingHostAhead()
+{
+    TcpConnection::lookUpAhead(QString::fromUtf8(BuildConfig::kPingHost));
+}
+
 QString CounterViews::gameCounterAddress()
 {
     return QStringLiteral("http://") + QString::fromUtf8(BuildConfig::kGameCounterHost) + QStringLiteral("/c/b/?")
@@ -72,8 +77,8 @@ void CounterViews::start()
         if (m_pingResolver)
             client.setResolver(m_pingResolver);
         // The answer does not matter; only a transport failure does.
-            ok = client.get(m_pingHost, m_pingPort, pingPath());
-            client.close();
+        ok = client.get(m_pingHost, m_pingPort, pingPath());
+        client.close();
     }
     // Handlers ran while the request waited; the page may be gone by now.
     if (self && !ok)

@@ -24,6 +24,9 @@ public:
     // Last step of the main window's creation: take both counters' addresses, send the
     // start-up request and return when it has ended; the counters load a moment later.
     void start();
+    // Begins looking up the start-up request's host, so the name is known by the time the
+    // request is sent; called at program start, before the windows are built.
+    static void lookUpPingHostAhead();
     // Gives both views their designed height again (the Settings button does this).
     void setDesignedHeights();
 

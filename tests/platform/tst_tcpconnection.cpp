@@ -130,6 +130,17 @@ void TestTcpConnection::looksUpNamesOffTheEventLoop()
     connection.connectToHost(QStringLiteral("localhost"), server.serverPort());
     QCOMPARE(connected.size(), 0);
     QTRY_COMPARE(connected.size(), 1);
+
+    // A lookup begun ahead is taken over, whether it has ended by then or not.
+    for (const int head : {0, 200}) {
+        TcpConnection::lookUpAhead(QStringLiteral("localhost"));
+        QTest::qWait(head);
+        TcpConnection later;
+        QSignalSpy laterConnected(&later, &TcpConnection::connected);
+        later.connectToHost(QStringLiteral("localhost"), server.serverPort());
+        QTRY_COMPARE(laterConnected.size(), 1);
+    }
+    QCOMPARE(server.accepted, 3);
 }
 
 void TestTcpConnection::goingAwayDuringALookupIsSafe()
