@@ -56,8 +56,13 @@ qintptr openSocket(int family)
     return qintptr(s);
 }
 #else
-// A peer that has gone must not end the program with SIGPIPE.
+// A peer that has gone must not end the program with SIGPIPE: where sends cannot say so,
+// the socket does (see openSocket).
+#ifdef MSG_NOSIGNAL
 constexpr int kSendFlags = MSG_NOSIGNAL;
+#else
+constexpr int kSendFlags = 0;
+#endif
 
 bool socketsReady() { return true; }
 int lastError() { return errno; }
@@ -69,14 +74,32 @@ QString errorText(int error) { return QString::fromLocal8Bit(std::strerror(error
 void closeHandle(qintptr socket) { ::close(int(socket)); }
 qintptr openSocket(int family)
 {
+#if defined(SOCK_NONBLOCK) && defined(SOCK_CLOEXEC)
     const int s = ::socket(family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    return s < 0 ? -1 : s;
+    if (s < 0)
+        return -1;
+#else
+    const int s = ::socket(family, SOCK_STREAM, 0);
+    if (s < 0)
+        return -1;
+    if (fcntl(s, F_SETFL, fcntl(s, F_GETFL) | O_NONBLOCK) != 0 || fcntl(s, F_SETFD, FD_CLOEXEC) != 0) {
+        ::close(s);
+        return -1;
+    }
+#endif
+#ifdef SO_NOSIGPIPE
+    int on = 1;
+    setsockopt(s, SOL_SOCKET, SO_NOSIGPIPE, &on, sizeof on);
+#endif
+    return s;
 }
 #endif
 
 // A numeric address and port as the system's socket address; false when not numeric.
 bool socketAddress(const QString &address, quint16 port, sockaddr_storage &storage, socklen_t &length)
 {
+    if (!socketsReady())
+        return false;
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
@@ -236,7 +259,7 @@ void TcpConnection::connectToNext()
         const QString address = m_addresses.takeFirst();
         sockaddr_storage storage;
         socklen_t length = 0;
-        if (!socketsReady() || !socketAddress(address, m_port, storage, length)) {
+        if (!socketAddress(address, m_port, storage, length)) {
             m_lastError = QStringLiteral("Invalid address");
             continue;
         }
