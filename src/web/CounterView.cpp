@@ -63,10 +63,7 @@ void CounterView::setBrowserVisible(bool visible)
 
 void CounterView::onFinished(bool ok)
 {
-    HttpClient *load = m_load;
-    m_load = nullptr;
-    load->disconnect(this);
-    load->deleteLater();
+    const HttpClient *load = takeLoad();
     // Load failures are the view's own affair: it just shows nothing.
     const int status = load->lastStatus();
     const QByteArray body = load->body();
@@ -87,11 +84,18 @@ void CounterView::onFinished(bool ok)
 
 void CounterView::dropLoad()
 {
-    if (!m_load)
-        return;
+    if (HttpClient *load = takeLoad())
+        load->close();
+}
+
+HttpClient *CounterView::takeLoad()
+{
+    // The load goes once control is back in the event loop; until then it can still be read.
     HttpClient *load = m_load;
     m_load = nullptr;
-    load->disconnect(this);
-    load->close();
-    load->deleteLater();
+    if (load) {
+        load->disconnect(this);
+        load->deleteLater();
+    }
+    return load;
 }

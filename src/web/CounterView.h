@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLabel>
-#include <QPointer>
 #include <QUrl>
 
 class HttpClient;
@@ -38,6 +37,7 @@ signals:
 private:
     void onFinished(bool ok);
     void dropLoad();
+    HttpClient *takeLoad();
 
     HttpClient *m_load = nullptr;
     QUrl m_address;

@@ -67,9 +67,7 @@ void CounterViews::start()
     bool ok = m_view1->setAddress(m_gameAddress) && m_view2->setAddress(m_ratingAddress);
     if (ok) {
         QTimer::singleShot(kFirstLoadDelayMilliseconds, this, [this] {
-            if (!m_view1->load())
-                failurePath();
-            else if (!m_view2->load())
+            if (!m_view1->load() || !m_view2->load())
                 failurePath();
         });
         HttpClient client;
