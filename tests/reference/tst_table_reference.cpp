@@ -1,3 +1,4 @@
+#include "AlchemyTable.h"
 #include "GridControl.h"
 #include "TFormAlchemy.h"
 #include "TFormExp.h"
@@ -208,15 +209,6 @@ class TestTableReference : public QObject
         TFormAlchemy window;
         const GridControl *grid = gridOf(&window);
         QCOMPARE(grid->rowCount(), 9);
-        const char *names[] = {"Маленькая пустая бутылка",
-                               "Большая пустая бутылка",
-                               "Зверобой",
-                               "Чертополох",
-                               "Чернокорень",
-                               "Базилик",
-                               "Папоротник",
-                               "Тысячелистник",
-                               "Корень мандрагоры"};
         const char *counts[9][4] = {{"1", "1", "", ""}, {"", "", "1", "1"}, {"3", "", "4", ""},
                                     {"", "2", "", "5"}, {"", "3", "", "4"}, {"", "1", "", "2"},
                                     {"2", "", "2", ""}, {"", "", "1", ""},  {"", "", "", "1"}};
@@ -224,7 +216,8 @@ class TestTableReference : public QObject
         int filled = 0, highlighted = 0;
         for (int row = 0; row < 9; ++row) {
             QCOMPARE(grid->cellNumber(0, row), double(row));
-            QCOMPARE(grid->cellText(1, row), QString::fromUtf8(names[row]));
+            // The names themselves are pinned word for word with the data table.
+            QCOMPARE(grid->cellText(1, row), QString::fromUtf8(kIngredientNames[row]));
             QVERIFY(!grid->cellColor(0, row).isValid());
             QVERIFY(!grid->cellColor(1, row).isValid());
             for (int p = 0; p < 4; ++p) {
