@@ -1,4 +1,3 @@
-#include "CounterViews.h"
 #include "KeloLook.h"
 #include "KeloWindows.h"
 #include "Services.h"
@@ -13,14 +12,11 @@ int main(int argc, char *argv[])
         && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
-    // The start-up request waits for its host's name; it is looked up while the program starts.
-    CounterViews::lookUpPingHostAhead();
-
     QApplication app(argc, argv);
     KeloLook::apply(app);
 
     const Services services = Services::real();
+    // The main window shows itself once the start-up request has ended.
     KeloWindows windows(services, true);
-    windows.main.show();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "SettingsPage.h"
 
 #include <QCheckBox>
+#include <QVBoxLayout>
 
 namespace {
 QCheckBox *flag(QWidget *page, const char *name, const QString &caption, int top)
@@ -34,6 +35,14 @@ SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
     m_sound = flag(this, "CheckBox1", QStringLiteral("Звук вкл/выкл"), 8);
     m_standardPictures = flag(this, "CheckBox2", QStringLiteral("Стандарт. картинки"), 32);
     m_searchZones = flag(this, "CheckBox3", QStringLiteral("Зоны поиска"), 56);
+}
+
+void SettingsPage::setCounters(QWidget *counters)
+{
+    auto *foot = new QVBoxLayout(this);
+    foot->setContentsMargins(0, 0, 0, 0);
+    foot->addStretch();
+    foot->addWidget(counters, 0, Qt::AlignLeft);
 }
 
 void SettingsPage::showEvent(QShowEvent *event)

@@ -4,8 +4,7 @@
 
 class QCheckBox;
 
-// The Settings page: the three flags at its top (the counters below them are added
-// by their own owner).
+// The Settings page: the three flags at its top and the visit counters at its foot.
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
@@ -14,6 +13,8 @@ public:
     QCheckBox *soundFlag() const { return m_sound; }
     QCheckBox *standardPicturesFlag() const { return m_standardPictures; }
     QCheckBox *searchZonesFlag() const { return m_searchZones; }
+    // Places the counters at the page's bottom-left corner, where they stay.
+    void setCounters(QWidget *counters);
 
 protected:
     void showEvent(QShowEvent *event) override;

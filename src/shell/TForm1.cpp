@@ -1,6 +1,6 @@
 #include "TForm1.h"
 
-#include "CounterViews.h"
+#include "VisitCounters.h"
 #include "InfoPage.h"
 #include "KeloLook.h"
 #include "KnowledgePage.h"
@@ -48,7 +48,8 @@ TForm1::TForm1(const Services &services, QWidget *parent)
     // the counters that start with the window. The other pages are made on their first visit.
     m_settings = new SettingsPage;
     m_tablet = new TabletPage(m_settings->standardPicturesFlag(), m_settings->searchZonesFlag());
-    m_counters = new CounterViews(m_settings);
+    m_counters = new VisitCounters;
+    m_settings->setCounters(m_counters);
     m_pages->addWidget(m_tablet);
     m_pages->addWidget(m_settings);
 
@@ -87,6 +88,8 @@ void TForm1::FormCreate()
     placeAtRightEdge();
     TrayIcon2Click();
     TrayIcon2Click();
+    // The window comes up once the start-up request has been answered or has failed.
+    connect(m_counters, &VisitCounters::started, this, &QWidget::show, Qt::SingleShotConnection);
     m_counters->start();
 }
 

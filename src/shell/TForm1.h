@@ -9,7 +9,7 @@
 
 class QStackedWidget;
 class ReferenceWindow;
-class CounterViews;
+class VisitCounters;
 class InfoPage;
 class KnowledgePage;
 class LocatorPage;
@@ -108,7 +108,7 @@ private:
     KnowledgePage *m_knowledge = nullptr;
     LocatorPage *m_locator = nullptr;
     InfoPage *m_info = nullptr;
-    CounterViews *m_counters;
+    VisitCounters *m_counters;
     TTrayIcon *m_tray;
     TaskbarEntry m_taskbar;
     ReferenceWindows m_reference;

@@ -1,23 +1,33 @@
 #pragma once
 
+#include <QByteArray>
+#include <QImage>
 #include <QLabel>
+#include <QPointer>
 #include <QUrl>
 
-class HttpClient;
+class QNetworkAccessManager;
+class QNetworkReply;
 
 // A small view that loads an address and shows the picture the server returns: all that a
-// visit counter needs of a web view. Besides the usual enabled state it keeps the browser's
-// own `Visible` flag, true until someone clears it.
-class CounterView : public QLabel {
+// visit counter needs of a web view. Besides the usual enabled state it keeps a flag of its
+// own for whether it is in use, true until someone clears it.
+class CounterView : public QLabel
+{
     Q_OBJECT
-public:
-    static constexpr qint64 kMaxPictureBytes = 1024 * 1024;
+  public:
+    // What a counter picture may be: anything larger is refused as it arrives.
+    static constexpr qint64 kMaxPictureBytes = 256 * 1024;
+    static constexpr int kMaxPictureSide = 1024;
+    // A load that takes longer is dropped; the next refresh comes after 5 s.
+    static constexpr int kTransferTimeoutMilliseconds = 4000;
+    static constexpr int kMaxRedirects = 5;
 
-    explicit CounterView(QWidget *parent = nullptr);
+    explicit CounterView(QNetworkAccessManager *network, QWidget *parent = nullptr);
     ~CounterView() override;
 
-    // Starts loading the address in the background; a load still running is dropped. False
-    // when the address cannot be loaded at all (not an http or https address).
+    // Takes the address and loads it; a load still running is dropped, as a browser does.
+    // False when the address cannot be loaded at all (not an http or https address).
     bool navigate(const QUrl &address);
     // The two halves of a navigation: taking the address (false when it cannot be loaded at
     // all) and loading it (false before an address was taken).
@@ -29,17 +39,30 @@ public:
     // Clearing the flag also clears the picture shown.
     void setBrowserVisible(bool visible);
 
-signals:
+    // The most bytes of a load's answer held in memory at once since the view was made.
+    qint64 peakBytesHeld() const { return m_peakHeld; }
+
+    // Decodes a counter picture (PNG, GIF or JPEG only), scaled down to fit `room`; a null
+    // image for anything else, or for a picture wider or higher than kMaxPictureSide, which
+    // is refused from its header before a pixel is decoded.
+    static QImage decodePicture(const QByteArray &data, const QSize &room);
+
+  signals:
     void browserVisibleChanged(bool visible);
     // A load has ended; `shown` tells whether it brought a picture.
     void loadFinished(bool shown);
 
-private:
-    void onFinished(bool ok);
-    void dropLoad();
-    HttpClient *takeLoad();
+  private:
+    void onReadyRead();
+    void onFinished();
+    // Ends the running load; `picture` (possibly null) is what it brought.
+    void endLoad(const QImage &picture);
+    void dropReply();
 
-    HttpClient *m_load = nullptr;
+    QNetworkAccessManager *m_network;
+    QPointer<QNetworkReply> m_reply;
+    QByteArray m_data;
     QUrl m_address;
     bool m_browserVisible = true;
+    qint64 m_peakHeld = 0;
 };

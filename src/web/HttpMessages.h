@@ -65,6 +65,8 @@ class AnswerReader
     // The name=value pairs of the Set-Cookie headers, in the order they came.
     const QList<QByteArray> &cookies() const { return m_cookies; }
     qint64 bodyBytes() const { return m_bodyBytes; }
+    // What the reader holds in memory: the head read so far and the body kept.
+    qint64 heldBytes() const { return m_head.size() + m_body.size(); }
     // The body as it arrived; empty unless kept.
     const QByteArray &body() const { return m_body; }
 

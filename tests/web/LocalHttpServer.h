@@ -14,7 +14,7 @@ class LocalHttpServer : public QTcpServer {
 public:
     using Responder = std::function<QByteArray(int index, const QByteArray &request)>;
 
-    explicit LocalHttpServer(Responder respond) : m_respond(std::move(respond))
+    explicit LocalHttpServer(Responder respond, quint16 port = 0) : m_respond(std::move(respond))
     {
         connect(this, &QTcpServer::newConnection, this, [this] {
             // Accepted sockets are children of the server and end with it.
@@ -22,7 +22,7 @@ public:
                 connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onData(socket); });
             }
         });
-        listen(QHostAddress::LocalHost, 0);
+        listen(QHostAddress::LocalHost, port);
     }
 
     quint16 port() const { return serverPort(); }
@@ -49,6 +49,36 @@ private:
     Responder m_respond;
     QHash<QTcpSocket *, QByteArray> m_pending;
 };
+
+// A hostile server: after `prefix`, it writes `block` over and over as fast as each
+// connection takes it, up to `limit` bytes in all, and never closes.
+class FloodServer : public QTcpServer {
+public:
+    FloodServer(const QByteArray &prefix, const QByteArray &block, qint64 limit = 64 << 20)
+    {
+        connect(this, &QTcpServer::newConnection, this, [=] {
+            while (QTcpSocket *socket = nextPendingConnection()) {
+                socket->write(prefix);
+                auto refill = [=] {
+                    while (socket->bytesToWrite() < 4 * block.size() && written < limit)
+                        written += socket->write(block);
+                };
+                connect(socket, &QTcpSocket::bytesWritten, socket, refill);
+                refill();
+            }
+        });
+        listen(QHostAddress::LocalHost, 0);
+    }
+    quint16 port() const { return serverPort(); }
+    qint64 written = 0;
+};
+
+inline quint16 closedPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
 
 inline QByteArray answerWithStatus(int status, const QByteArray &headers = QByteArray(),
                                    const QByteArray &body = QByteArrayLiteral("<html>ok</html>"))

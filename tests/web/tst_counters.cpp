@@ -1,23 +1,24 @@
 #include "BuildConfig.h"
 #include "CounterView.h"
-#include "CounterViews.h"
 #include "LocalHttpServer.h"
+#include "StartupRequest.h"
+#include "VisitCounters.h"
 
 #include <QBuffer>
+#include <QNetworkAccessManager>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTimer>
 #include <QtTest>
 
 namespace {
+QByteArray pngOf(const QImage &image);
+
 QByteArray counterPicture()
 {
     QImage image(88, 31, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    const QByteArray png = pngOf(image);
     return "HTTP/1.0 200 OK\r\nContent-Type: image/png\r\nContent-Length: " + QByteArray::number(png.size())
            + "\r\n\r\n" + png;
 }
@@ -47,33 +48,37 @@ private:
     QHash<QObject *, QString> m_names;
 };
 
-// A Settings page of the designed size with the counters on it, aimed at local servers.
+// The counters aimed at local servers, the start-up request at a short time limit.
 struct Fixture {
-    QWidget page;
-    CounterViews *counters;
+    VisitCounters counters;
+    CounterView *game = counters.gameCounter();
+    CounterView *rating = counters.ratingCounter();
     LocalHttpServer counterServer{[](int, const QByteArray &) { return counterPicture(); }};
 
     Fixture()
     {
-        page.resize(169, 250);
-        page.show();
-        counters = new CounterViews(&page);
+        counters.show();
         const QString base = QStringLiteral("http://127.0.0.1:%1").arg(counterServer.port());
-        counters->setCounterAddresses(QUrl(base + QStringLiteral("/c/b/?7")),
-                                      QUrl(base + QStringLiteral("/counter?id=9;t=53")));
-        HttpClient::Limits limits;
+        counters.setCounterAddresses(QUrl(base + QStringLiteral("/c/b/?7")),
+                                     QUrl(base + QStringLiteral("/counter?id=9;t=53")));
+        StartupRequest::Limits limits;
         limits.totalMilliseconds = 300;
-        counters->setPingLimits(limits);
+        counters.startupRequest()->setLimits(limits);
+    }
+    void aimStartupAt(quint16 port) { counters.setStartupAddress(QUrl(QStringLiteral("http://127.0.0.1:%1/test/1.php").arg(port))); }
+    bool start()
+    {
+        QSignalSpy started(&counters, &VisitCounters::started);
+        counters.start();
+        return started.wait(5000);
     }
     bool active() const
     {
-        return counters->webBrowser1()->isEnabled() && counters->webBrowser2()->isEnabled()
-               && counters->webBrowser1()->browserVisible() && counters->webBrowser2()->browserVisible();
+        return game->isEnabled() && rating->isEnabled() && game->browserVisible() && rating->browserVisible();
     }
     bool switchedOff() const
     {
-        return !counters->webBrowser1()->isEnabled() && !counters->webBrowser2()->isEnabled()
-               && !counters->webBrowser1()->browserVisible() && !counters->webBrowser2()->browserVisible();
+        return !game->isEnabled() && !rating->isEnabled() && !game->browserVisible() && !rating->browserVisible();
     }
 };
 
@@ -86,11 +91,13 @@ QStringList requestLines(const QList<QByteArray> &requests)
     return lines;
 }
 
-quint16 closedPort()
+QByteArray pngOf(const QImage &image)
 {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
 }
 } // namespace
 
@@ -98,7 +105,7 @@ class TestCounters : public QObject {
     Q_OBJECT
 private slots:
     void addressesOfTheBuild();
-    void viewsSitAtThePageBottom();
+    void viewsKeepTheirDesignedPlaces();
     void refreshTimerRunsFromCreation();
     void answeredPingKeepsCountersOn_data();
     void answeredPingKeepsCountersOn();
@@ -106,47 +113,44 @@ private slots:
     void failedPingSwitchesCountersOff();
     void refusedNavigationSkipsThePing();
     void refreshReloadsOnlyWhileActive();
+    void picturesAreBoundedBeforeDecoding();
+    void floodedCounterIsCutOff();
 };
 
 void TestCounters::addressesOfTheBuild()
 {
-    QCOMPARE(CounterViews::gameCounterAddress(), QStringLiteral("http://%1/c/b/?%2")
-                                                     .arg(QString::fromUtf8(BuildConfig::kGameCounterHost),
-                                                          QString::fromUtf8(BuildConfig::kGameCounterNumber)));
-    QCOMPARE(CounterViews::ratingCounterAddress(), QStringLiteral("http://%1/counter?id=%2;t=53")
-                                                       .arg(QString::fromUtf8(BuildConfig::kRatingHost),
-                                                            QString::fromUtf8(BuildConfig::kRatingCounterNumber)));
-    QCOMPARE(CounterViews::pingPath(), QStringLiteral("/test/1.php"));
-    // The default ping goes to the build's ping host on port 80.
-    QCOMPARE(CounterViews::kPingPort, quint16(80));
+    QCOMPARE(VisitCounters::gameCounterAddress(), QStringLiteral("http://%1/c/b/?%2")
+                                                      .arg(QString::fromUtf8(BuildConfig::kGameCounterHost),
+                                                           QString::fromUtf8(BuildConfig::kGameCounterNumber)));
+    QCOMPARE(VisitCounters::ratingCounterAddress(), QStringLiteral("http://%1/counter?id=%2;t=53")
+                                                        .arg(QString::fromUtf8(BuildConfig::kRatingHost),
+                                                             QString::fromUtf8(BuildConfig::kRatingCounterNumber)));
+    QCOMPARE(StartupRequest::defaultAddress(),
+             QUrl(QStringLiteral("http://%1:80/test/1.php").arg(QString::fromUtf8(BuildConfig::kPingHost))));
 }
 
-void TestCounters::viewsSitAtThePageBottom()
+void TestCounters::viewsKeepTheirDesignedPlaces()
 {
     Fixture f;
-    CounterView *view1 = f.page.findChild<CounterView *>(QStringLiteral("WebBrowser1"));
-    CounterView *view2 = f.page.findChild<CounterView *>(QStringLiteral("WebBrowser2"));
-    QVERIFY(view1 && view2);
-    QCOMPARE(view1->geometry(), QRect(0, 250 - 55, 161, 55));
-    QCOMPARE(view2->geometry(), QRect(0, 250 - 110, 161, 55));
-
-    // They follow the page's bottom edge when the page grows or shrinks.
-    f.page.resize(169, 176);
-    QCOMPARE(view1->geometry(), QRect(0, 176 - 55, 161, 55));
-    QCOMPARE(view2->geometry(), QRect(0, 176 - 110, 161, 55));
+    QCOMPARE(f.counters.findChild<CounterView *>(QStringLiteral("WebBrowser1")), f.game);
+    QCOMPARE(f.counters.findChild<CounterView *>(QStringLiteral("WebBrowser2")), f.rating);
+    // The game's counter lowest, the rating's directly above it.
+    QCOMPARE(f.counters.size(), QSize(161, 110));
+    QCOMPARE(f.game->geometry(), QRect(0, 55, 161, 55));
+    QCOMPARE(f.rating->geometry(), QRect(0, 0, 161, 55));
 
     // Whatever happened to their size, the Settings button gives them their height back.
-    view1->resize(161, 20);
-    view2->resize(161, 90);
-    f.counters->setDesignedHeights();
-    QCOMPARE(view1->geometry(), QRect(0, 176 - 55, 161, 55));
-    QCOMPARE(view2->geometry(), QRect(0, 176 - 110, 161, 55));
+    f.game->resize(161, 20);
+    f.rating->resize(161, 90);
+    f.counters.setDesignedHeights();
+    QCOMPARE(f.game->geometry(), QRect(0, 55, 161, 55));
+    QCOMPARE(f.rating->geometry(), QRect(0, 0, 161, 55));
 }
 
 void TestCounters::refreshTimerRunsFromCreation()
 {
     Fixture f;
-    QTimer *timer = f.page.findChild<QTimer *>(QStringLiteral("TimerCount1"));
+    QTimer *timer = f.counters.findChild<QTimer *>(QStringLiteral("TimerCount1"));
     QVERIFY(timer);
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 5000);
@@ -167,8 +171,8 @@ void TestCounters::answeredPingKeepsCountersOn()
     QFETCH(int, status);
     Fixture f;
     LocalHttpServer ping([&](int, const QByteArray &) { return answerWithStatus(status); });
-    f.counters->setPingTarget(QStringLiteral("127.0.0.1"), ping.port());
-    f.counters->start();
+    f.aimStartupAt(ping.port());
+    QVERIFY(f.start());
     QCOMPARE(ping.requests.size(), 1);
     QVERIFY(ping.requests.at(0).startsWith("GET /test/1.php HTTP/1.0\r\n"));
     QVERIFY(f.active());
@@ -176,10 +180,10 @@ void TestCounters::answeredPingKeepsCountersOn()
     // Both counters were asked for, and their pictures arrive.
     QTRY_COMPARE_WITH_TIMEOUT(f.counterServer.requests.size(), 2, 3000);
     QCOMPARE(requestLines(f.counterServer.requests),
-             (QStringList{QStringLiteral("GET /c/b/?7 HTTP/1.0"), QStringLiteral("GET /counter?id=9;t=53 HTTP/1.0")}));
-    QTRY_VERIFY_WITH_TIMEOUT(!f.counters->webBrowser1()->pixmap().isNull(), 3000);
-    QTRY_VERIFY_WITH_TIMEOUT(!f.counters->webBrowser2()->pixmap().isNull(), 3000);
-    QCOMPARE(f.counters->webBrowser1()->pixmap().size(), QSize(88, 31));
+             (QStringList{QStringLiteral("GET /c/b/?7 HTTP/1.1"), QStringLiteral("GET /counter?id=9;t=53 HTTP/1.1")}));
+    QTRY_VERIFY_WITH_TIMEOUT(!f.game->pixmap().isNull(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.rating->pixmap().isNull(), 3000);
+    QCOMPARE(f.game->pixmap().size(), QSize(88, 31));
 }
 
 void TestCounters::failedPingSwitchesCountersOff_data()
@@ -195,23 +199,22 @@ void TestCounters::failedPingSwitchesCountersOff()
     QFETCH(QString, failure);
     Fixture f;
     SwitchRecorder recorder;
-    recorder.watch(f.counters->webBrowser1(), QStringLiteral("WebBrowser1"));
-    recorder.watch(f.counters->webBrowser2(), QStringLiteral("WebBrowser2"));
+    recorder.watch(f.game, QStringLiteral("WebBrowser1"));
+    recorder.watch(f.rating, QStringLiteral("WebBrowser2"));
 
     LocalHttpServer silent([](int, const QByteArray &) { return QByteArray(); });
     if (failure == QLatin1String("silent")) {
-        f.counters->setPingTarget(QStringLiteral("127.0.0.1"), silent.port());
+        f.aimStartupAt(silent.port());
     } else if (failure == QLatin1String("refused")) {
-        f.counters->setPingTarget(QStringLiteral("127.0.0.1"), closedPort());
+        f.aimStartupAt(closedPort());
     } else {
-        f.counters->setPingTarget(QStringLiteral("ping.invalid"), 80);
-        f.counters->setPingResolver([](const QString &) { return QStringList(); });
+        f.counters.setStartupAddress(QUrl(QStringLiteral("http://ping.invalid/test/1.php")));
+        f.counters.startupRequest()->setResolver([](const QString &) { return QList<QHostAddress>(); });
     }
-
     QElapsedTimer clock;
     clock.start();
-    f.counters->start();
-    QVERIFY2(clock.elapsed() < 3000, "the start never waits past the ping's time limit");
+    QVERIFY(f.start());
+    QVERIFY2(clock.elapsed() < 3000, "the start never waits past the request's time limit");
     QVERIFY(f.switchedOff());
     QCOMPARE(recorder.events, (QStringList{QStringLiteral("WebBrowser1 disabled"), QStringLiteral("WebBrowser2 disabled"),
                                            QStringLiteral("WebBrowser1 hidden"), QStringLiteral("WebBrowser2 hidden")}));
@@ -221,13 +224,12 @@ void TestCounters::refusedNavigationSkipsThePing()
 {
     Fixture f;
     LocalHttpServer ping([](int, const QByteArray &) { return answerWithStatus(200); });
-    f.counters->setPingTarget(QStringLiteral("127.0.0.1"), ping.port());
-    // A view refuses an address it cannot load: the rest of the guarded block is skipped.
-    f.counters->setCounterAddresses(QUrl(QStringLiteral("http://127.0.0.1:1/c/b/?1")),
-                                    QUrl(QStringLiteral("gopher://127.0.0.1/counter")));
-    f.counters->start();
+    f.aimStartupAt(ping.port());
+    // A view refuses an address it cannot load: the rest of the start is skipped.
+    f.counters.setCounterAddresses(QUrl(QStringLiteral("http://127.0.0.1:1/c/b/?1")),
+                                   QUrl(QStringLiteral("gopher://127.0.0.1/counter")));
+    QVERIFY(f.start());
     QVERIFY(f.switchedOff());
-    QCoreApplication::processEvents();
     QCOMPARE(ping.requests.size(), 0);
 }
 
@@ -235,34 +237,75 @@ void TestCounters::refreshReloadsOnlyWhileActive()
 {
     Fixture f;
     LocalHttpServer ping([](int, const QByteArray &) { return answerWithStatus(200); });
-    f.counters->setPingTarget(QStringLiteral("127.0.0.1"), ping.port());
-    f.counters->start();
+    f.aimStartupAt(ping.port());
+    QVERIFY(f.start());
     QTRY_COMPARE_WITH_TIMEOUT(f.counterServer.requests.size(), 2, 3000);
 
     // Active: every tick reloads both views.
-    f.counters->TimerCount1Timer();
+    f.counters.refresh();
     QTRY_COMPARE_WITH_TIMEOUT(f.counterServer.requests.size(), 4, 3000);
-    f.counters->TimerCount1Timer();
+    f.counters.refresh();
     QTRY_COMPARE_WITH_TIMEOUT(f.counterServer.requests.size(), 6, 3000);
     QVERIFY(f.active());
     // A reload that a view refuses switches the counters off as well.
-    f.counters->setCounterAddresses(QUrl(QStringLiteral("http://127.0.0.1:%1/c/b/?7").arg(f.counterServer.port())),
-                                    QUrl(QStringLiteral("gopher://127.0.0.1/")));
-    f.counters->TimerCount1Timer();
+    f.counters.setCounterAddresses(QUrl(QStringLiteral("http://127.0.0.1:%1/c/b/?7").arg(f.counterServer.port())),
+                                   QUrl(QStringLiteral("gopher://127.0.0.1/")));
+    f.counters.refresh();
     QVERIFY(f.switchedOff());
 
     // After a failed start the ticks do nothing for the rest of the run.
     Fixture off;
-    off.counters->setPingTarget(QStringLiteral("127.0.0.1"), closedPort());
-    off.counters->start();
+    off.aimStartupAt(closedPort());
+    QVERIFY(off.start());
     QVERIFY(off.switchedOff());
     QTRY_COMPARE_WITH_TIMEOUT(off.counterServer.requests.size(), 2, 3000);
     for (int tick = 0; tick < 3; ++tick)
-        off.counters->TimerCount1Timer();
+        off.counters.refresh();
     QTest::qWait(200);
     QCOMPARE(off.counterServer.requests.size(), 2);
-    QVERIFY(off.switchedOff());
-    QVERIFY(off.counters->webBrowser1()->pixmap().isNull());
+    QVERIFY(off.game->pixmap().isNull());
+}
+
+void TestCounters::picturesAreBoundedBeforeDecoding()
+{
+    const QSize room(161, 55);
+    QImage square(1024, 1024, QImage::Format_Mono);
+    square.fill(0);
+    // The largest picture taken is shown scaled into the view.
+    QCOMPARE(CounterView::decodePicture(pngOf(square), room).size(), QSize(55, 55));
+    // One that would decode as easily, but declares more than 1024 pixels a side, is refused.
+    QImage bomb(5600, 5600, QImage::Format_Mono);
+    bomb.fill(0);
+    const QByteArray png = pngOf(bomb);
+    QVERIFY(png.size() < CounterView::kMaxPictureBytes);
+    QVERIFY(!QImage::fromData(png).isNull());
+    QVERIFY(CounterView::decodePicture(png, room).isNull());
+    QVERIFY(CounterView::decodePicture(pngOf(QImage(1025, 1, QImage::Format_Mono)), room).isNull());
+    // Only PNG, GIF and JPEG: a bitmap is not a counter picture.
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(8, 8, QImage::Format_RGB32).save(&buffer, "BMP");
+    QVERIFY(!QImage::fromData(bmp).isNull());
+    QVERIFY(CounterView::decodePicture(bmp, room).isNull());
+}
+
+void TestCounters::floodedCounterIsCutOff()
+{
+    // An endless body on an open connection: cut off just past the picture limit.
+    FloodServer flood("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\n\r\n", QByteArray(64 * 1024, 'x'));
+    QNetworkAccessManager network;
+    CounterView view(&network);
+    QSignalSpy finished(&view, &CounterView::loadFinished);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(view.navigate(QUrl(QStringLiteral("http://127.0.0.1:%1/c/b/?7").arg(flood.port()))));
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QVERIFY(clock.elapsed() < CounterView::kTransferTimeoutMilliseconds);
+    QVERIFY(view.peakBytesHeld() > CounterView::kMaxPictureBytes / 2);
+    QVERIFY2(view.peakBytesHeld() <= CounterView::kMaxPictureBytes + 64 * 1024,
+             qPrintable(QString::number(view.peakBytesHeld())));
 }
 
 QTEST_MAIN(TestCounters)

@@ -1,0 +1,96 @@
+#include "VisitCounters.h"
+
+#include "BuildConfig.h"
+#include "CounterView.h"
+#include "StartupRequest.h"
+
+#include <QNetworkAccessManager>
+#include <QTimer>
+
+VisitCounters::VisitCounters(QWidget *parent)
+    : QWidget(parent), m_network(new QNetworkAccessManager(this)), m_startupRequest(new StartupRequest(this)),
+      m_gameAddress(gameCounterAddress()), m_ratingAddress(ratingCounterAddress()),
+      m_startupAddress(StartupRequest::defaultAddress())
+{
+    // The game's counter lowest, the rating service's directly above it.
+    m_ratingView = new CounterView(m_network, this);
+    m_ratingView->setObjectName(QStringLiteral("WebBrowser2"));
+    m_gameView = new CounterView(m_network, this);
+    m_gameView->setObjectName(QStringLiteral("WebBrowser1"));
+    setFixedSize(kViewWidth, 2 * kViewHeight);
+    setDesignedHeights();
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("TimerCount1"));
+    m_timer->setInterval(kRefreshMilliseconds);
+    connect(m_timer, &QTimer::timeout, this, &VisitCounters::refresh);
+    m_timer->start();
+
+    connect(m_startupRequest, &StartupRequest::finished, this, [this](bool ok) {
+        // The answer does not matter; only a transport failure does.
+        if (!ok)
+            switchOff();
+        emit started();
+    });
+}
+
+QString VisitCounters::gameCounterAddress()
+{
+    return QStringLiteral("http://") + QString::fromUtf8(BuildConfig::kGameCounterHost) + QStringLiteral("/c/b/?")
+           + QString::fromUtf8(BuildConfig::kGameCounterNumber);
+}
+
+QString VisitCounters::ratingCounterAddress()
+{
+    return QStringLiteral("http://") + QString::fromUtf8(BuildConfig::kRatingHost) + QStringLiteral("/counter?id=")
+           + QString::fromUtf8(BuildConfig::kRatingCounterNumber) + QStringLiteral(";t=53");
+}
+
+void VisitCounters::setCounterAddresses(const QUrl &game, const QUrl &rating)
+{
+    m_gameAddress = game;
+    m_ratingAddress = rating;
+}
+
+void VisitCounters::start()
+{
+    // The views take their addresses now and load them once the window is up: loading and
+    // decoding pictures for a page not yet seen is no work for the start.
+    if (!m_gameView->setAddress(m_gameAddress) || !m_ratingView->setAddress(m_ratingAddress)) {
+        switchOff();
+        QTimer::singleShot(0, this, &VisitCounters::started);
+        return;
+    }
+    QTimer::singleShot(kFirstLoadDelayMilliseconds, this, [this] {
+        if (!m_gameView->load() || !m_ratingView->load())
+            switchOff();
+    });
+    m_startupRequest->start(m_startupAddress);
+}
+
+void VisitCounters::refresh()
+{
+    if (!m_gameView->browserVisible())
+        return;
+    if (!navigateBoth())
+        switchOff();
+}
+
+void VisitCounters::setDesignedHeights()
+{
+    m_ratingView->setGeometry(0, 0, kViewWidth, kViewHeight);
+    m_gameView->setGeometry(0, kViewHeight, kViewWidth, kViewHeight);
+}
+
+bool VisitCounters::navigateBoth()
+{
+    return m_gameView->navigate(m_gameAddress) && m_ratingView->navigate(m_ratingAddress);
+}
+
+void VisitCounters::switchOff()
+{
+    m_gameView->setEnabled(false);
+    m_ratingView->setEnabled(false);
+    m_gameView->setBrowserVisible(false);
+    m_ratingView->setBrowserVisible(false);
+}
