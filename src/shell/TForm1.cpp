@@ -86,9 +86,9 @@ void TForm1::FormCreate()
 {
     // The information page is set up when it is made, on its first visit.
     placeAtRightEdge();
-    TrayIcon2Click();
-    TrayIcon2Click();
-    // The window comes up once the start-up request has been answered or has failed.
+    // The window comes up once the start-up request has been answered or has failed. It is
+    // not shown and hidden before that: the player would see it flash, and a window manager
+    // still framing the first show can swallow the final one.
     connect(m_counters, &VisitCounters::started, this, &QWidget::show, Qt::SingleShotConnection);
     m_counters->start();
 }

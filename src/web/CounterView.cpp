@@ -1,34 +1,23 @@
 #include "CounterView.h"
 
+#include "HttpGet.h"
+
 #include <QBuffer>
 #include <QImageReader>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPixmap>
 
-namespace
-{
-// What the reply may buffer between two reads.
-constexpr qint64 kReadBufferBytes = 16 * 1024;
-
-bool isWebAddress(const QUrl &address)
-{
-    const QString scheme = address.scheme();
-    return address.isValid() && !address.host().isEmpty()
-           && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
-}
-} // namespace
-
-CounterView::CounterView(QNetworkAccessManager *network, QWidget *parent) : QLabel(parent), m_network(network)
+CounterView::CounterView(QWidget *parent) : QLabel(parent), m_load(new HttpGet(this))
 {
     setAlignment(Qt::AlignCenter);
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
-}
-
-CounterView::~CounterView()
-{
-    dropReply();
+    HttpGet::Limits limits;
+    limits.totalMilliseconds = kLoadMilliseconds;
+    // One byte past the largest picture taken tells a picture too large.
+    limits.maxBodyBytes = kMaxPictureBytes + 1;
+    m_load->setLimits(limits);
+    m_load->setKeepBody(true);
+    connect(m_load, &HttpGet::finished, this, &CounterView::onFinished);
 }
 
 bool CounterView::navigate(const QUrl &address)
@@ -38,7 +27,9 @@ bool CounterView::navigate(const QUrl &address)
 
 bool CounterView::setAddress(const QUrl &address)
 {
-    if (!isWebAddress(address))
+    const QString scheme = address.scheme();
+    if (!address.isValid() || address.host().isEmpty()
+        || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return false;
     m_address = address;
     return true;
@@ -49,28 +40,7 @@ bool CounterView::load()
     if (m_address.isEmpty())
         return false;
     // One load at a time: a new navigation replaces the one still running.
-    dropReply();
-    QNetworkRequest request(m_address);
-    request.setTransferTimeout(kTransferTimeoutMilliseconds);
-    request.setMaximumRedirectsAllowed(kMaxRedirects);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-    m_reply = m_network->get(request);
-    m_reply->setReadBufferSize(kReadBufferBytes);
-    QNetworkReply *reply = m_reply;
-    connect(reply, &QNetworkReply::redirected, this, [reply](const QUrl &target) {
-        // Plain HTTP only, as for every other request of the program.
-        if (target.scheme() == QLatin1String("http"))
-            emit reply->redirectAllowed();
-        else
-            reply->abort();
-    });
-    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
-        // A picture announced too large is not waited for.
-        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > kMaxPictureBytes)
-            endLoad(QImage());
-    });
-    connect(reply, &QNetworkReply::readyRead, this, &CounterView::onReadyRead);
-    connect(reply, &QNetworkReply::finished, this, &CounterView::onFinished);
+    m_load->start(m_address);
     return true;
 }
 
@@ -79,9 +49,16 @@ void CounterView::setBrowserVisible(bool visible)
     if (m_browserVisible == visible)
         return;
     m_browserVisible = visible;
-    if (!visible)
+    if (!visible) {
+        m_load->abort();
         clear();
+    }
     emit browserVisibleChanged(visible);
+}
+
+qint64 CounterView::peakBytesHeld() const
+{
+    return m_load->peakBytesHeld();
 }
 
 QImage CounterView::decodePicture(const QByteArray &data, const QSize &room)
@@ -102,32 +79,14 @@ QImage CounterView::decodePicture(const QByteArray &data, const QSize &room)
     return reader.read();
 }
 
-void CounterView::onReadyRead()
+void CounterView::onFinished(bool ok)
 {
-    if (!m_reply)
-        return;
-    m_peakHeld = qMax(m_peakHeld, m_data.size() + m_reply->bytesAvailable());
-    m_data += m_reply->read(kMaxPictureBytes + 1 - m_data.size());
-    if (m_data.size() > kMaxPictureBytes)
-        endLoad(QImage());
-}
-
-void CounterView::onFinished()
-{
-    if (!m_reply)
-        return;
-    onReadyRead();
-    if (!m_reply)
-        return;
-    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     // Load failures are the view's own affair: it just shows nothing.
-    const bool ok = m_reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
-    endLoad(ok ? decodePicture(m_data, contentsRect().size()) : QImage());
-}
-
-void CounterView::endLoad(const QImage &picture)
-{
-    dropReply();
+    const int status = m_load->lastStatus();
+    const QByteArray body = m_load->body();
+    QImage picture;
+    if (ok && m_load->lastAnswerHasHead() && status >= 200 && status < 300 && body.size() <= kMaxPictureBytes)
+        picture = decodePicture(body, contentsRect().size());
     if (picture.isNull() || !m_browserVisible) {
         clear();
         emit loadFinished(false);
@@ -135,16 +94,4 @@ void CounterView::endLoad(const QImage &picture)
     }
     setPixmap(QPixmap::fromImage(picture));
     emit loadFinished(true);
-}
-
-void CounterView::dropReply()
-{
-    m_data.clear();
-    if (!m_reply)
-        return;
-    QNetworkReply *reply = m_reply;
-    m_reply = nullptr;
-    reply->disconnect(this);
-    reply->abort();
-    reply->deleteLater();
 }

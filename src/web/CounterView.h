@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
 #include <QLabel>
-#include <QPointer>
 #include <QUrl>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+class HttpGet;
 
 // A small view that loads an address and shows the picture the server returns: all that a
 // visit counter needs of a web view. Besides the usual enabled state it keeps a flag of its
@@ -19,12 +16,10 @@ class CounterView : public QLabel
     // What a counter picture may be: anything larger is refused as it arrives.
     static constexpr qint64 kMaxPictureBytes = 256 * 1024;
     static constexpr int kMaxPictureSide = 1024;
-    // A load that takes longer is dropped; the next refresh comes after 5 s.
-    static constexpr int kTransferTimeoutMilliseconds = 4000;
-    static constexpr int kMaxRedirects = 5;
+    // A load that takes longer in all is dropped; the next refresh comes after 5 s.
+    static constexpr int kLoadMilliseconds = 4000;
 
-    explicit CounterView(QNetworkAccessManager *network, QWidget *parent = nullptr);
-    ~CounterView() override;
+    explicit CounterView(QWidget *parent = nullptr);
 
     // Takes the address and loads it; a load still running is dropped, as a browser does.
     // False when the address cannot be loaded at all (not an http or https address).
@@ -36,11 +31,11 @@ class CounterView : public QLabel
     QUrl address() const { return m_address; }
 
     bool browserVisible() const { return m_browserVisible; }
-    // Clearing the flag also clears the picture shown.
+    // Clearing the flag also drops a running load and clears the picture shown.
     void setBrowserVisible(bool visible);
 
-    // The most bytes of a load's answer held in memory at once since the view was made.
-    qint64 peakBytesHeld() const { return m_peakHeld; }
+    // The most bytes of an answer held in memory at once since the view was made.
+    qint64 peakBytesHeld() const;
 
     // Decodes a counter picture (PNG, GIF or JPEG only), scaled down to fit `room`; a null
     // image for anything else, or for a picture wider or higher than kMaxPictureSide, which
@@ -53,16 +48,9 @@ class CounterView : public QLabel
     void loadFinished(bool shown);
 
   private:
-    void onReadyRead();
-    void onFinished();
-    // Ends the running load; `picture` (possibly null) is what it brought.
-    void endLoad(const QImage &picture);
-    void dropReply();
+    void onFinished(bool ok);
 
-    QNetworkAccessManager *m_network;
-    QPointer<QNetworkReply> m_reply;
-    QByteArray m_data;
+    HttpGet *m_load;
     QUrl m_address;
     bool m_browserVisible = true;
-    qint64 m_peakHeld = 0;
 };

@@ -2,20 +2,19 @@
 
 #include "BuildConfig.h"
 #include "CounterView.h"
-#include "StartupRequest.h"
+#include "HttpGet.h"
 
-#include <QNetworkAccessManager>
 #include <QTimer>
 
 VisitCounters::VisitCounters(QWidget *parent)
-    : QWidget(parent), m_network(new QNetworkAccessManager(this)), m_startupRequest(new StartupRequest(this)),
+    : QWidget(parent), m_startupRequest(new HttpGet(this)),
       m_gameAddress(gameCounterAddress()), m_ratingAddress(ratingCounterAddress()),
-      m_startupAddress(StartupRequest::defaultAddress())
+      m_startupAddress(startupAddress())
 {
     // The game's counter lowest, the rating service's directly above it.
-    m_ratingView = new CounterView(m_network, this);
+    m_ratingView = new CounterView(this);
     m_ratingView->setObjectName(QStringLiteral("WebBrowser2"));
-    m_gameView = new CounterView(m_network, this);
+    m_gameView = new CounterView(this);
     m_gameView->setObjectName(QStringLiteral("WebBrowser1"));
     setFixedSize(kViewWidth, 2 * kViewHeight);
     setDesignedHeights();
@@ -26,7 +25,7 @@ VisitCounters::VisitCounters(QWidget *parent)
     connect(m_timer, &QTimer::timeout, this, &VisitCounters::refresh);
     m_timer->start();
 
-    connect(m_startupRequest, &StartupRequest::finished, this, [this](bool ok) {
+    connect(m_startupRequest, &HttpGet::finished, this, [this](bool ok) {
         // The answer does not matter; only a transport failure does.
         if (!ok)
             switchOff();
@@ -44,6 +43,16 @@ QString VisitCounters::ratingCounterAddress()
 {
     return QStringLiteral("http://") + QString::fromUtf8(BuildConfig::kRatingHost) + QStringLiteral("/counter?id=")
            + QString::fromUtf8(BuildConfig::kRatingCounterNumber) + QStringLiteral(";t=53");
+}
+
+QUrl VisitCounters::startupAddress()
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("http"));
+    url.setHost(QString::fromUtf8(BuildConfig::kPingHost));
+    url.setPort(80);
+    url.setPath(QStringLiteral("/test/1.php"));
+    return url;
 }
 
 void VisitCounters::setCounterAddresses(const QUrl &game, const QUrl &rating)

@@ -4,9 +4,8 @@
 #include <QWidget>
 
 class CounterView;
-class QNetworkAccessManager;
 class QTimer;
-class StartupRequest;
+class HttpGet;
 
 // The two visit counters, stacked as the Settings page shows them at its foot, and the
 // request sent at start. A failure of either switches the counters off for the rest of the run.
@@ -30,12 +29,14 @@ class VisitCounters : public QWidget
     // The counter addresses of this build.
     static QString gameCounterAddress();
     static QString ratingCounterAddress();
+    // Where the start-up request goes: `/test/1.php` on the build's ping host, port 80.
+    static QUrl startupAddress();
 
     // Where the counters load from and where the start-up request goes: the build's
     // addresses unless changed (tests aim them at a local server).
     void setCounterAddresses(const QUrl &game, const QUrl &rating);
     void setStartupAddress(const QUrl &address) { m_startupAddress = address; }
-    StartupRequest *startupRequest() const { return m_startupRequest; }
+    HttpGet *startupRequest() const { return m_startupRequest; }
 
     CounterView *gameCounter() const { return m_gameView; }
     CounterView *ratingCounter() const { return m_ratingView; }
@@ -53,8 +54,7 @@ class VisitCounters : public QWidget
     // Switches the counters off for the rest of the run.
     void switchOff();
 
-    QNetworkAccessManager *m_network;
-    StartupRequest *m_startupRequest;
+    HttpGet *m_startupRequest;
     CounterView *m_gameView;
     CounterView *m_ratingView;
     QTimer *m_timer;

@@ -12,11 +12,12 @@
 class QTcpSocket;
 class QTimer;
 
-// The one HTTP/1.0 GET sent at start. Its bytes are fixed to the letter, so it goes over a
-// plain QTcpSocket rather than Qt's HTTP stack. It runs in the background and tells how it
-// ended through `finished`; every read is bounded while it happens, so a hostile server
-// can neither flood memory nor hold up the program past the time limit.
-class StartupRequest : public QObject
+// One HTTP/1.0 GET with redirects: the request sent at start, whose bytes are fixed to the
+// letter, and the counter pictures. It runs in the background and tells how it ended
+// through `finished`. Every read is bounded while it happens (Qt's own HTTP stack reads an
+// endless header line for ever on a thread nobody can stop), so a hostile server can
+// neither flood memory nor hold anything up past the time limit.
+class HttpGet : public QObject
 {
     Q_OBJECT
   public:
@@ -34,11 +35,14 @@ class StartupRequest : public QObject
     // background. Tests give names of their own.
     using Resolver = std::function<QList<QHostAddress>(const QString &host)>;
 
-    explicit StartupRequest(QObject *parent = nullptr);
-    ~StartupRequest() override;
+    explicit HttpGet(QObject *parent = nullptr);
+    ~HttpGet() override;
 
     void setLimits(const Limits &limits) { m_limits = limits; }
     void setResolver(Resolver resolver) { m_resolver = std::move(resolver); }
+    // Keep the answer's body (up to the body limit and the piece that reached it) for `body`.
+    void setKeepBody(bool keep) { m_keepBody = keep; }
+    QByteArray body() const { return m_answer.body(); }
 
     // Starts a GET of `url` (plain HTTP); `finished` always comes later, from the event loop.
     // True when the exchange ended with an answer, whatever its status; false on a transport
@@ -52,12 +56,11 @@ class StartupRequest : public QObject
     QString errorString() const { return m_error; }
     // Status of the last answer read; 0 when it had no status line.
     int lastStatus() const { return m_answer.status(); }
+    // False when the last answer began without a status line.
+    bool lastAnswerHasHead() const { return m_answer.hasHead(); }
     int redirectsFollowed() const { return m_redirects; }
     // The most bytes of answer held in memory at any moment of the exchange.
     qint64 peakBytesHeld() const { return m_peakHeld; }
-
-    // The build's start-up address: `/test/1.php` on the ping host, port 80.
-    static QUrl defaultAddress();
 
   signals:
     void finished(bool ok);
@@ -87,6 +90,7 @@ class StartupRequest : public QObject
     // Cookies set along the redirects, by the host that set them: each goes back only there.
     QHash<QString, QList<QByteArray>> m_cookies;
 
+    bool m_keepBody = false;
     bool m_running = false;
     QString m_error;
     int m_redirects = 0;

@@ -1,6 +1,4 @@
-#include "StartupRequest.h"
-
-#include "BuildConfig.h"
+#include "HttpGet.h"
 
 #include <QHostInfo>
 #include <QTcpSocket>
@@ -25,7 +23,7 @@ QTimer *singleShotTimer(QObject *parent)
 }
 } // namespace
 
-StartupRequest::StartupRequest(QObject *parent)
+HttpGet::HttpGet(QObject *parent)
     : QObject(parent), m_deadline(singleShotTimer(this)), m_connectTimer(singleShotTimer(this))
 {
     connect(m_deadline, &QTimer::timeout, this, [this] { finish(false, QStringLiteral("Time limit reached")); });
@@ -36,23 +34,13 @@ StartupRequest::StartupRequest(QObject *parent)
     });
 }
 
-StartupRequest::~StartupRequest()
+HttpGet::~HttpGet()
 {
     // No signal from here: whoever listens may be going as well.
     abort();
 }
 
-QUrl StartupRequest::defaultAddress()
-{
-    QUrl url;
-    url.setScheme(QStringLiteral("http"));
-    url.setHost(QString::fromUtf8(BuildConfig::kPingHost));
-    url.setPort(kHttpPort);
-    url.setPath(QStringLiteral("/test/1.php"));
-    return url;
-}
-
-void StartupRequest::start(const QUrl &url)
+void HttpGet::start(const QUrl &url)
 {
     abort();
     m_running = true;
@@ -70,18 +58,19 @@ void StartupRequest::start(const QUrl &url)
     request(url);
 }
 
-void StartupRequest::abort()
+void HttpGet::abort()
 {
     m_running = false;
     m_deadline->stop();
     dropSocket();
 }
 
-void StartupRequest::request(const QUrl &url)
+void HttpGet::request(const QUrl &url)
 {
     dropSocket();
     m_url = url;
     m_answer = AnswerReader(url, m_limits.maxHeadBytes);
+    m_answer.setKeepBody(m_keepBody);
     const QString host = url.host();
     QHostAddress literal;
     if (literal.setAddress(host)) {
@@ -96,7 +85,7 @@ void StartupRequest::request(const QUrl &url)
     }
 }
 
-void StartupRequest::onAddressesFound(const QList<QHostAddress> &addresses)
+void HttpGet::onAddressesFound(const QList<QHostAddress> &addresses)
 {
     if (!m_running)
         return;
@@ -109,7 +98,7 @@ void StartupRequest::onAddressesFound(const QList<QHostAddress> &addresses)
     connectNext();
 }
 
-void StartupRequest::connectNext()
+void HttpGet::connectNext()
 {
     if (!m_running)
         return;
@@ -119,9 +108,9 @@ void StartupRequest::connectNext()
     }
     m_socket = new QTcpSocket(this);
     m_socket->setReadBufferSize(kReadBufferBytes);
-    connect(m_socket, &QTcpSocket::connected, this, &StartupRequest::onConnected);
-    connect(m_socket, &QTcpSocket::readyRead, this, &StartupRequest::onReadyRead);
-    connect(m_socket, &QTcpSocket::disconnected, this, &StartupRequest::onDisconnected);
+    connect(m_socket, &QTcpSocket::connected, this, &HttpGet::onConnected);
+    connect(m_socket, &QTcpSocket::readyRead, this, &HttpGet::onReadyRead);
+    connect(m_socket, &QTcpSocket::disconnected, this, &HttpGet::onDisconnected);
     connect(m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         if (error == QAbstractSocket::RemoteHostClosedError)
             return; // the close is read as the answer's end
@@ -129,7 +118,7 @@ void StartupRequest::connectNext()
         const bool connecting = m_connectTimer->isActive();
         dropSocket();
         if (connecting) // the next address, once this signal is over
-            QTimer::singleShot(0, this, &StartupRequest::connectNext);
+            QTimer::singleShot(0, this, &HttpGet::connectNext);
         else
             finish(false, m_error);
     });
@@ -138,7 +127,7 @@ void StartupRequest::connectNext()
     m_socket->connectToHost(m_addresses.takeFirst(), quint16(m_url.port(kHttpPort)));
 }
 
-void StartupRequest::onConnected()
+void HttpGet::onConnected()
 {
     m_connectTimer->stop();
     m_addresses.clear();
@@ -147,7 +136,7 @@ void StartupRequest::onConnected()
                                                HttpMessages::cookieHeaderValue(m_cookies.value(m_url.host()))));
 }
 
-void StartupRequest::onReadyRead()
+void HttpGet::onReadyRead()
 {
     while (m_running && m_socket && m_socket->bytesAvailable() > 0) {
         m_peakHeld = qMax(m_peakHeld, m_socket->bytesAvailable() + m_answer.heldBytes());
@@ -164,7 +153,7 @@ void StartupRequest::onReadyRead()
     }
 }
 
-void StartupRequest::onDisconnected()
+void HttpGet::onDisconnected()
 {
     if (!m_running || !m_socket)
         return;
@@ -179,7 +168,7 @@ void StartupRequest::onDisconnected()
                                                  : QStringLiteral("Connection closed inside the answer head"));
 }
 
-void StartupRequest::answerComplete()
+void HttpGet::answerComplete()
 {
     dropSocket();
     for (const QByteArray &pair : m_answer.cookies())
@@ -202,7 +191,7 @@ void StartupRequest::answerComplete()
     request(location);
 }
 
-void StartupRequest::finish(bool ok, const QString &error)
+void HttpGet::finish(bool ok, const QString &error)
 {
     if (!m_running)
         return;
@@ -211,7 +200,7 @@ void StartupRequest::finish(bool ok, const QString &error)
     emit finished(ok);
 }
 
-void StartupRequest::dropSocket()
+void HttpGet::dropSocket()
 {
     m_connectTimer->stop();
     if (m_lookupId >= 0) {

@@ -1,6 +1,6 @@
 #include "HttpMessages.h"
 #include "LocalHttpServer.h"
-#include "StartupRequest.h"
+#include "HttpGet.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -22,7 +22,7 @@ QUrl local(quint16 port, const QString &path = QStringLiteral("/test/1.php"))
 }
 
 // A request with short limits that tells how it ended; `run` waits for the end.
-struct Request : StartupRequest {
+struct Request : HttpGet {
     explicit Request(int totalMilliseconds = 400)
     {
         Limits limits;
@@ -31,7 +31,7 @@ struct Request : StartupRequest {
     }
     bool run(const QUrl &url)
     {
-        QSignalSpy finished(this, &StartupRequest::finished);
+        QSignalSpy finished(this, &HttpGet::finished);
         start(url);
         if (!finished.wait(10000))
             return false;
@@ -40,7 +40,7 @@ struct Request : StartupRequest {
 };
 } // namespace
 
-class TestStartupRequest : public QObject {
+class TestHttpGet : public QObject {
     Q_OBJECT
 private slots:
     void requestBytesAreExact();
@@ -58,7 +58,7 @@ private slots:
     void bodyOfExactlyTheLimitEndsAtOnce();
 };
 
-void TestStartupRequest::requestBytesAreExact()
+void TestHttpGet::requestBytesAreExact()
 {
     QCOMPARE(HttpMessages::requestBytes(QStringLiteral("ping.example"), QStringLiteral("/test/1.php")),
              QByteArray("GET /test/1.php HTTP/1.0\r\n"
@@ -72,11 +72,9 @@ void TestStartupRequest::requestBytesAreExact()
              expectedRequest("/", "h", "Cookie: sid=42\r\n"));
     QCOMPARE(HttpMessages::cookiePair(" sid=42; Path=/; HttpOnly"), QByteArray("sid=42"));
     QCOMPARE(HttpMessages::cookiePair("a=b"), QByteArray("a=b"));
-    QCOMPARE(StartupRequest::defaultAddress().path(), QStringLiteral("/test/1.php"));
-    QCOMPARE(StartupRequest::defaultAddress().port(), 80);
 }
 
-void TestStartupRequest::requestOnTheWire()
+void TestHttpGet::requestOnTheWire()
 {
     LocalHttpServer server([](int, const QByteArray &) { return answerWithStatus(200); });
     Request request;
@@ -86,7 +84,7 @@ void TestStartupRequest::requestOnTheWire()
     QCOMPARE(request.lastStatus(), 200);
 }
 
-void TestStartupRequest::anyAnswerEndsWithoutError_data()
+void TestHttpGet::anyAnswerEndsWithoutError_data()
 {
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<int>("status");
@@ -101,7 +99,7 @@ void TestStartupRequest::anyAnswerEndsWithoutError_data()
     QTest::newRow("head only, bare line feeds") << QByteArray("HTTP/1.0 204 No Content\n\n") << 204;
 }
 
-void TestStartupRequest::anyAnswerEndsWithoutError()
+void TestHttpGet::anyAnswerEndsWithoutError()
 {
     QFETCH(QByteArray, answer);
     QFETCH(int, status);
@@ -114,7 +112,7 @@ void TestStartupRequest::anyAnswerEndsWithoutError()
     QCOMPARE(request.redirectsFollowed(), 0);
 }
 
-void TestStartupRequest::redirectSendsCookieBackToItsHostOnly()
+void TestHttpGet::redirectSendsCookieBackToItsHostOnly()
 {
     // "127.0.0.1" and "localhost" are two hosts to the client, though one server here.
     LocalHttpServer server([&](int index, const QByteArray &) {
@@ -136,7 +134,7 @@ void TestStartupRequest::redirectSendsCookieBackToItsHostOnly()
     QCOMPARE(request.lastStatus(), 200);
 }
 
-void TestStartupRequest::unsafeCookiesAreNotSentBack()
+void TestHttpGet::unsafeCookiesAreNotSentBack()
 {
     // A carriage return or NUL inside a Set-Cookie value would split the Cookie line of the
     // next request; a cookie without a name is no cookie.
@@ -155,7 +153,7 @@ void TestStartupRequest::unsafeCookiesAreNotSentBack()
              expectedRequest("/next", "127.0.0.1:" + QByteArray::number(server.port()), "Cookie: kept=3\r\n"));
 }
 
-void TestStartupRequest::redirectLoopStopsAtLimit()
+void TestHttpGet::redirectLoopStopsAtLimit()
 {
     LocalHttpServer loop([](int index, const QByteArray &) {
         return answerWithStatus(302, "Location: /again" + QByteArray::number(index) + "\r\n");
@@ -168,7 +166,7 @@ void TestStartupRequest::redirectLoopStopsAtLimit()
     QVERIFY(loop.requests.last().startsWith("GET /again4 HTTP/1.0\r\n"));
 }
 
-void TestStartupRequest::silentServerHitsTimeLimit()
+void TestHttpGet::silentServerHitsTimeLimit()
 {
     LocalHttpServer silent([](int, const QByteArray &) { return QByteArray(); });
     Request request;
@@ -191,7 +189,7 @@ void TestStartupRequest::silentServerHitsTimeLimit()
     QVERIFY(clock.elapsed() < 3000);
 }
 
-void TestStartupRequest::transportFailures()
+void TestHttpGet::transportFailures()
 {
     Request request(3000);
     QElapsedTimer clock;
@@ -218,7 +216,7 @@ void TestStartupRequest::transportFailures()
     QCOMPARE(server.requests.at(0), expectedRequest("/test/1.php", "ping.test:" + QByteArray::number(server.port())));
 }
 
-void TestStartupRequest::deadAddressLeavesTimeForTheNext()
+void TestHttpGet::deadAddressLeavesTimeForTheNext()
 {
     // A listener whose backlog is full and never accepted gets no answer to a connection
     // attempt at all, as an address that drops packets.
@@ -233,7 +231,7 @@ void TestStartupRequest::deadAddressLeavesTimeForTheNext()
     QVERIFY(alive.isListening());
 
     Request request;
-    StartupRequest::Limits limits;
+    HttpGet::Limits limits;
     limits.totalMilliseconds = 2000;
     limits.connectMilliseconds = 300;
     request.setLimits(limits);
@@ -246,7 +244,7 @@ void TestStartupRequest::deadAddressLeavesTimeForTheNext()
     QCOMPARE(alive.requests.size(), 1);
 }
 
-void TestStartupRequest::closedWithoutAnswerIsFailure()
+void TestHttpGet::closedWithoutAnswerIsFailure()
 {
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost, 0));
@@ -266,9 +264,9 @@ void TestStartupRequest::closedWithoutAnswerIsFailure()
     QVERIFY(!request.run(local(cut.port())));
 }
 
-void TestStartupRequest::floodsStayWithinTheBudget()
+void TestHttpGet::floodsStayWithinTheBudget()
 {
-    const StartupRequest::Limits limits;
+    const HttpGet::Limits limits;
     const QByteArray block(64 * 1024, 'x');
     // An endless body on an open connection: complete at the body limit, little of it held.
     FloodServer body("HTTP/1.0 200 OK\r\n\r\n", block);
@@ -278,20 +276,20 @@ void TestStartupRequest::floodsStayWithinTheBudget()
     QVERIFY2(request.run(local(body.port())), qPrintable(request.errorString()));
     QVERIFY(clock.elapsed() < 2000);
     QVERIFY(request.peakBytesHeld() > 0);
-    QVERIFY2(request.peakBytesHeld() <= 2 * StartupRequest::kReadBufferBytes, qPrintable(QString::number(request.peakBytesHeld())));
+    QVERIFY2(request.peakBytesHeld() <= 2 * HttpGet::kReadBufferBytes, qPrintable(QString::number(request.peakBytesHeld())));
 
     // One header line that never ends: a failure as soon as the head passes its limit.
     FloodServer header("HTTP/1.0 200 OK\r\nX-Filler: ", block);
     QVERIFY(!request.run(local(header.port())));
     QVERIFY(request.errorString().contains(QStringLiteral("head")));
     QVERIFY(request.peakBytesHeld() > limits.maxHeadBytes / 2);
-    QVERIFY2(request.peakBytesHeld() <= limits.maxHeadBytes + 2 * StartupRequest::kReadBufferBytes,
+    QVERIFY2(request.peakBytesHeld() <= limits.maxHeadBytes + 2 * HttpGet::kReadBufferBytes,
              qPrintable(QString::number(request.peakBytesHeld())));
 }
 
-void TestStartupRequest::bodyOfExactlyTheLimitEndsAtOnce()
+void TestHttpGet::bodyOfExactlyTheLimitEndsAtOnce()
 {
-    StartupRequest::Limits limits;
+    HttpGet::Limits limits;
     limits.maxBodyBytes = 100 * 1000;
     // Exactly the limit, and the connection left open: nothing more can be wanted.
     FloodServer server("HTTP/1.0 200 OK\r\n\r\n", QByteArray(1000, 'b'), limits.maxBodyBytes);
@@ -305,5 +303,5 @@ void TestStartupRequest::bodyOfExactlyTheLimitEndsAtOnce()
     QCOMPARE(server.written, limits.maxBodyBytes);
 }
 
-QTEST_GUILESS_MAIN(TestStartupRequest)
-#include "tst_startupping.moc"
+QTEST_GUILESS_MAIN(TestHttpGet)
+#include "tst_httpget.moc"
