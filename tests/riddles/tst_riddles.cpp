@@ -112,8 +112,10 @@ void TestRiddles::tableAnswersInOrder()
 void TestRiddles::tableTextsKeepTheirShape()
 {
     QSet<QString> seen;
+    qsizetype longest = 0;
     for (int i = 0; i < kRiddleCount; ++i) {
         const QString text = riddle(i);
+        longest = qMax(longest, text.size());
         const QByteArray where = QByteArray::number(i);
         QVERIFY2(text.endsWith(' ') && !text.endsWith("  "), where);
         QVERIFY2(!text.startsWith(' '), where);
@@ -121,6 +123,8 @@ void TestRiddles::tableTextsKeepTheirShape()
         QVERIFY2(!seen.contains(text), where);
         seen.insert(text);
     }
+    // The table holds long, several-sentence riddles too, not only one-liners.
+    QVERIFY2(longest >= 200, QByteArray::number(longest));
 }
 
 void TestRiddles::tableQuotedRiddlesVerbatim()
@@ -163,12 +167,16 @@ void TestRiddles::tableRunsInAlphabeticalOrderOfFirstLetters()
 {
     const QString order = QString::fromUtf8("БВДЕЖИКЛМОПРСТУХЧШЭЯ");
     int previous = 0;
+    QString firstLetters;
     for (int i = 0; i < kRiddleCount; ++i) {
         const int rank = order.indexOf(riddle(i).at(0));
+        if (!firstLetters.contains(riddle(i).at(0)))
+            firstLetters += riddle(i).at(0);
         QVERIFY2(rank >= 0, qPrintable(QString("riddle %1 starts with another letter").arg(i)));
         QVERIFY2(rank >= previous, qPrintable(QString("riddle %1 is out of order").arg(i)));
         previous = rank;
     }
+    QCOMPARE(firstLetters, order); // every letter of the run begins some riddle
 }
 
 QTEST_MAIN(TestRiddles)
