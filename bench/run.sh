@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Start-up, memory and idle benchmark of Kelo against the floor of any Qt program (one
-# empty window), side by side on one Xvfb display.
+# Start-up, memory and idle benchmark of Kelo against a bare Qt program that shows one
+# window with one line of text (the reference) and one empty window (the floor), side by
+# side on one Xvfb display.
 #   bash bench/run.sh [RUNS] [IDLE_SECONDS]
-# Prints each figure, the median of RUNS runs (at least 5), and the ratio kelo / floor.
+# Prints each figure, the median of RUNS runs (at least 5), and pass or fail for each target:
+# start-up and memory at most 1.2 times the reference's, idle CPU under 0.2 % of a core.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
@@ -47,7 +49,7 @@ offline=()
 unshare -n true 2>/dev/null && offline=(unshare -n --)
 
 # The programs take turns, run by run, so a busy moment of the machine does not fall on one
-# of them only. The floor with a line of text is printed for reference, not as a target.
+# of them only.
 declare -A program title times mems start_ms rss
 program[floor]="$floor"; title[floor]=Floor
 program[text]="$floor --text"; title[text]=Floor
@@ -64,10 +66,16 @@ for who in floor text kelo; do
   rss[$who]=$(printf '%s\n' ${mems[$who]} | median)
   echo "$who: start-up ms ${times[$who]}-> median ${start_ms[$who]}; RSS KiB ${mems[$who]}-> median ${rss[$who]}"
 done
-awk -v k="${start_ms[kelo]}" -v f="${start_ms[floor]}" 'BEGIN {printf "start-up: kelo %d ms, floor %d ms, ratio %.2f (target <= 1.3)\n", k, f, k / f}'
-awk -v k="${rss[kelo]}" -v f="${rss[floor]}" 'BEGIN {printf "memory:   kelo %d KiB, floor %d KiB, ratio %.2f (target <= 1.3)\n", k, f, k / f}'
-awk -v k="${start_ms[kelo]}" -v t="${start_ms[text]}" -v km="${rss[kelo]}" -v tm="${rss[text]}" \
-  'BEGIN {printf "for reference, a window with one line of text: %d ms, %d KiB (kelo / that: %.2f, %.2f)\n", t, tm, k / t, km / tm}'
+verdicts=()
+judge() { # name kelo reference unit
+  local verdict
+  verdict=$(awk -v k="$2" -v r="$3" 'BEGIN {print (k <= 1.2 * r) ? "pass" : "fail"}')
+  verdicts+=("$verdict")
+  awk -v n="$1" -v k="$2" -v r="$3" -v f="$5" -v u="$4" -v v="$verdict" \
+    'BEGIN {printf "%s: kelo %d %s, reference %d %s, ratio %.2f (target <= 1.2): %s; empty window %d %s\n", n, k, u, r, u, k / r, v, f, u}'
+}
+judge start-up "${start_ms[kelo]}" "${start_ms[text]}" ms "${start_ms[floor]}"
+judge memory "${rss[kelo]}" "${rss[text]}" KiB "${rss[floor]}"
 
 # Idle CPU: on the Tablet page, then with all five countdowns running.
 hz=$(getconf CLK_TCK)
@@ -89,4 +97,8 @@ press 48 204                                           # the custom timer
 xdotool mousemove 600 600
 timers=$(idle_cpu "$pid" "$idle")
 kill "$pid"; wait "$pid" 2>/dev/null || true
-echo "idle CPU over ${idle} s: Tablet page ${tablet} %, five countdowns running ${timers} % of one core (target < 0.2 %)"
+for figure in "$tablet" "$timers"; do
+  verdicts+=("$(awk -v c="$figure" 'BEGIN {print (c < 0.2) ? "pass" : "fail"}')")
+done
+echo "idle CPU over ${idle} s: Tablet page ${tablet} % (${verdicts[2]}), five countdowns running ${timers} % (${verdicts[3]}) of one core (target < 0.2 %)"
+[[ " ${verdicts[*]} " != *" fail "* ]]
