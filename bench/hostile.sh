@@ -11,13 +11,9 @@ cd "$(dirname "$0")/.."
 if [ "${1:-}" != --inside ]; then
   bash scripts/setup.sh xvfb xauth xdotool wmctrl openbox python3 iproute2 >/dev/null
   kelo=$(readlink -f "${KELO_BUILD_DIR:-build}/src/app/kelo")
-  displayfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
-  xvfb=$!
-  trap 'kill $xvfb 2>/dev/null; rm -f "$displayfile"' EXIT
-  for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
-  display=:$(head -n 1 "$displayfile")
-  export DISPLAY=$display
+  source scripts/xvfb.sh
+  start_xvfb
+  trap 'kill $XVFB_PID 2>/dev/null' EXIT
   openbox >/dev/null 2>&1 &
   sleep 0.5
   failed=0

@@ -16,15 +16,9 @@ kelo=$build/src/app/kelo
 floor=$build/bench/kelo-floor
 mapwatch=$build/bench/mapwatch
 
-for n in $(seq 170 200); do
-  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=":$n"; break; }
-done
-export DISPLAY=$display
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+source scripts/xvfb.sh
+start_xvfb
+trap 'kill $XVFB_PID 2>/dev/null' EXIT
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
 rss_kib() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }

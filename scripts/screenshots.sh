@@ -5,15 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh xvfb xauth x11-utils xdotool openbox imagemagick >/dev/null
 kelo=$(readlink -f "${KELO_BUILD_DIR:-build}/src/app/kelo")
-for n in $(seq 200 230); do
-  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=":$n"; break; }
-done
-export DISPLAY=$display
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids=($!)
+source scripts/xvfb.sh
+start_xvfb
+pids=($XVFB_PID)
 trap 'kill "${pids[@]}" 2>/dev/null' EXIT
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 0.5
