@@ -37,7 +37,7 @@ RiddleBar::RiddleBar(const Services &services, QWidget *parent)
     m_ok = new QPushButton(standardGlyph(StandardGlyph::Ok), QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("BitBtn1"));
     m_ok->setGeometry(56, 48, 73, 20);
-    connect(m_ok, &QPushButton::clicked, this, &RiddleBar::BitBtn1Click);
+    connect(m_ok, &QPushButton::clicked, this, &RiddleBar::lookUpAnswer);
 
     // OK is the main window's default button. Qt has default buttons only in dialogs,
     // so Enter gets a window-wide shortcut; it lives on this bar and is therefore
@@ -57,10 +57,10 @@ void RiddleBar::enterPressed()
         button->click();
         return;
     }
-    BitBtn1Click();
+    lookUpAnswer();
 }
 
-void RiddleBar::BitBtn1Click()
+void RiddleBar::lookUpAnswer()
 {
     m_answer->setText(RiddleLookup::answerFor(m_riddle->text(), m_answer->text()));
     m_services.setClipboardText(m_answer->text());

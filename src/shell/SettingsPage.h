@@ -3,17 +3,14 @@
 #include <QWidget>
 
 class QCheckBox;
+class Settings;
 
-// The Settings page: the three flags at its top (the counters below them are added
-// by their own owner).
+// The Settings page: a check box for each of the three switches at its top (the counters
+// below them are added by their own owner).
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SettingsPage(QWidget *parent = nullptr);
-
-    QCheckBox *soundFlag() const { return m_sound; }
-    QCheckBox *standardPicturesFlag() const { return m_standardPictures; }
-    QCheckBox *searchZonesFlag() const { return m_searchZones; }
+    explicit SettingsPage(Settings *settings, QWidget *parent = nullptr);
 
 protected:
     void showEvent(QShowEvent *event) override;

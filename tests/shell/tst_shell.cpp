@@ -1,9 +1,7 @@
 #include "KeloLook.h"
+#include "MainWindow.h"
 #include "Placement.h"
-#include "RiddleBar.h"
-#include "TForm1.h"
-#include "TTrayIcon.h"
-#include "TaskbarEntry.h"
+#include "TrayIcon.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,7 +24,7 @@ private slots:
     void toolbarHints();
     void enterLooksUpOnlyWhileRiddleBarShown();
     void settingsFlagsCheckedAtStart();
-    void toggleFlipsWindowAndShowApp();
+    void toggleFlipsWindow();
     void minimizeHidesToTray();
     void minimizeWithoutTrayKeepsWindowReachable();
     void trayClicks_data();
@@ -35,13 +33,12 @@ private slots:
     void closeRemovesTrayIcon();
     void placementOnSeveralScreens_data();
     void placementOnSeveralScreens();
-    void taskbarEntryRules();
 
 private:
     QWidget *visiblePage() const;
     void click(int speedButton);
 
-    TForm1 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
     QStringList m_clipboard;
 };
 
@@ -50,7 +47,7 @@ void TestShell::init()
     m_clipboard.clear();
     Services services = Services::silent();
     services.setClipboardText = [this](const QString &text) { m_clipboard << text; };
-    m_form = new TForm1(services);
+    m_form = new MainWindow(services);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
 }
@@ -115,11 +112,11 @@ void TestShell::hiddenPagesAreMadeOnFirstVisit()
         QCOMPARE(visiblePage(), page);
     }
     // A second round reuses the pages made in the first.
-    const int pages = m_form->pageControl()->count();
+    const int pages = m_form->pageStack()->count();
     QCOMPARE(pages, 7);
     for (int i = 7; i >= 1; --i)
         click(i);
-    QCOMPARE(m_form->pageControl()->count(), pages);
+    QCOMPARE(m_form->pageStack()->count(), pages);
 }
 
 void TestShell::everySwitchLeavesExactlyOnePage()
@@ -211,16 +208,12 @@ void TestShell::settingsFlagsCheckedAtStart()
     }
 }
 
-void TestShell::toggleFlipsWindowAndShowApp()
+void TestShell::toggleFlipsWindow()
 {
-    TTrayIcon *tray = m_form->trayIcon();
-    const bool showApp = tray->ShowApp();
-    m_form->TrayIcon2Click();
+    m_form->toggleVisibility();
     QVERIFY(!m_form->isVisible());
-    QCOMPARE(tray->ShowApp(), !showApp);
-    m_form->TrayIcon2Click();
+    m_form->toggleVisibility();
     QVERIFY(m_form->isVisible());
-    QCOMPARE(tray->ShowApp(), showApp);
 }
 
 void TestShell::minimizeHidesToTray()
@@ -236,7 +229,7 @@ void TestShell::minimizeHidesToTray()
 
 void TestShell::minimizeWithoutTrayKeepsWindowReachable()
 {
-    m_form->sysCommandMinimize();
+    m_form->hideToTrayOrMinimize();
     QVERIFY(m_form->isVisible());
     QVERIFY(m_form->windowState() & Qt::WindowMinimized);
 }
@@ -262,8 +255,8 @@ void TestShell::trayClicks()
     QFETCH(QList<int>, reasons);
     QFETCH(bool, visibleAfter);
     QFETCH(int, toggles);
-    TTrayIcon *tray = m_form->trayIcon();
-    QSignalSpy clicks(tray, &TTrayIcon::OnClick);
+    TrayIcon *tray = m_form->trayIcon();
+    QSignalSpy clicks(tray, &TrayIcon::clicked);
     for (int reason : reasons)
         tray->handleActivation(static_cast<QSystemTrayIcon::ActivationReason>(reason));
     QCOMPARE(clicks.size(), toggles);
@@ -272,17 +265,17 @@ void TestShell::trayClicks()
 
 void TestShell::toolTipCutTo62()
 {
-    TTrayIcon *tray = m_form->trayIcon();
-    QCOMPARE(tray->ToolTip(), QString("Kelo Monitor"));
+    TrayIcon *tray = m_form->trayIcon();
+    QCOMPARE(tray->toolTip(), QString("Kelo Monitor"));
     tray->setToolTip(QString(100, QLatin1Char('x')));
-    QCOMPARE(tray->ToolTip().size(), 62);
+    QCOMPARE(tray->toolTip().size(), 62);
 }
 
 void TestShell::closeRemovesTrayIcon()
 {
-    QVERIFY(m_form->trayIcon()->Active());
+    QVERIFY(m_form->trayIcon()->isActive());
     m_form->close();
-    QVERIFY(!m_form->trayIcon()->Active());
+    QVERIFY(!m_form->trayIcon()->isActive());
     QVERIFY(!m_form->isVisible());
 }
 
@@ -305,44 +298,6 @@ void TestShell::placementOnSeveralScreens()
     const QPoint at = Placement::startPosition(screen, frameWidth);
     QCOMPARE(at, expected);
     QCOMPARE(at.x() + frameWidth, screen.x() + screen.width());
-}
-
-void TestShell::taskbarEntryRules()
-{
-    // Ordinary run: shown with the main window, gone while it sits in the tray.
-    TaskbarEntry entry;
-    entry.setShowApp(false);
-    entry.setShowApp(true); // start-up: first toggle
-    entry.windowsChanged(true);
-    entry.setShowApp(false); // second toggle
-    entry.windowsChanged(false);
-    QVERIFY(!entry.visible());
-    entry.windowsChanged(true); // the message loop shows the window
-    QVERIFY(entry.visible());
-    entry.setShowApp(true); // toggle: hide to tray
-    entry.windowsChanged(false);
-    QVERIFY(!entry.visible());
-    entry.setShowApp(false); // toggle: back
-    entry.windowsChanged(true);
-    QVERIFY(entry.visible());
-
-    // With a reference window open the entry follows ShowApp alone.
-    entry.windowsChanged(true); // reference window shown
-    entry.setShowApp(true);      // toggle hides the main window...
-    entry.windowsChanged(true);  // ...but a window is still visible
-    QVERIFY(entry.visible());
-    entry.setShowApp(false); // toggle shows the main window again
-    entry.windowsChanged(true);
-    QVERIFY(!entry.visible());
-    entry.windowsChanged(true); // reference window closed: rule still out of step
-    QVERIFY(!entry.visible());
-    // The first hiding with no reference window open restores the ordinary behaviour.
-    entry.setShowApp(true);
-    entry.windowsChanged(false);
-    QVERIFY(!entry.visible());
-    entry.setShowApp(false);
-    entry.windowsChanged(true);
-    QVERIFY(entry.visible());
 }
 
 int main(int argc, char *argv[])

@@ -3,33 +3,26 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QObject>
-#include <QPoint>
 #include <QSystemTrayIcon>
 
-class QMenu;
-
 // The notification-area icon as the main window relies on it. Platforms report tray
-// clicks differently; this component turns whatever arrives into the same events:
-// a left click raises OnClick once, a double click raises OnClick twice and then
-// OnDblClick, a right click raises OnRightClick (after opening PopupMenu, if set).
-class TTrayIcon : public QObject {
+// clicks differently; this turns whatever arrives into clicks: a left click is one
+// click, a double click two.
+class TrayIcon : public QObject {
     Q_OBJECT
 public:
     static constexpr int kMaxToolTipLength = 62;
 
-    explicit TTrayIcon(QObject *owner);
-    ~TTrayIcon() override;
+    explicit TrayIcon(QObject *owner);
+    ~TrayIcon() override;
 
-    bool Active() const { return m_active; }
+    // While active the icon stands in the notification area, where there is one.
+    bool isActive() const { return m_active; }
     void setActive(bool active);
-    QIcon Icon() const { return m_icon; }
     void setIcon(const QIcon &icon);
-    QString ToolTip() const { return m_toolTip; }
+    QString toolTip() const { return m_toolTip; }
+    // Longer texts are cut to kMaxToolTipLength characters.
     void setToolTip(const QString &toolTip);
-    bool ShowApp() const { return m_showApp; }
-    void setShowApp(bool show);
-    QMenu *PopupMenu() const { return m_popupMenu; }
-    void setPopupMenu(QMenu *menu) { m_popupMenu = menu; }
 
     // True while an icon stands in the notification area for the player to click.
     bool isShownInTray() const;
@@ -40,18 +33,13 @@ public:
     void handleActivation(QSystemTrayIcon::ActivationReason reason);
 
 signals:
-    void OnClick();
-    void OnDblClick();
-    void OnRightClick(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
-    void ShowAppChanged(bool show);
+    void clicked();
 
 private:
-    QSystemTrayIcon *m_icon_ = nullptr;
+    QSystemTrayIcon *m_trayIcon = nullptr;
     bool m_active = false;
-    bool m_showApp = false;
     QIcon m_icon;
     QString m_toolTip;
-    QMenu *m_popupMenu = nullptr;
     // Clicks delivered for the gesture that is under way, so that a double click adds
     // only the clicks the platform did not deliver itself.
     int m_clicksInGesture = 0;

@@ -1,20 +1,18 @@
-#include "TTrayIcon.h"
+#include "TrayIcon.h"
 
 #include <QApplication>
-#include <QCursor>
-#include <QMenu>
 
-TTrayIcon::TTrayIcon(QObject *owner) : QObject(owner)
+TrayIcon::TrayIcon(QObject *owner) : QObject(owner)
 {
     setObjectName(QStringLiteral("TrayIcon2"));
 }
 
-TTrayIcon::~TTrayIcon()
+TrayIcon::~TrayIcon()
 {
     setActive(false);
 }
 
-void TTrayIcon::setActive(bool active)
+void TrayIcon::setActive(bool active)
 {
     if (active == m_active)
         return;
@@ -23,43 +21,37 @@ void TTrayIcon::setActive(bool active)
         // Without a tray the program runs on without an icon.
         if (!QSystemTrayIcon::isSystemTrayAvailable())
             return;
-        m_icon_ = new QSystemTrayIcon(m_icon, this);
-        m_icon_->setToolTip(m_toolTip);
-        connect(m_icon_, &QSystemTrayIcon::activated, this, &TTrayIcon::handleActivation);
-        m_icon_->show();
-    } else if (m_icon_) {
-        m_icon_->hide();
-        delete m_icon_;
-        m_icon_ = nullptr;
+        m_trayIcon = new QSystemTrayIcon(m_icon, this);
+        m_trayIcon->setToolTip(m_toolTip);
+        connect(m_trayIcon, &QSystemTrayIcon::activated, this, &TrayIcon::handleActivation);
+        m_trayIcon->show();
+    } else if (m_trayIcon) {
+        m_trayIcon->hide();
+        delete m_trayIcon;
+        m_trayIcon = nullptr;
     }
 }
 
-void TTrayIcon::setIcon(const QIcon &icon)
+void TrayIcon::setIcon(const QIcon &icon)
 {
     m_icon = icon;
-    if (m_icon_)
-        m_icon_->setIcon(icon);
+    if (m_trayIcon)
+        m_trayIcon->setIcon(icon);
 }
 
-void TTrayIcon::setToolTip(const QString &toolTip)
+void TrayIcon::setToolTip(const QString &toolTip)
 {
     m_toolTip = toolTip.left(kMaxToolTipLength);
-    if (m_icon_)
-        m_icon_->setToolTip(m_toolTip);
+    if (m_trayIcon)
+        m_trayIcon->setToolTip(m_toolTip);
 }
 
-void TTrayIcon::setShowApp(bool show)
+bool TrayIcon::isShownInTray() const
 {
-    m_showApp = show;
-    emit ShowAppChanged(show);
+    return m_active && (m_assumedPresent || (m_trayIcon && m_trayIcon->isVisible()));
 }
 
-bool TTrayIcon::isShownInTray() const
-{
-    return m_active && (m_assumedPresent || (m_icon_ && m_icon_->isVisible()));
-}
-
-void TTrayIcon::handleActivation(QSystemTrayIcon::ActivationReason reason)
+void TrayIcon::handleActivation(QSystemTrayIcon::ActivationReason reason)
 {
     const bool sameGesture = m_gestureClock.isValid()
                              && m_gestureClock.elapsed() <= QApplication::doubleClickInterval();
@@ -75,27 +67,20 @@ void TTrayIcon::handleActivation(QSystemTrayIcon::ActivationReason reason)
             m_clicksInGesture = 0;
         m_gestureClock.start();
         ++m_clicksInGesture;
-        emit OnClick();
+        emit clicked();
         break;
     case QSystemTrayIcon::DoubleClick: {
         // A double click consists of two clicks, whatever the platform delivered.
         const int delivered = sameGesture ? m_clicksInGesture : 0;
         for (int i = delivered; i < 2; ++i)
-            emit OnClick();
+            emit clicked();
         m_clicksInGesture = 0;
         m_afterDoubleClick = true;
         m_gestureClock.start();
-        emit OnDblClick();
-        break;
-    }
-    case QSystemTrayIcon::Context: {
-        const QPoint position = QCursor::pos();
-        if (m_popupMenu)
-            m_popupMenu->popup(position);
-        emit OnRightClick(Qt::RightButton, Qt::NoModifier, position);
         break;
     }
     default:
+        // The right button does nothing.
         break;
     }
 }
