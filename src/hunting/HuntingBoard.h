@@ -81,9 +81,6 @@ public:
     // A mark menu choice on the clicked cell, by the item's tag; unknown tags do nothing.
     void chooseMark(int tag, bool standardSet);
 
-    void restoreCell(std::uint8_t column, std::uint8_t row);
-    void clearMark(std::uint8_t column, std::uint8_t row, bool standardSet);
-
     // Marker `index` (0..47, in the order of the markers' numbers).
     MarkerColour markerColour(int index) const { return m_markers[static_cast<std::size_t>(index)]; }
     // A click on a marker: gray turns red, red green, green gray.
@@ -96,6 +93,8 @@ public:
 private:
     const QImage &animalPicture(int code, bool standardSet) const;
     void restore(const QRect &rect);
+    void restoreCell(std::uint8_t column, std::uint8_t row);
+    void clearMark(std::uint8_t column, std::uint8_t row, bool standardSet);
 
     QImage m_board;
     QImage m_clean;

@@ -11,7 +11,6 @@
 class SearchZoneMarker : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kCount = 48;
     static constexpr int kSize = 11;
 
     // `number` is 1..48; the marker names itself l1..l48 and takes its place on the page.
