@@ -14,6 +14,9 @@ class RiddleBar : public QWidget {
 public:
     RiddleBar(const Services &services, QWidget *parent = nullptr);
 
+    // Riddles are pasted: the riddle field takes the keyboard focus whenever the bar shows.
+    void focusRiddle();
+
 public slots:
     // Looks the riddle field up and copies the answer field to the clipboard.
     void lookUpAnswer();

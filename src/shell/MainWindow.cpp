@@ -176,7 +176,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::setCurrentPage(QWidget *page)
 {
     m_pages->setCurrentWidget(page);
-    m_riddleBar->setVisible(page == m_tablet || (m_statistics && page == m_statistics));
+    const bool withRiddleBar = page == m_tablet || (m_statistics && page == m_statistics);
+    m_riddleBar->setVisible(withRiddleBar);
+    if (withRiddleBar)
+        m_riddleBar->focusRiddle();
 }
 
 void MainWindow::showPage(Page page)

@@ -23,6 +23,7 @@ private slots:
     void pageAreaGrowsWithoutRiddleBar();
     void toolbarHints();
     void enterLooksUpOnlyWhileRiddleBarShown();
+    void riddleFieldTakesFocusWithItsPages();
     void settingsFlagsCheckedAtStart();
     void toggleFlipsWindow();
     void minimizeHidesToTray();
@@ -186,6 +187,20 @@ void TestShell::enterLooksUpOnlyWhileRiddleBarShown()
     riddleField->setFocus();
     QTest::keyClick(riddleField, Qt::Key_Return);
     QCOMPARE(m_clipboard.size(), 3);
+}
+
+void TestShell::riddleFieldTakesFocusWithItsPages()
+{
+    // A riddle is pasted and looked up without a click: at start, and back from elsewhere.
+    auto *riddleField = m_form->findChild<QLineEdit *>("LabeledEdit1");
+    QCOMPARE(m_form->focusWidget(), riddleField);
+    click(3);
+    m_form->findChild<QWidget *>("Edit1")->setFocus();
+    click(1);
+    QCOMPARE(m_form->focusWidget(), riddleField);
+    m_form->findChild<QWidget *>("Button6")->setFocus();
+    click(2);
+    QCOMPARE(m_form->focusWidget(), riddleField);
 }
 
 void TestShell::settingsFlagsCheckedAtStart()
