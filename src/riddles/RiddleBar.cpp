@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 QLineEdit *labeledEdit(QWidget *parent, const char *name, const QString &caption, int top)
 {
@@ -19,8 +21,9 @@ QLineEdit *labeledEdit(QWidget *parent, const char *name, const QString &caption
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name) + QStringLiteral("Label"));
     label->adjustSize();
-    // The label stands 10 pixels left of its field, vertically centred on it.
-    label->move(56 - 10 - label->width(), top + (21 - label->height()) / 2);
+    // The label stands 10 pixels left of its field, vertically centred on it; where the
+    // font makes it wider than that room, it keeps to the window and comes nearer the field.
+    label->move(std::max(0, 56 - 10 - label->width()), top + (21 - label->height()) / 2);
     label->setBuddy(edit);
     return edit;
 }

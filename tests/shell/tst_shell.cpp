@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -24,6 +25,7 @@ private slots:
     void toolbarHints();
     void enterLooksUpOnlyWhileRiddleBarShown();
     void riddleFieldTakesFocusWithItsPages();
+    void labelsLieInsideTheWindow();
     void settingsFlagsCheckedAtStart();
     void toggleFlipsWindow();
     void minimizeHidesToTray();
@@ -201,6 +203,17 @@ void TestShell::riddleFieldTakesFocusWithItsPages()
     m_form->findChild<QWidget *>("Button6")->setFocus();
     click(2);
     QCOMPARE(m_form->focusWidget(), riddleField);
+}
+
+void TestShell::labelsLieInsideTheWindow()
+{
+    for (int page = 1; page <= 7; ++page) {
+        click(page);
+        for (const QLabel *label : m_form->findChildren<QLabel *>()) {
+            const QRect inWindow(label->mapTo(m_form, QPoint(0, 0)), label->size());
+            QVERIFY2(!label->isVisible() || m_form->rect().contains(inWindow), qPrintable(label->objectName()));
+        }
+    }
 }
 
 void TestShell::settingsFlagsCheckedAtStart()
