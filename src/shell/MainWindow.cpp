@@ -122,23 +122,18 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::toggleVisibility()
 {
-    if (isVisible()) {
+    if (isVisible())
         hide();
-    } else {
-        show();
-        raise();
-        activateWindow();
-    }
+    else
+        bringToFront();
 }
 
-void MainWindow::callAttention()
+void MainWindow::bringToFront()
 {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-    } else {
-        toggleVisibility();
-    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::hideToTrayOrMinimize()
@@ -233,7 +228,15 @@ StatisticsPage *MainWindow::statisticsPage()
 TimersPage *MainWindow::timersPage()
 {
     return madePage(m_timers, [this] {
-        return new TimersPage(m_services, &m_settings, [this] { callAttention(); });
+        auto *page = new TimersPage(m_services, &m_settings);
+        connect(page, &TimersPage::activityEnded, this, &MainWindow::bringToFront);
+        // The own timer leaves a window hidden in the tray where it is, but its message
+        // must not stay behind a minimized one.
+        connect(page, &TimersPage::ownTimerEnded, this, [this] {
+            if (isMinimized())
+                bringToFront();
+        });
+        return page;
     });
 }
 

@@ -66,8 +66,6 @@ public slots:
     void showPage(MainWindow::Page page);
     // The pure show/hide toggle: hides a shown window, shows and raises a hidden one.
     void toggleVisibility();
-    // The end of a countdown: the window must end up shown and in front.
-    void callAttention();
     // The minimize command: hide to the tray instead (when there is a tray to hide to).
     void hideToTrayOrMinimize();
 
@@ -85,6 +83,9 @@ protected:
 
 private:
     void setCurrentPage(QWidget *page);
+    // Shows the window, not minimized, in front of the others: also where an activity's
+    // countdown ends, be the window hidden in the tray or minimized where there is none.
+    void bringToFront();
     template <class PageWidget, class Make>
     PageWidget *madePage(PageWidget *&page, Make make);
     static void openReference(const ReferenceWindows::Source &source);

@@ -23,9 +23,8 @@ constexpr int kTickMs = 1000;
 constexpr int kStatusWidth = 160;
 } // namespace
 
-TimersPage::TimersPage(const Services &services, const Settings *settings,
-                       std::function<void()> callAttention, QWidget *parent)
-    : QWidget(parent), m_services(services), m_settings(settings), m_callAttention(std::move(callAttention))
+TimersPage::TimersPage(const Services &services, const Settings *settings, QWidget *parent)
+    : QWidget(parent), m_services(services), m_settings(settings)
 {
     setObjectName(QStringLiteral("TabSheet3"));
 
@@ -129,8 +128,7 @@ void TimersPage::tick(Activity activity)
     if (m_settings->sound())
         m_services.playSound();
     countdown.status->setText(QStringLiteral("Можно идти!"));
-    if (m_callAttention)
-        m_callAttention();
+    emit activityEnded();
     m_services.showMessage(window(), countdown.message);
 }
 
@@ -176,5 +174,6 @@ void TimersPage::tickOwnTimer()
     }
     m_ownTimer->stop();
     m_ownButton->setText(kOwnIdle);
+    emit ownTimerEnded();
     m_services.showMessage(window(), QStringLiteral("Сработал \"Свой таймер\"!"));
 }

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "Services.h"
 
@@ -27,10 +26,8 @@ public:
     static constexpr int kFishingSeconds = 1800;
     static constexpr int kCaveSeconds = 900;
 
-    // The sound switch of `settings` is read when a countdown ends; `callAttention`
-    // brings the main window to the player's eyes then.
-    TimersPage(const Services &services, const Settings *settings, std::function<void()> callAttention,
-               QWidget *parent = nullptr);
+    // The sound switch of `settings` is read when a countdown ends.
+    TimersPage(const Services &services, const Settings *settings, QWidget *parent = nullptr);
 
 public slots:
     // Start/Stop of an activity's countdown.
@@ -40,6 +37,11 @@ public slots:
     // Start/Stop and one second of the player's own timer.
     void toggleOwnTimer();
     void tickOwnTimer();
+
+signals:
+    // A countdown ended and its message follows at once: the main window should be seen.
+    void activityEnded();
+    void ownTimerEnded();
 
 private:
     struct ActivityCountdown {
@@ -63,7 +65,6 @@ private:
 
     Services m_services;
     const Settings *m_settings;
-    std::function<void()> m_callAttention;
     std::array<ActivityCountdown, 4> m_countdowns;
     QShortcut *m_escape = nullptr;
     QLineEdit *m_seconds = nullptr;

@@ -38,8 +38,9 @@ struct Rig {
         services.showMessage = [this](QWidget *, const QString &text) {
             events << QStringLiteral("message|%1|%2").arg(text, watchedText());
         };
-        auto attention = [this] { events << QStringLiteral("attention|") + watchedText(); };
-        page = std::make_unique<TimersPage>(services, &settings, attention);
+        page = std::make_unique<TimersPage>(services, &settings);
+        QObject::connect(page.get(), &TimersPage::activityEnded,
+                         [this] { events << QStringLiteral("attention|") + watchedText(); });
     }
     QString watchedText() const { return watched ? watched->text() : QString(); }
     template <typename T> T *find(const QString &name) const
@@ -83,6 +84,7 @@ private slots:
     void escapeStopsFirstRunningWhileShown();
     void mainWindowShownAtEnd_data();
     void mainWindowShownAtEnd();
+    void ownTimerBringsBackOnlyAMinimizedWindow();
     void twoEndsWhileMessageBoxOpen();
     void customTimerRunsDownAndEnds();
     void customTimerResumesAfterStop();
@@ -317,13 +319,16 @@ void TestTimersPage::escapeStopsFirstRunningWhileShown()
 void TestTimersPage::mainWindowShownAtEnd_data()
 {
     QTest::addColumn<bool>("shownAtStart");
-    QTest::newRow("hidden in the tray") << false;
-    QTest::newRow("shown") << true;
+    QTest::addColumn<bool>("minimized");
+    QTest::newRow("hidden in the tray") << false << false;
+    QTest::newRow("shown") << true << false;
+    QTest::newRow("minimized, no tray to hide to") << true << true;
 }
 
 void TestTimersPage::mainWindowShownAtEnd()
 {
     QFETCH(bool, shownAtStart);
+    QFETCH(bool, minimized);
     bool visibleAtMessage = false;
     int messages = 0;
     Services services = Services::silent();
@@ -338,6 +343,8 @@ void TestTimersPage::mainWindowShownAtEnd()
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
     }
+    if (minimized)
+        form.setWindowState(Qt::WindowMinimized);
     int hides = 0;
     struct HideCounter : QObject {
         int *count;
@@ -360,8 +367,26 @@ void TestTimersPage::mainWindowShownAtEnd()
     QCOMPARE(messages, 1);
     QVERIFY(visibleAtMessage);
     QVERIFY(form.isVisible());
+    QVERIFY(!form.isMinimized());
     QCOMPARE(hides, 0);
     form.removeEventFilter(&counter);
+}
+
+void TestTimersPage::ownTimerBringsBackOnlyAMinimizedWindow()
+{
+    MainWindow form(Services::silent());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    TimersPage *page = form.timersPage();
+    // Minimized where there is no tray, it comes back; hidden in the tray, it stays there.
+    for (bool minimized : {true, false}) {
+        minimized ? form.setWindowState(Qt::WindowMinimized) : form.hide();
+        page->findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(QStringLiteral("0"));
+        page->toggleOwnTimer();
+        page->tickOwnTimer();
+        QCOMPARE(form.isVisible(), minimized);
+        QVERIFY(!form.isMinimized());
+    }
 }
 
 void TestTimersPage::twoEndsWhileMessageBoxOpen()
@@ -374,7 +399,7 @@ void TestTimersPage::twoEndsWhileMessageBoxOpen()
         MessageBox::show(parent, text);
     };
     Settings settings;
-    TimersPage page(services, &settings, [] {});
+    TimersPage page(services, &settings);
     auto *caveTimer = page.findChild<QTimer *>(QStringLiteral("TimerPeshera"));
     auto *fishingTimer = page.findChild<QTimer *>(QStringLiteral("TimerRyba"));
 
