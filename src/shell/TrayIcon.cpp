@@ -53,30 +53,20 @@ bool TrayIcon::isShownInTray() const
 
 void TrayIcon::handleActivation(QSystemTrayIcon::ActivationReason reason)
 {
-    const bool sameGesture = m_gestureClock.isValid()
-                             && m_gestureClock.elapsed() <= QApplication::doubleClickInterval();
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        // Some platforms follow a double click with one more single click.
-        if (m_afterDoubleClick && sameGesture) {
-            m_afterDoubleClick = false;
-            return;
-        }
-        m_afterDoubleClick = false;
-        if (!sameGesture || m_clicksInGesture >= 2)
-            m_clicksInGesture = 0;
-        m_gestureClock.start();
-        ++m_clicksInGesture;
+        m_lastClick.start();
         emit clicked();
         break;
     case QSystemTrayIcon::DoubleClick: {
-        // A double click consists of two clicks, whatever the platform delivered.
-        const int delivered = sameGesture ? m_clicksInGesture : 0;
-        for (int i = delivered; i < 2; ++i)
+        // A double click is two clicks; most platforms have reported the first of them
+        // already as a single click. Every click after it counts again, however fast.
+        const bool firstReported =
+            m_lastClick.isValid() && m_lastClick.elapsed() <= QApplication::doubleClickInterval();
+        m_lastClick.invalidate();
+        if (!firstReported)
             emit clicked();
-        m_clicksInGesture = 0;
-        m_afterDoubleClick = true;
-        m_gestureClock.start();
+        emit clicked();
         break;
     }
     default:

@@ -40,10 +40,7 @@ private:
     bool m_active = false;
     QIcon m_icon;
     QString m_toolTip;
-    // Clicks delivered for the gesture that is under way, so that a double click adds
-    // only the clicks the platform did not deliver itself.
-    int m_clicksInGesture = 0;
-    QElapsedTimer m_gestureClock;
-    bool m_afterDoubleClick = false;
+    // When the platform last reported a single click not yet counted into a double click.
+    QElapsedTimer m_lastClick;
     bool m_assumedPresent = false;
 };

@@ -272,8 +272,9 @@ void TestShell::trayClicks_data()
     QTest::newRow("double click, one click reported first")
         << QList<int>{R::Trigger, R::DoubleClick} << true << 2;
     QTest::newRow("double click reported alone") << QList<int>{R::DoubleClick} << true << 2;
-    QTest::newRow("double click framed by two clicks")
-        << QList<int>{R::Trigger, R::DoubleClick, R::Trigger} << true << 2;
+    QTest::newRow("three quick clicks") << QList<int>{R::Trigger, R::DoubleClick, R::Trigger} << false << 3;
+    QTest::newRow("four quick clicks")
+        << QList<int>{R::Trigger, R::DoubleClick, R::Trigger, R::DoubleClick} << true << 4;
     QTest::newRow("right click") << QList<int>{R::Context} << true << 0;
     QTest::newRow("middle click") << QList<int>{R::MiddleClick} << true << 0;
 }
