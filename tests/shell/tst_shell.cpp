@@ -193,7 +193,6 @@ void TestShell::enterLooksUpOnlyWhileRiddleBarShown()
 
 void TestShell::riddleFieldTakesFocusWithItsPages()
 {
-    // A riddle is pasted and looked up without a click: at start, and back from elsewhere.
     auto *riddleField = m_form->findChild<QLineEdit *>("LabeledEdit1");
     QCOMPARE(m_form->focusWidget(), riddleField);
     click(3);

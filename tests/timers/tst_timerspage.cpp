@@ -376,7 +376,6 @@ void TestTimersPage::ownTimerBringsBackOnlyAMinimizedWindow()
 {
     MainWindow form(Services::silent());
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
     TimersPage *page = form.timersPage();
     // Minimized where there is no tray, it comes back; hidden in the tray, it stays there.
     for (bool minimized : {true, false}) {
