@@ -20,7 +20,7 @@ void BoardView::paintEvent(QPaintEvent *event)
 void BoardView::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    m_onPress(event->button(), event->modifiers(), event->position().toPoint());
+    m_onPress(event->button(), event->position().toPoint());
 }
 
 void BoardView::contextMenuEvent(QContextMenuEvent *event)

@@ -8,7 +8,7 @@
 // Shows the board picture unscaled and reports every mouse press on it in picture pixels.
 class BoardView : public QWidget {
 public:
-    using PressHandler = std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)>;
+    using PressHandler = std::function<void(Qt::MouseButton, QPoint)>;
 
     BoardView(const QImage *picture, PressHandler onPress, QWidget *parent = nullptr);
 

@@ -36,6 +36,11 @@ HuntingPictures HuntingPictures::builtIn()
     return pictures;
 }
 
+HuntingBoard HuntingBoard::builtIn()
+{
+    return HuntingBoard(QImage(QStringLiteral(":/hunting/board.png")), HuntingPictures::builtIn());
+}
+
 HuntingBoard::HuntingBoard(const QImage &board, const HuntingPictures &pictures)
     : m_board(board.convertToFormat(QImage::Format_RGB32)), m_clean(m_board), m_pictures(pictures)
 {
@@ -43,7 +48,7 @@ HuntingBoard::HuntingBoard(const QImage &board, const HuntingPictures &pictures)
     m_clean.detach();
 }
 
-BoardCell HuntingBoard::PointToCell(QPoint point)
+BoardCell HuntingBoard::cellAt(QPoint point)
 {
     // Columns start at x = 0 and rows at y = 1 in the artwork: the grid lines lie at
     // x = 34, 69, 104, 139 and y = 35, 70, 105, 140, one pixel past each cell's square.
@@ -104,32 +109,40 @@ void HuntingBoard::chooseMark(int tag, bool standardSet)
                           animal != NoAnimal ? m_pictures.cross : m_pictures.grass);
         break;
     case TickTag:
-        RestoreCell(cell.column, cell.row);
+        restoreCell(cell.column, cell.row);
         m_mark[cell.column][cell.row] = TickMark;
         if (animal != NoAnimal)
             drawTransparently(m_board, drawingOrigin(cell), m_pictures.pelts[animal - 1]);
         break;
     case ClearMarkTag:
-        ClearMark(cell.column, cell.row, standardSet);
+        clearMark(cell.column, cell.row, standardSet);
         break;
     default:
         break;
     }
 }
 
-void HuntingBoard::RestoreCell(std::uint8_t column, std::uint8_t row)
+void HuntingBoard::restoreCell(std::uint8_t column, std::uint8_t row)
 {
     restore(markRect({column, row}));
 }
 
-void HuntingBoard::ClearMark(std::uint8_t column, std::uint8_t row, bool standardSet)
+void HuntingBoard::clearMark(std::uint8_t column, std::uint8_t row, bool standardSet)
 {
-    RestoreCell(column, row);
+    restoreCell(column, row);
     const std::uint8_t animal = m_animal[column][row];
     // The animal comes back in the set in use now, whichever set first drew it.
     if (animal != NoAnimal)
         drawTransparently(m_board, drawingOrigin({column, row}), animalPicture(animal, standardSet));
     m_mark[column][row] = NoMark;
+}
+
+void HuntingBoard::advanceMarker(int index)
+{
+    MarkerColour &colour = m_markers[static_cast<std::size_t>(index)];
+    colour = colour == MarkerColour::Gray  ? MarkerColour::Red
+             : colour == MarkerColour::Red ? MarkerColour::Green
+                                           : MarkerColour::Gray;
 }
 
 void HuntingBoard::reset()
@@ -140,4 +153,5 @@ void HuntingBoard::reset()
         column.fill(NoMark);
     for (auto &column : m_animal)
         column.fill(NoAnimal);
+    m_markers.fill(MarkerColour::Gray);
 }

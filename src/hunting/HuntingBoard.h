@@ -14,6 +14,9 @@ enum MarkCode : std::uint8_t { NoMark = 0, CrossMark = 1, TickMark = 3 };
 // The tags of the mark menu's items.
 enum MarkMenuTag { CrossTag = 0, TickTag = 3, ClearMarkTag = 5 };
 
+// The colour of a search-zone marker; each click moves it on to the next, Green to Gray.
+enum class MarkerColour : std::uint8_t { Gray, Red, Green };
+
 struct BoardCell {
     std::uint8_t column = 0;
     std::uint8_t row = 0;
@@ -38,19 +41,22 @@ struct HuntingPictures {
     static HuntingPictures builtIn();
 };
 
-// The hunting board without its widgets: the board picture, its clean copy, the last
-// press position and the two cell tables. Every operation works on the cell under the
-// last press, exactly as the player's menus do.
+// The hunt the player marks, without widgets: the board picture, its clean copy, the last
+// press position, the two cell tables and the search-zone markers over the board. Every
+// board operation works on the cell under the last press, exactly as the player's menus do.
 class HuntingBoard {
 public:
     static constexpr int kCells = 4;
     static constexpr int kPitch = 35;
+    static constexpr int kMarkerCount = 48;
 
     HuntingBoard(const QImage &board, const HuntingPictures &pictures);
+    // The board of the program's own artwork.
+    static HuntingBoard builtIn();
 
     // The cell whose square in the artwork contains the board pixel `point`; points past
     // the last grid line belong to the last column or row.
-    static BoardCell PointToCell(QPoint point);
+    static BoardCell cellAt(QPoint point);
     // Where every picture for the cell is drawn.
     static QPoint drawingOrigin(BoardCell cell);
     // The 34 × 33 rectangle a mark operation restores.
@@ -63,10 +69,11 @@ public:
 
     QPoint clickPoint() const { return m_clickPoint; }
     void setClickPoint(QPoint point) { m_clickPoint = point; }
-    BoardCell clickedCell() const { return PointToCell(m_clickPoint); }
+    BoardCell clickedCell() const { return cellAt(m_clickPoint); }
 
-    const CellTable &CellAnimal() const { return m_animal; }
-    const CellTable &CellMark() const { return m_mark; }
+    // Animal and mark code of every cell.
+    const CellTable &animals() const { return m_animal; }
+    const CellTable &marks() const { return m_mark; }
 
     // An animal menu choice on the clicked cell: `code` 0 clears the animal, 1..4 draws
     // that animal of the chosen picture set. The cell's mark is kept either way.
@@ -74,14 +81,20 @@ public:
     // A mark menu choice on the clicked cell, by the item's tag; unknown tags do nothing.
     void chooseMark(int tag, bool standardSet);
 
-    void RestoreCell(std::uint8_t column, std::uint8_t row);
-    void ClearMark(std::uint8_t column, std::uint8_t row, bool standardSet);
-    // Returns the whole board to its clean look and forgets every animal and mark.
+    // Marker `index` (0..47, in the order of the markers' numbers).
+    MarkerColour markerColour(int index) const { return m_markers[static_cast<std::size_t>(index)]; }
+    // A click on a marker: gray turns red, red green, green gray.
+    void advanceMarker(int index);
+
+    // Returns the whole board to its clean look, forgets every animal and mark and turns
+    // every marker gray.
     void reset();
 
 private:
     const QImage &animalPicture(int code, bool standardSet) const;
     void restore(const QRect &rect);
+    void restoreCell(std::uint8_t column, std::uint8_t row);
+    void clearMark(std::uint8_t column, std::uint8_t row, bool standardSet);
 
     QImage m_board;
     QImage m_clean;
@@ -89,4 +102,5 @@ private:
     QPoint m_clickPoint;
     CellTable m_animal{};
     CellTable m_mark{};
+    std::array<MarkerColour, kMarkerCount> m_markers{};
 };

@@ -1,8 +1,5 @@
 #include "SearchZoneMarker.h"
 
-#include "HuntingBoard.h"
-
-#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,7 +8,7 @@ SearchZoneMarker::SearchZoneMarker(int number, QWidget *parent) : QWidget(parent
     setObjectName(QStringLiteral("l%1").arg(number));
     setGeometry(QRect(position(number), QSize(kSize, kSize)));
     setAttribute(Qt::WA_TranslucentBackground);
-    setPicture(resourcePicture("RESGRAY"));
+    setColour(MarkerColour::Gray);
 }
 
 QPoint SearchZoneMarker::position(int number)
@@ -24,22 +21,22 @@ QPoint SearchZoneMarker::position(int number)
     return {groupLeft[group] + 11 * k, rowTop[row]};
 }
 
-QImage SearchZoneMarker::resourcePicture(const char *name)
+QImage SearchZoneMarker::pictureOf(MarkerColour colour)
 {
     // Forty-eight markers share three pictures: each is decoded once (images share their data).
-    static QHash<QByteArray, QImage> decoded;
-    auto picture = decoded.find(name);
-    if (picture == decoded.end())
-        picture = decoded.insert(name, QImage(QStringLiteral(":/hunting/%1.png").arg(QLatin1String(name))));
-    return *picture;
+    static const QImage pictures[3] = {QImage(QStringLiteral(":/hunting/RESGRAY.png")),
+                                       QImage(QStringLiteral(":/hunting/RESRED.png")),
+                                       QImage(QStringLiteral(":/hunting/RESGREEN.png"))};
+    return pictures[static_cast<int>(colour)];
 }
 
-void SearchZoneMarker::setPicture(const QImage &picture)
+void SearchZoneMarker::setColour(MarkerColour colour)
 {
-    m_picture = picture;
-    m_shown = QImage(picture.size(), QImage::Format_ARGB32);
+    m_picture = pictureOf(colour);
+    // The disc's white corners let the board show through.
+    m_shown = QImage(m_picture.size(), QImage::Format_ARGB32);
     m_shown.fill(Qt::transparent);
-    drawTransparently(m_shown, QPoint(0, 0), picture);
+    drawTransparently(m_shown, QPoint(0, 0), m_picture);
     update();
 }
 

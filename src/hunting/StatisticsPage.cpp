@@ -1,7 +1,5 @@
 #include "StatisticsPage.h"
 
-#include "TabletPage.h"
-
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -38,7 +36,7 @@ public:
 };
 } // namespace
 
-StatisticsPage::StatisticsPage(const TabletPage *tablet, QWidget *parent) : QWidget(parent), m_tablet(tablet)
+StatisticsPage::StatisticsPage(const HuntingBoard *hunt, QWidget *parent) : QWidget(parent), m_hunt(hunt)
 {
     setObjectName(QStringLiteral("TabSheet2"));
 
@@ -99,10 +97,9 @@ void StatisticsPage::setCell(int column, int row, const QString &text)
     m_grid->item(row, column)->setText(text);
 }
 
-void StatisticsPage::UpdateHuntStatistics()
+void StatisticsPage::recount()
 {
-    const HuntingBoard &board = m_tablet->board();
-    m_tally = tallyHunt(board.CellAnimal(), board.CellMark());
+    m_tally = tallyHunt(m_hunt->animals(), m_hunt->marks());
 
     const QString names[4] = {QStringLiteral("Заяц"), QStringLiteral("Волк"), QStringLiteral("Кабан"),
                               QStringLiteral("Медведь")};

@@ -6,16 +6,16 @@
 
 class QLabel;
 class QTableWidget;
-class TabletPage;
 
-// The Statistics page: what the marked hunt adds up to.
+// The Statistics page: what the marked hunt adds up to. It shows what it counted until
+// it counts again.
 class StatisticsPage : public QWidget {
     Q_OBJECT
 public:
-    StatisticsPage(const TabletPage *tablet, QWidget *parent = nullptr);
+    explicit StatisticsPage(const HuntingBoard *hunt, QWidget *parent = nullptr);
 
-    // Counts the board and writes the grid's texts; runs before the page is shown.
-    void UpdateHuntStatistics();
+    // Counts the hunt and writes the grid's texts; runs before the page is shown.
+    void recount();
     // Column widths and the skill line; they need the page on screen, so they run after.
     void finishAfterShown();
 
@@ -25,7 +25,7 @@ protected:
 private:
     void setCell(int column, int row, const QString &text);
 
-    const TabletPage *m_tablet;
+    const HuntingBoard *m_hunt;
     QTableWidget *m_grid;
     QLabel *m_skillCaption;
     QLabel *m_skill;

@@ -2,9 +2,9 @@
 
 #include "BoardView.h"
 #include "SearchZoneMarker.h"
+#include "Settings.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCursor>
 #include <QMenu>
 #include <QPainter>
@@ -79,171 +79,123 @@ QAction *menuItem(QMenu *menu, const char *name, const QString &caption, const Q
 }
 } // namespace
 
-TabletPage::TabletPage(QCheckBox *standardPictures, QCheckBox *searchZones, QWidget *parent)
-    : QWidget(parent), m_standardPictures(standardPictures), m_searchZones(searchZones),
-      m_board(std::make_unique<HuntingBoard>(QImage(QStringLiteral(":/hunting/board.png")),
-                                             HuntingPictures::builtIn())),
+TabletPage::TabletPage(HuntingBoard *hunt, const Settings *settings, QWidget *parent)
+    : QWidget(parent), m_hunt(hunt), m_settings(settings),
       m_openMenu([](QMenu *menu, QPoint at) { menu->popup(at); })
 {
     setObjectName(QStringLiteral("TabSheet1"));
 
-    m_image1 = new BoardView(
-        &m_board->picture(),
-        [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at) {
-            Image1MouseDown(button, shift, at.x(), at.y());
-        },
-        this);
-    m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->move(0, 5);
+    m_boardView = new BoardView(&m_hunt->picture(),
+                                [this](Qt::MouseButton button, QPoint at) { onBoardPressed(button, at); }, this);
+    m_boardView->setObjectName(QStringLiteral("Image1"));
+    m_boardView->move(0, 5);
 
-    m_reset = new WrappingButton(QStringLiteral("СБРОС"), this);
-    m_reset->setObjectName(QStringLiteral("Button6"));
-    m_reset->setGeometry(144, 0, 18, 113);
-    connect(m_reset, &QPushButton::clicked, this, &TabletPage::Button6Click);
+    auto *reset = new WrappingButton(QStringLiteral("СБРОС"), this);
+    reset->setObjectName(QStringLiteral("Button6"));
+    reset->setGeometry(144, 0, 18, 113);
+    connect(reset, &QPushButton::clicked, this, &TabletPage::resetHunt);
 
     // Created after the board so that they lie over it.
-    for (int n = 1; n <= SearchZoneMarker::kCount; ++n) {
-        auto *marker = new SearchZoneMarker(n, this);
-        connect(marker, &SearchZoneMarker::clicked, this, [this, marker] { l1Click(marker); });
-        m_markers[static_cast<std::size_t>(n - 1)] = marker;
+    for (int index = 0; index < HuntingBoard::kMarkerCount; ++index) {
+        auto *marker = new SearchZoneMarker(index + 1, this);
+        marker->setVisible(m_settings->searchZones());
+        connect(marker, &SearchZoneMarker::clicked, this, [this, index] { advanceMarker(index); });
+        m_markers[static_cast<std::size_t>(index)] = marker;
     }
+    showMarkers();
 
     buildMenus();
-    m_animalMenu = m_popupMenu1;
-
-    if (m_standardPictures)
-        connect(m_standardPictures, &QCheckBox::toggled, this, &TabletPage::CheckBox2Click);
-    if (m_searchZones)
-        connect(m_searchZones, &QCheckBox::toggled, this, &TabletPage::CheckBox3Click);
+    // Switching the picture set changes only the menu; animals already drawn stay as they are.
+    auto attachAnimalMenu = [this](bool standard) {
+        m_animalMenu = standard ? m_standardAnimalMenu : m_alternativeAnimalMenu;
+    };
+    attachAnimalMenu(m_settings->standardPictures());
+    connect(m_settings, &Settings::standardPicturesChanged, this, attachAnimalMenu);
+    // Hidden markers keep their colours.
+    connect(m_settings, &Settings::searchZonesChanged, this, [this](bool shown) {
+        for (SearchZoneMarker *marker : m_markers)
+            marker->setVisible(shown);
+    });
 }
-
-TabletPage::~TabletPage() = default;
 
 void TabletPage::buildMenus()
 {
-    const QImage hare(QStringLiteral(":/hunting/hare.png"));
-    const QImage wolf(QStringLiteral(":/hunting/wolf.png"));
-    const QImage boar(QStringLiteral(":/hunting/boar.png"));
-    const QImage bear(QStringLiteral(":/hunting/bear.png"));
-    // ImageList1: both animal menus show the standard animals beside their items.
-    const QImage imageList1[4] = {hare, wolf, boar, bear};
+    // Both animal menus show the standard animals beside their items.
+    const QImage menuPictures[4] = {QImage(QStringLiteral(":/hunting/hare.png")),
+                                    QImage(QStringLiteral(":/hunting/wolf.png")),
+                                    QImage(QStringLiteral(":/hunting/boar.png")),
+                                    QImage(QStringLiteral(":/hunting/bear.png"))};
     const QString clear = QStringLiteral("Очистить");
     const QString space = QStringLiteral(" ");
 
-    m_popupMenu1 = pictureMenu(this, "PopupMenu1", 35);
-    menuItem(m_popupMenu1, "X1", clear, QImage(), -1);
+    m_standardAnimalMenu = pictureMenu(this, "PopupMenu1", 35);
+    menuItem(m_standardAnimalMenu, "X1", clear, QImage(), -1);
     const char *const standardNames[4] = {"N1", "N2", "N3", "N4"};
     for (int i = 0; i < 4; ++i)
-        menuItem(m_popupMenu1, standardNames[i], space, imageList1[i], i);
+        menuItem(m_standardAnimalMenu, standardNames[i], space, menuPictures[i], i);
 
-    m_popupMenu4 = pictureMenu(this, "PopupMenu4", 35);
-    menuItem(m_popupMenu4, "MenuItem5", clear, QImage(QStringLiteral(":/hunting/cross.png")), -1);
+    m_alternativeAnimalMenu = pictureMenu(this, "PopupMenu4", 35);
+    menuItem(m_alternativeAnimalMenu, "MenuItem5", clear, QImage(QStringLiteral(":/hunting/cross.png")), -1);
     const char *const alternativeNames[4] = {"MenuItem6", "MenuItem7", "MenuItem8", "MenuItem9"};
     for (int i = 0; i < 4; ++i)
-        menuItem(m_popupMenu4, alternativeNames[i], space, imageList1[i], i);
+        menuItem(m_alternativeAnimalMenu, alternativeNames[i], space, menuPictures[i], i);
 
-    for (QMenu *menu : {m_popupMenu1, m_popupMenu4}) {
+    for (QMenu *menu : {m_standardAnimalMenu, m_alternativeAnimalMenu}) {
         for (QAction *action : menu->actions())
-            connect(action, &QAction::triggered, this, [this, action] { N1Click(action); });
+            connect(action, &QAction::triggered, this, [this, action] { applyAnimalChoice(action); });
     }
 
-    m_popupMenu2 = pictureMenu(this, "PopupMenu2", 34);
-    menuItem(m_popupMenu2, "N9", space, QImage(QStringLiteral(":/hunting/cross-item.png")), CrossTag);
-    menuItem(m_popupMenu2, "N10", space, QImage(QStringLiteral(":/hunting/tick.png")), TickTag);
-    menuItem(m_popupMenu2, "N5", clear, QImage(), ClearMarkTag);
-    QAction *grass = menuItem(m_popupMenu2, "trava1", QStringLiteral("trava"),
-                              QImage(QStringLiteral(":/hunting/grass.png")), 0);
-    grass->setVisible(false);
-    for (QAction *action : m_popupMenu2->actions()) {
-        if (action != grass)
-            connect(action, &QAction::triggered, this, [this, action] { N9Click(action); });
-    }
-
-    // The pelt store: never shown.
-    m_popupMenu3 = pictureMenu(this, "PopupMenu3", 34);
-    const char *const pelts[4] = {"hare", "wolf", "boar", "bear"};
-    for (int i = 0; i < 4; ++i) {
-        menuItem(m_popupMenu3, QStringLiteral("MenuItem%1").arg(i + 1).toLatin1().constData(), space,
-                 QImage(QStringLiteral(":/hunting/%1-pelt.png").arg(QLatin1String(pelts[i]))), i);
-    }
+    m_markMenu = pictureMenu(this, "PopupMenu2", 34);
+    menuItem(m_markMenu, "N9", space, QImage(QStringLiteral(":/hunting/cross-item.png")), CrossTag);
+    menuItem(m_markMenu, "N10", space, QImage(QStringLiteral(":/hunting/tick.png")), TickTag);
+    menuItem(m_markMenu, "N5", clear, QImage(), ClearMarkTag);
+    for (QAction *action : m_markMenu->actions())
+        connect(action, &QAction::triggered, this, [this, action] { applyMarkChoice(action); });
 }
 
-bool TabletPage::standardSetInUse() const
-{
-    return !m_standardPictures || m_standardPictures->isChecked();
-}
-
-void TabletPage::boardChanged()
-{
-    m_image1->update();
-}
-
-void TabletPage::Image1MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int X, int Y)
+void TabletPage::onBoardPressed(Qt::MouseButton button, QPoint at)
 {
     // Recorded first, so whichever menu opens acts on the cell that was pressed.
-    m_board->setClickPoint(QPoint(X, Y));
+    m_hunt->setClickPoint(at);
     if (button == Qt::LeftButton)
-        m_openMenu(m_popupMenu2, QCursor::pos());
+        m_openMenu(m_markMenu, QCursor::pos());
     else if (button == Qt::RightButton)
         m_openMenu(m_animalMenu, QCursor::pos());
 }
 
-void TabletPage::N1Click(QAction *sender)
+void TabletPage::applyAnimalChoice(QAction *choice)
 {
-    QMenu *menu = standardSetInUse() ? m_popupMenu1 : m_popupMenu4;
-    const int position = menu->actions().indexOf(sender);
+    const bool standard = m_settings->standardPictures();
+    const QMenu *menu = standard ? m_standardAnimalMenu : m_alternativeAnimalMenu;
+    const int position = menu->actions().indexOf(choice);
     // The clear item, or an item of the other set's menu, clears the animal.
-    const int code = position > 0 ? sender->data().toInt() + 1 : NoAnimal;
-    m_board->chooseAnimal(code, standardSetInUse());
-    boardChanged();
+    const int code = position > 0 ? choice->data().toInt() + 1 : NoAnimal;
+    m_hunt->chooseAnimal(code, standard);
+    m_boardView->update();
 }
 
-void TabletPage::N9Click(QAction *sender)
+void TabletPage::applyMarkChoice(QAction *choice)
 {
-    m_board->chooseMark(sender->data().toInt(), standardSetInUse());
-    boardChanged();
+    m_hunt->chooseMark(choice->data().toInt(), m_settings->standardPictures());
+    m_boardView->update();
 }
 
-void TabletPage::CheckBox2Click()
+void TabletPage::resetHunt()
 {
-    // Only the menu changes; animals already drawn stay as they are.
-    m_animalMenu = standardSetInUse() ? m_popupMenu1 : m_popupMenu4;
-}
-
-void TabletPage::CheckBox3Click()
-{
-    const bool shown = !m_searchZones || m_searchZones->isChecked();
-    for (SearchZoneMarker *marker : m_markers)
-        marker->setVisible(shown);
-}
-
-void TabletPage::Button6Click()
-{
-    m_board->reset();
-    boardChanged();
     // Hidden markers are reset too; their visibility stays.
-    for (SearchZoneMarker *marker : m_markers) {
-        marker->setPicture(SearchZoneMarker::resourcePicture("RESGRAY"));
-        marker->setTag(0);
-    }
+    m_hunt->reset();
+    m_boardView->update();
+    showMarkers();
 }
 
-void TabletPage::l1Click(SearchZoneMarker *sender)
+void TabletPage::advanceMarker(int index)
 {
-    switch (sender->tag()) {
-    case 0:
-        sender->setPicture(SearchZoneMarker::resourcePicture("RESRED"));
-        sender->setTag(1);
-        break;
-    case 1:
-        sender->setPicture(SearchZoneMarker::resourcePicture("RESGREEN"));
-        sender->setTag(2);
-        break;
-    case 2:
-        sender->setPicture(SearchZoneMarker::resourcePicture("RESGRAY"));
-        sender->setTag(0);
-        break;
-    default:
-        break;
-    }
+    m_hunt->advanceMarker(index);
+    m_markers[static_cast<std::size_t>(index)]->setColour(m_hunt->markerColour(index));
+}
+
+void TabletPage::showMarkers()
+{
+    for (int index = 0; index < HuntingBoard::kMarkerCount; ++index)
+        m_markers[static_cast<std::size_t>(index)]->setColour(m_hunt->markerColour(index));
 }

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 QLineEdit *labeledEdit(QWidget *parent, const char *name, const QString &caption, int top)
 {
@@ -19,8 +21,9 @@ QLineEdit *labeledEdit(QWidget *parent, const char *name, const QString &caption
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name) + QStringLiteral("Label"));
     label->adjustSize();
-    // The label stands 10 pixels left of its field, vertically centred on it.
-    label->move(56 - 10 - label->width(), top + (21 - label->height()) / 2);
+    // The label stands 10 pixels left of its field, vertically centred on it; where the
+    // font makes it wider than that room, it keeps to the window and comes nearer the field.
+    label->move(std::max(0, 56 - 10 - label->width()), top + (21 - label->height()) / 2);
     label->setBuddy(edit);
     return edit;
 }
@@ -37,7 +40,7 @@ RiddleBar::RiddleBar(const Services &services, QWidget *parent)
     m_ok = new QPushButton(standardGlyph(StandardGlyph::Ok), QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("BitBtn1"));
     m_ok->setGeometry(56, 48, 73, 20);
-    connect(m_ok, &QPushButton::clicked, this, &RiddleBar::BitBtn1Click);
+    connect(m_ok, &QPushButton::clicked, this, &RiddleBar::lookUpAnswer);
 
     // OK is the main window's default button. Qt has default buttons only in dialogs,
     // so Enter gets a window-wide shortcut; it lives on this bar and is therefore
@@ -57,11 +60,19 @@ void RiddleBar::enterPressed()
         button->click();
         return;
     }
-    BitBtn1Click();
+    lookUpAnswer();
 }
 
-void RiddleBar::BitBtn1Click()
+void RiddleBar::lookUpAnswer()
 {
     m_answer->setText(RiddleLookup::answerFor(m_riddle->text(), m_answer->text()));
     m_services.setClipboardText(m_answer->text());
+    // Ready for the next riddle: a paste replaces this one instead of joining it.
+    focusRiddle();
+    m_riddle->selectAll();
+}
+
+void RiddleBar::focusRiddle()
+{
+    m_riddle->setFocus();
 }

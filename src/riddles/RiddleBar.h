@@ -14,11 +14,12 @@ class RiddleBar : public QWidget {
 public:
     RiddleBar(const Services &services, QWidget *parent = nullptr);
 
-    QLineEdit *riddleField() const { return m_riddle; }
-    QLineEdit *answerField() const { return m_answer; }
+    // Riddles are pasted: the riddle field takes the keyboard focus whenever the bar shows.
+    void focusRiddle();
 
 public slots:
-    void BitBtn1Click();
+    // Looks the riddle field up and copies the answer field to the clipboard.
+    void lookUpAnswer();
 
 private:
     void enterPressed();

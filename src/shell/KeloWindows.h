@@ -1,7 +1,7 @@
 #pragma once
 
+#include "MainWindow.h"
 #include "Services.h"
-#include "TForm1.h"
 #include "TForm2.h"
 #include "TFormAlchemy.h"
 #include "TFormCraft.h"
@@ -20,13 +20,13 @@ public:
     KeloWindows(const Services &services, bool runCreationStep) : main(services)
     {
         if (runCreationStep)
-            main.FormCreate();
+            main.finishStartup();
         main.attachReferenceWindows({[this] { return &craft(); }, [this] { return &experience(); },
                                      [this] { return &alchemy(); }, [this] { return &leatherworking(); },
                                      [this] { return &spellcasting(); }});
     }
 
-    TForm1 main;
+    MainWindow main;
 
     TFormCraft &craft() { return made(m_craft); }
     TFormExp &experience() { return made(m_experience); }

@@ -1,17 +1,19 @@
 #include "SettingsPage.h"
 
+#include "Settings.h"
+
 #include <QCheckBox>
 #include <QVBoxLayout>
 
 namespace {
-QCheckBox *flag(QWidget *page, const char *name, const QString &caption, int top)
+QCheckBox *flag(QWidget *page, const char *name, const QString &caption, int top, bool checked)
 {
     auto *box = new QCheckBox(caption, page);
     box->setObjectName(QString::fromLatin1(name));
     // The caption stands left of the box.
     box->setLayoutDirection(Qt::RightToLeft);
     box->setGeometry(8, top, 121, 17);
-    box->setChecked(true);
+    box->setChecked(checked);
     return box;
 }
 
@@ -29,12 +31,20 @@ void narrowToFit(QCheckBox *box)
 }
 } // namespace
 
-SettingsPage::SettingsPage(QWidget *parent) : QWidget(parent)
+SettingsPage::SettingsPage(Settings *settings, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet6"));
-    m_sound = flag(this, "CheckBox1", QStringLiteral("Звук вкл/выкл"), 8);
-    m_standardPictures = flag(this, "CheckBox2", QStringLiteral("Стандарт. картинки"), 32);
-    m_searchZones = flag(this, "CheckBox3", QStringLiteral("Зоны поиска"), 56);
+    m_sound = flag(this, "CheckBox1", QStringLiteral("Звук вкл/выкл"), 8, settings->sound());
+    m_standardPictures =
+        flag(this, "CheckBox2", QStringLiteral("Стандарт. картинки"), 32, settings->standardPictures());
+    m_searchZones = flag(this, "CheckBox3", QStringLiteral("Зоны поиска"), 56, settings->searchZones());
+    // Each box shows its switch and sets it.
+    connect(m_sound, &QCheckBox::toggled, settings, &Settings::setSound);
+    connect(settings, &Settings::soundChanged, m_sound, &QCheckBox::setChecked);
+    connect(m_standardPictures, &QCheckBox::toggled, settings, &Settings::setStandardPictures);
+    connect(settings, &Settings::standardPicturesChanged, m_standardPictures, &QCheckBox::setChecked);
+    connect(m_searchZones, &QCheckBox::toggled, settings, &Settings::setSearchZones);
+    connect(settings, &Settings::searchZonesChanged, m_searchZones, &QCheckBox::setChecked);
 }
 
 void SettingsPage::setCounters(QWidget *counters)

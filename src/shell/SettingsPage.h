@@ -3,16 +3,14 @@
 #include <QWidget>
 
 class QCheckBox;
+class Settings;
 
-// The Settings page: the three flags at its top and the visit counters at its foot.
+// The Settings page: a check box for each of the three switches at its top and the visit
+// counters at its foot.
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SettingsPage(QWidget *parent = nullptr);
-
-    QCheckBox *soundFlag() const { return m_sound; }
-    QCheckBox *standardPicturesFlag() const { return m_standardPictures; }
-    QCheckBox *searchZonesFlag() const { return m_searchZones; }
+    explicit SettingsPage(Settings *settings, QWidget *parent = nullptr);
     // Places the counters at the page's bottom-left corner, where they stay.
     void setCounters(QWidget *counters);
 

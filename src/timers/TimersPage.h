@@ -1,75 +1,71 @@
 #pragma once
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "Services.h"
 
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QShortcut;
 class QTimer;
+class Settings;
 
 // The Timers page: four activity countdowns and the player's own timer. The countdowns
 // run whatever page is shown and whether the main window is shown or not.
 class TimersPage : public QWidget {
     Q_OBJECT
 public:
+    enum Activity { Forest, Hunting, Fishing, Cave };
+    Q_ENUM(Activity)
+
     static constexpr int kForestSeconds = 7200;
     static constexpr int kHuntingSeconds = 10800;
     static constexpr int kFishingSeconds = 1800;
     static constexpr int kCaveSeconds = 900;
 
-    // `soundFlag` is the Settings page's sound switch; `callAttention` brings the main
-    // window to the player's eyes when a countdown ends.
-    TimersPage(const Services &services, QCheckBox *soundFlag, std::function<void()> callAttention,
-               QWidget *parent = nullptr);
+    // The sound switch of `settings` is read when a countdown ends.
+    TimersPage(const Services &services, const Settings *settings, QWidget *parent = nullptr);
 
 public slots:
-    // Start/Stop of forest, hunting, fishing and cave.
-    void BitBtn2Click();
-    void BitBtn3Click();
-    void BitBtn4Click();
-    void BitBtn5Click();
-    // One second of forest, hunting, fishing and cave.
-    void TimerLesTimer();
-    void TimerOhotaTimer();
-    void TimerRybaTimer();
-    void TimerPesheraTimer();
+    // Start/Stop of an activity's countdown.
+    void toggle(TimersPage::Activity activity);
+    // One second of an activity's countdown.
+    void tick(TimersPage::Activity activity);
     // Start/Stop and one second of the player's own timer.
-    void BitBtn8Click();
-    void TimerSvoi1Timer();
+    void toggleOwnTimer();
+    void tickOwnTimer();
+
+signals:
+    // A countdown ended and its message follows at once: the main window should be seen.
+    void activityEnded();
+    void ownTimerEnded();
 
 private:
-    struct Activity {
+    struct ActivityCountdown {
         QLabel *status = nullptr;
         QPushButton *button = nullptr;
         QTimer *timer = nullptr;
         int duration = 0;
         QString message;
-        // Ticks since the last start; the run state itself is the button's look.
+        // Ticks since the last start.
         int elapsed = 0;
+        // Started and not yet stopped by the player: the button shows "Стоп", also after
+        // the end, when the timer has stopped on its own.
+        bool running = false;
     };
 
-    Activity makeActivity(const char *headingName, const QString &heading, int headingTop,
-                          const char *statusName, int statusTop, const char *buttonName,
-                          int buttonTop, const char *timerName, int duration, const QString &message);
-    void toggle(Activity &activity);
-    void step(Activity &activity);
-    void setStopLook(QPushButton *button, bool stop);
-    static bool inStopLook(const QPushButton *button);
-    void cancelFirstRunning();
-    void updateEscape();
+    void makeCountdown(Activity activity, const char *headingName, const QString &heading, int headingTop,
+                       const char *statusName, int statusTop, const char *buttonName, int buttonTop,
+                       const char *timerName, int duration, const QString &message);
+    void setRunning(ActivityCountdown &countdown, bool running);
+    void stopFirstRunning();
 
     Services m_services;
-    QPointer<QCheckBox> m_soundFlag;
-    std::function<void()> m_callAttention;
-    std::array<Activity, 4> m_activities;
+    const Settings *m_settings;
+    std::array<ActivityCountdown, 4> m_countdowns;
     QShortcut *m_escape = nullptr;
     QLineEdit *m_seconds = nullptr;
     QPushButton *m_ownButton = nullptr;

@@ -89,9 +89,9 @@ template <typename Expected> bool boardIs(const QImage &board, Expected expected
 class HuntingBoardTest : public QObject {
     Q_OBJECT
 private slots:
-    void pointToCell_data();
-    void pointToCell();
-    void pointToCellCoversPicture();
+    void cellAt_data();
+    void cellAt();
+    void cellAtCoversPicture();
     void transparentDrawingKeysOnBottomLeftColour();
     void animalChoiceRestoresNarrowRectangle();
     void animalClearKeepsMark();
@@ -109,7 +109,7 @@ private slots:
     void columnWidthsFillClientWidth();
 };
 
-void HuntingBoardTest::pointToCell_data()
+void HuntingBoardTest::cellAt_data()
 {
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<int>("column");
@@ -126,23 +126,23 @@ void HuntingBoardTest::pointToCell_data()
     QTest::newRow("row 1 starts at y 36") << QPoint(0, 36) << 0 << 1;
 }
 
-void HuntingBoardTest::pointToCell()
+void HuntingBoardTest::cellAt()
 {
     QFETCH(QPoint, point);
     QFETCH(int, column);
     QFETCH(int, row);
-    const BoardCell cell = HuntingBoard::PointToCell(point);
+    const BoardCell cell = HuntingBoard::cellAt(point);
     QCOMPARE(int(cell.column), column);
     QCOMPARE(int(cell.row), row);
 }
 
-void HuntingBoardTest::pointToCellCoversPicture()
+void HuntingBoardTest::cellAtCoversPicture()
 {
     // Every pixel a cell's pictures are drawn on selects that cell, and every pixel of the
     // board selects some cell.
     for (int y = 0; y < 144; ++y) {
         for (int x = 0; x < 142; ++x) {
-            const BoardCell cell = HuntingBoard::PointToCell({x, y});
+            const BoardCell cell = HuntingBoard::cellAt({x, y});
             QVERIFY(cell.column < 4 && cell.row < 4);
         }
     }
@@ -151,7 +151,7 @@ void HuntingBoardTest::pointToCellCoversPicture()
             const QRect drawn = HuntingBoard::markRect({std::uint8_t(c), std::uint8_t(r)});
             for (const QPoint corner :
                  {drawn.topLeft(), drawn.topRight(), drawn.bottomLeft(), drawn.bottomRight()}) {
-                const BoardCell cell = HuntingBoard::PointToCell(corner);
+                const BoardCell cell = HuntingBoard::cellAt(corner);
                 QCOMPARE(int(cell.column), c);
                 QCOMPARE(int(cell.row), r);
             }
@@ -187,7 +187,7 @@ void HuntingBoardTest::animalChoiceRestoresNarrowRectangle()
 
     board.setClickPoint(pressInside(1, 2));
     board.chooseAnimal(Wolf, true);
-    QCOMPARE(int(board.CellAnimal()[1][2]), int(Wolf));
+    QCOMPARE(int(board.animals()[1][2]), int(Wolf));
     const QImage wolf = pictures.standardAnimals[Wolf - 1];
     QVERIFY(boardIs(board.picture(), [&](QPoint p) { return over(wolf, origin, p, clean.pixel(p)); }));
 
@@ -200,7 +200,7 @@ void HuntingBoardTest::animalChoiceRestoresNarrowRectangle()
         const QRgb under = restored.contains(p) ? clean.pixel(p) : over(wolf, origin, p, clean.pixel(p));
         return over(hare, origin, p, under);
     }));
-    QCOMPARE(int(board.CellAnimal()[1][2]), int(Hare));
+    QCOMPARE(int(board.animals()[1][2]), int(Hare));
 }
 
 void HuntingBoardTest::animalClearKeepsMark()
@@ -212,8 +212,8 @@ void HuntingBoardTest::animalClearKeepsMark()
     board.chooseAnimal(Bear, true);
     board.chooseMark(CrossTag, true);
     board.chooseAnimal(NoAnimal, true);
-    QCOMPARE(int(board.CellAnimal()[2][0]), 0);
-    QCOMPARE(int(board.CellMark()[2][0]), int(CrossMark));
+    QCOMPARE(int(board.animals()[2][0]), 0);
+    QCOMPARE(int(board.marks()[2][0]), int(CrossMark));
     // Inside 32 × 33 the cell is clean again; outside it the bear and cross remain.
     const QPoint origin(71, 2);
     const QRect restored(origin, QSize(32, 33));
@@ -246,9 +246,9 @@ void HuntingBoardTest::crossDrawsOverWithoutRestore()
         return over(pictures.grass, origin31, p,
                     over(pictures.cross, origin03, p, over(boar, origin03, p, clean.pixel(p))));
     }));
-    QCOMPARE(int(board.CellMark()[0][3]), int(CrossMark));
-    QCOMPARE(int(board.CellMark()[3][1]), int(CrossMark));
-    QCOMPARE(int(board.CellAnimal()[3][1]), 0);
+    QCOMPARE(int(board.marks()[0][3]), int(CrossMark));
+    QCOMPARE(int(board.marks()[3][1]), int(CrossMark));
+    QCOMPARE(int(board.animals()[3][1]), 0);
 }
 
 void HuntingBoardTest::tickRestoresWideRectangleAndDrawsPelt()
@@ -260,8 +260,8 @@ void HuntingBoardTest::tickRestoresWideRectangleAndDrawsPelt()
     board.chooseAnimal(Wolf, true);
     board.chooseMark(CrossTag, true);
     board.chooseMark(TickTag, true);
-    QCOMPARE(int(board.CellMark()[3][3]), int(TickMark));
-    QCOMPARE(int(board.CellAnimal()[3][3]), int(Wolf));
+    QCOMPARE(int(board.marks()[3][3]), int(TickMark));
+    QCOMPARE(int(board.animals()[3][3]), int(Wolf));
     // 34 × 33 restored, then the wolf's pelt; the last column and the bottom two rows of
     // the 35 × 35 wolf and cross stay.
     const QPoint origin(106, 107);
@@ -290,7 +290,7 @@ void HuntingBoardTest::tickRestoresWideRectangleAndDrawsPelt()
         for (int x = cell00.left(); x <= cell00.right(); ++x)
             QCOMPARE(board.picture().pixel(x, y), clean.pixel(x, y));
     }
-    QCOMPARE(int(board.CellMark()[0][0]), int(TickMark));
+    QCOMPARE(int(board.marks()[0][0]), int(TickMark));
 }
 
 void HuntingBoardTest::clearMarkRedrawsAnimalInSetInUse()
@@ -302,8 +302,8 @@ void HuntingBoardTest::clearMarkRedrawsAnimalInSetInUse()
     board.chooseAnimal(Bear, true); // drawn from the standard set
     board.chooseMark(TickTag, true);
     board.chooseMark(ClearMarkTag, false); // cleared while the alternative set is in use
-    QCOMPARE(int(board.CellMark()[2][1]), 0);
-    QCOMPARE(int(board.CellAnimal()[2][1]), int(Bear));
+    QCOMPARE(int(board.marks()[2][1]), 0);
+    QCOMPARE(int(board.animals()[2][1]), int(Bear));
     const QPoint origin(71, 37);
     const QRect restored(origin, QSize(34, 33));
     const QImage standardBear = pictures.standardAnimals[Bear - 1];
@@ -326,31 +326,31 @@ void HuntingBoardTest::tablesThroughSequences()
     board.chooseAnimal(Wolf, true);
     board.chooseMark(TickTag, true);
     board.chooseAnimal(Boar, false);
-    QCOMPARE(int(board.CellAnimal()[1][1]), int(Boar));
-    QCOMPARE(int(board.CellMark()[1][1]), int(TickMark));
+    QCOMPARE(int(board.animals()[1][1]), int(Boar));
+    QCOMPARE(int(board.marks()[1][1]), int(TickMark));
     // A cross after the tick, then a tick again.
     board.chooseMark(CrossTag, true);
-    QCOMPARE(int(board.CellMark()[1][1]), int(CrossMark));
+    QCOMPARE(int(board.marks()[1][1]), int(CrossMark));
     board.chooseMark(TickTag, true);
-    QCOMPARE(int(board.CellMark()[1][1]), int(TickMark));
+    QCOMPARE(int(board.marks()[1][1]), int(TickMark));
     // Marks on an empty cell stay stored until an animal comes.
     board.setClickPoint(pressInside(0, 2));
     board.chooseMark(CrossTag, true);
-    QCOMPARE(int(board.CellMark()[0][2]), int(CrossMark));
-    QCOMPARE(int(board.CellAnimal()[0][2]), 0);
+    QCOMPARE(int(board.marks()[0][2]), int(CrossMark));
+    QCOMPARE(int(board.animals()[0][2]), 0);
     board.chooseAnimal(Hare, true);
-    QCOMPARE(int(board.CellMark()[0][2]), int(CrossMark));
+    QCOMPARE(int(board.marks()[0][2]), int(CrossMark));
     // The tables are indexed [column][row]: nothing else moved.
     int marked = 0, animals = 0;
     for (int c = 0; c < 4; ++c) {
         for (int r = 0; r < 4; ++r) {
-            marked += board.CellMark()[c][r] != 0;
-            animals += board.CellAnimal()[c][r] != 0;
+            marked += board.marks()[c][r] != 0;
+            animals += board.animals()[c][r] != 0;
         }
     }
     QCOMPARE(marked, 2);
     QCOMPARE(animals, 2);
-    QCOMPARE(int(board.CellAnimal()[2][0]), 0);
+    QCOMPARE(int(board.animals()[2][0]), 0);
 }
 
 void HuntingBoardTest::unknownTagDoesNothing()
@@ -362,8 +362,8 @@ void HuntingBoardTest::unknownTagDoesNothing()
     board.chooseMark(7, true);
     board.chooseMark(2, true);
     QCOMPARE(board.picture(), before);
-    QCOMPARE(int(board.CellMark()[1][0]), 0);
-    QCOMPARE(int(board.CellAnimal()[1][0]), int(Hare));
+    QCOMPARE(int(board.marks()[1][0]), 0);
+    QCOMPARE(int(board.animals()[1][0]), int(Hare));
 }
 
 void HuntingBoardTest::resetReturnsCleanBoard()
@@ -382,8 +382,8 @@ void HuntingBoardTest::resetReturnsCleanBoard()
     QCOMPARE(board.picture(), patternedBoard());
     for (int c = 0; c < 4; ++c) {
         for (int r = 0; r < 4; ++r) {
-            QCOMPARE(int(board.CellAnimal()[c][r]), 0);
-            QCOMPARE(int(board.CellMark()[c][r]), 0);
+            QCOMPARE(int(board.animals()[c][r]), 0);
+            QCOMPARE(int(board.marks()[c][r]), 0);
         }
     }
 }
@@ -445,14 +445,14 @@ void HuntingBoardTest::tallyMarksFollowChangedAnimals()
     board.chooseAnimal(Boar, true);
     board.setClickPoint(pressInside(0, 1));
     board.chooseMark(CrossTag, true); // empty glade
-    HuntTally tally = tallyHunt(board.CellAnimal(), board.CellMark());
+    HuntTally tally = tallyHunt(board.animals(), board.marks());
     QCOMPARE(int(tally.found[Wolf - 1]), 0);
     QCOMPARE(int(tally.found[Boar - 1]), 1);
     QCOMPARE(int(tally.pelts[Boar - 1]), 1);
     QCOMPARE(tally.skillGain, 3);
     // The glade's cross counts once an animal is chosen there.
     board.chooseAnimal(Hare, true);
-    tally = tallyHunt(board.CellAnimal(), board.CellMark());
+    tally = tallyHunt(board.animals(), board.marks());
     QCOMPARE(int(tally.found[Hare - 1]), 1);
     QCOMPARE(tally.skillGain, 4);
 }

@@ -3,11 +3,11 @@
 // statistics; plus the artwork the pages rely on.
 #include "HuntingBoard.h"
 #include "SearchZoneMarker.h"
+#include "Settings.h"
 #include "StatisticsPage.h"
 #include "TabletPage.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -20,35 +20,31 @@ struct OpenedMenu {
     QPoint at;
 };
 
-// One Tablet page with its two settings flags and a recorder in place of real menus.
+// One Tablet page with its hunt, its settings and a recorder in place of real menus.
 struct Tablet {
+    Settings settings;
+    HuntingBoard hunt = HuntingBoard::builtIn();
     QWidget window;
-    QCheckBox *standardPictures = new QCheckBox(&window);
-    QCheckBox *searchZones = new QCheckBox(&window);
     TabletPage *page;
     QList<OpenedMenu> opened;
 
     Tablet()
     {
-        standardPictures->setChecked(true);
-        searchZones->setChecked(true);
-        standardPictures->hide();
-        searchZones->hide();
-        page = new TabletPage(standardPictures, searchZones, &window);
+        page = new TabletPage(&hunt, &settings, &window);
         page->setGeometry(0, 0, 169, 176);
         page->setMenuOpener([this](QMenu *menu, QPoint at) { opened.append({menu, at}); });
         window.resize(169, 176);
         window.show();
     }
 
-    QWidget *image1() const { return page->findChild<QWidget *>(QStringLiteral("Image1")); }
+    QWidget *boardView() const { return page->findChild<QWidget *>(QStringLiteral("Image1")); }
     QMenu *menu(const char *name) const { return page->findChild<QMenu *>(QString::fromLatin1(name)); }
     QAction *action(const char *name) const { return page->findChild<QAction *>(QString::fromLatin1(name)); }
     SearchZoneMarker *marker(int n) const
     {
         return page->findChild<SearchZoneMarker *>(QStringLiteral("l%1").arg(n));
     }
-    void press(Qt::MouseButton button, QPoint at) { QTest::mousePress(image1(), button, Qt::NoModifier, at); }
+    void press(Qt::MouseButton button, QPoint at) { QTest::mousePress(boardView(), button, Qt::NoModifier, at); }
     void choose(const char *actionName) { action(actionName)->trigger(); }
 };
 
@@ -193,12 +189,13 @@ void TabletPageTest::markerPicturesFollowDiscPattern()
         "KFFFFFFFFFK", "WKFFFFFFFKW", "WKFFFFFFFKW", "WWKKFFFKKWW", "WWWWKKKWWWW",
     };
     const struct {
-        const char *name;
+        MarkerColour colour;
         QRgb fill;
-    } discs[] = {
-        {"RESGRAY", qRgb(0xc0, 0xc0, 0xc0)}, {"RESRED", qRgb(0xff, 0, 0)}, {"RESGREEN", qRgb(0, 0xff, 0)}};
+    } discs[] = {{MarkerColour::Gray, qRgb(0xc0, 0xc0, 0xc0)},
+                 {MarkerColour::Red, qRgb(0xff, 0, 0)},
+                 {MarkerColour::Green, qRgb(0, 0xff, 0)}};
     for (const auto &disc : discs) {
-        const QImage image = SearchZoneMarker::resourcePicture(disc.name);
+        const QImage image = SearchZoneMarker::pictureOf(disc.colour);
         QCOMPARE(image.size(), QSize(11, 11));
         for (int y = 0; y < 11; ++y) {
             for (int x = 0; x < 11; ++x) {
@@ -214,7 +211,7 @@ void TabletPageTest::layoutAndMenus()
 {
     Tablet t;
     QCOMPARE(t.page->objectName(), QStringLiteral("TabSheet1"));
-    QCOMPARE(t.image1()->geometry(), QRect(0, 5, 142, 144));
+    QCOMPARE(t.boardView()->geometry(), QRect(0, 5, 142, 144));
     auto *reset = t.page->findChild<QPushButton *>(QStringLiteral("Button6"));
     QVERIFY(reset);
     QCOMPARE(reset->geometry(), QRect(144, 0, 18, 113));
@@ -223,8 +220,7 @@ void TabletPageTest::layoutAndMenus()
     QCOMPARE(names(t.menu("PopupMenu1")), QStringList({"X1", "N1", "N2", "N3", "N4"}));
     QCOMPARE(names(t.menu("PopupMenu4")),
              QStringList({"MenuItem5", "MenuItem6", "MenuItem7", "MenuItem8", "MenuItem9"}));
-    QCOMPARE(names(t.menu("PopupMenu2")), QStringList({"N9", "N10", "N5", "trava1"}));
-    QCOMPARE(names(t.menu("PopupMenu3")), QStringList({"MenuItem1", "MenuItem2", "MenuItem3", "MenuItem4"}));
+    QCOMPARE(names(t.menu("PopupMenu2")), QStringList({"N9", "N10", "N5"}));
     QCOMPARE(t.action("X1")->text(), QStringLiteral("Очистить"));
     QCOMPARE(t.action("MenuItem5")->text(), QStringLiteral("Очистить"));
     QCOMPARE(t.action("N5")->text(), QStringLiteral("Очистить"));
@@ -234,8 +230,6 @@ void TabletPageTest::layoutAndMenus()
         QVERIFY2(!t.action(name)->icon().isNull(), name);
     }
     QVERIFY(!t.action("MenuItem5")->icon().isNull());
-    QCOMPARE(t.action("trava1")->text(), QStringLiteral("trava"));
-    QVERIFY(!t.action("trava1")->isVisible());
     QCOMPARE(t.action("N9")->data().toInt(), 0);
     QCOMPARE(t.action("N10")->data().toInt(), 3);
     QCOMPARE(t.action("N5")->data().toInt(), 5);
@@ -245,25 +239,25 @@ void TabletPageTest::pressRecordsPositionAndOpensMenuOfSetInUse()
 {
     Tablet t;
     t.press(Qt::RightButton, QPoint(106, 10));
-    QCOMPARE(t.page->board().clickPoint(), QPoint(106, 10));
+    QCOMPARE(t.hunt.clickPoint(), QPoint(106, 10));
     QCOMPARE(t.opened.size(), 1);
     QCOMPARE(t.opened[0].menu, t.menu("PopupMenu1"));
 
     t.press(Qt::LeftButton, QPoint(40, 100));
-    QCOMPARE(t.page->board().clickPoint(), QPoint(40, 100));
+    QCOMPARE(t.hunt.clickPoint(), QPoint(40, 100));
     QCOMPARE(t.opened.size(), 2);
     QCOMPARE(t.opened[1].menu, t.menu("PopupMenu2"));
 
     // Other buttons only record the position.
     t.press(Qt::MiddleButton, QPoint(70, 70));
-    QCOMPARE(t.page->board().clickPoint(), QPoint(70, 70));
+    QCOMPARE(t.hunt.clickPoint(), QPoint(70, 70));
     QCOMPARE(t.opened.size(), 2);
 
-    t.standardPictures->setChecked(false);
+    t.settings.setStandardPictures(false);
     QCOMPARE(t.page->attachedAnimalMenu(), t.menu("PopupMenu4"));
     t.press(Qt::RightButton, QPoint(5, 5));
     QCOMPARE(t.opened.last().menu, t.menu("PopupMenu4"));
-    t.standardPictures->setChecked(true);
+    t.settings.setStandardPictures(true);
     t.press(Qt::RightButton, QPoint(5, 5));
     QCOMPARE(t.opened.last().menu, t.menu("PopupMenu1"));
 }
@@ -271,62 +265,62 @@ void TabletPageTest::pressRecordsPositionAndOpensMenuOfSetInUse()
 void TabletPageTest::wolfAndPeltAreDrawnAndShown()
 {
     Tablet t;
-    const HuntingBoard &board = t.page->board();
+    const HuntingBoard &board = t.hunt;
     // (106, 10) lies in the fourth column's square of the artwork.
     t.press(Qt::RightButton, QPoint(106, 10));
     t.choose("N2");
-    QCOMPARE(int(board.CellAnimal()[3][0]), int(Wolf));
+    QCOMPARE(int(board.animals()[3][0]), int(Wolf));
     QVERIFY(shows(board.picture(), QPoint(106, 2), art("wolf.png")));
     QVERIFY(cellIsClean(board, 2, 0));
     // What the player sees is the drawn board.
-    QCOMPARE(t.image1()->grab().toImage().convertToFormat(QImage::Format_RGB32), board.picture());
+    QCOMPARE(t.boardView()->grab().toImage().convertToFormat(QImage::Format_RGB32), board.picture());
 
     t.press(Qt::LeftButton, QPoint(120, 20));
     t.choose("N10");
-    QCOMPARE(int(board.CellMark()[3][0]), int(TickMark));
+    QCOMPARE(int(board.marks()[3][0]), int(TickMark));
     QVERIFY(shows(board.picture(), QPoint(106, 2), art("wolf-pelt.png")));
     QVERIFY(!shows(board.picture(), QPoint(106, 2), art("wolf.png")));
-    QCOMPARE(t.image1()->grab().toImage().convertToFormat(QImage::Format_RGB32), board.picture());
+    QCOMPARE(t.boardView()->grab().toImage().convertToFormat(QImage::Format_RGB32), board.picture());
 
     // The cross goes over the pelt.
     t.press(Qt::LeftButton, QPoint(120, 20));
     t.choose("N9");
-    QCOMPARE(int(board.CellMark()[3][0]), int(CrossMark));
+    QCOMPARE(int(board.marks()[3][0]), int(CrossMark));
     QVERIFY(shows(board.picture(), QPoint(106, 2), art("cross.png")));
 }
 
 void TabletPageTest::menuOfOtherSetClearsAnimal()
 {
     Tablet t;
-    const HuntingBoard &board = t.page->board();
+    const HuntingBoard &board = t.hunt;
     t.press(Qt::RightButton, QPoint(50, 50));
     t.choose("N4");
-    QCOMPARE(int(board.CellAnimal()[1][1]), int(Bear));
+    QCOMPARE(int(board.animals()[1][1]), int(Bear));
     t.choose("N1");
-    QCOMPARE(int(board.CellAnimal()[1][1]), int(Hare));
+    QCOMPARE(int(board.animals()[1][1]), int(Hare));
     QVERIFY(shows(board.picture(), QPoint(36, 37), art("hare.png")));
     // An item of the alternative menu while the standard set is in use clears the cell.
     t.choose("MenuItem7");
-    QCOMPARE(int(board.CellAnimal()[1][1]), 0);
+    QCOMPARE(int(board.animals()[1][1]), 0);
     QVERIFY(cellIsClean(board, 1, 1));
 
-    t.standardPictures->setChecked(false);
+    t.settings.setStandardPictures(false);
     t.choose("MenuItem7");
-    QCOMPARE(int(board.CellAnimal()[1][1]), int(Wolf));
+    QCOMPARE(int(board.animals()[1][1]), int(Wolf));
     QVERIFY(shows(board.picture(), QPoint(36, 37), art("wolf-colour.png")));
     t.choose("MenuItem5");
-    QCOMPARE(int(board.CellAnimal()[1][1]), 0);
+    QCOMPARE(int(board.animals()[1][1]), 0);
     QVERIFY(cellIsClean(board, 1, 1));
 }
 
 void TabletPageTest::clearMarkRedrawsInAlternativeSet()
 {
     Tablet t;
-    const HuntingBoard &board = t.page->board();
+    const HuntingBoard &board = t.hunt;
     t.press(Qt::RightButton, QPoint(80, 120));
     t.choose("N3");
     QVERIFY(shows(board.picture(), QPoint(71, 107), art("boar.png")));
-    t.standardPictures->setChecked(false);
+    t.settings.setStandardPictures(false);
     // Switching sets redraws nothing.
     QVERIFY(shows(board.picture(), QPoint(71, 107), art("boar.png")));
     t.press(Qt::LeftButton, QPoint(80, 120));
@@ -334,8 +328,8 @@ void TabletPageTest::clearMarkRedrawsInAlternativeSet()
     QVERIFY(shows(board.picture(), QPoint(71, 107), art("boar-pelt.png")));
     t.press(Qt::LeftButton, QPoint(80, 120));
     t.choose("N5");
-    QCOMPARE(int(board.CellMark()[2][3]), 0);
-    QCOMPARE(int(board.CellAnimal()[2][3]), int(Boar));
+    QCOMPARE(int(board.marks()[2][3]), 0);
+    QCOMPARE(int(board.animals()[2][3]), int(Boar));
     QVERIFY(shows(board.picture(), QPoint(71, 107), art("boar-colour.png")));
 
     // Grass on an empty glade, whichever set is in use.
@@ -360,10 +354,10 @@ void TabletPageTest::markersSitAlongCellBottoms()
         SearchZoneMarker *m = t.marker(n);
         QVERIFY(m);
         QCOMPARE(m->size(), QSize(11, 11));
-        QCOMPARE(m->tag(), 0);
+        QCOMPARE(t.hunt.markerColour(n - 1), MarkerColour::Gray);
         QVERIFY(m->isVisible());
         // Each lies along the bottom of the board cell it belongs to.
-        const BoardCell cell = HuntingBoard::PointToCell(m->geometry().center() - QPoint(0, 5));
+        const BoardCell cell = HuntingBoard::cellAt(m->geometry().center() - QPoint(0, 5));
         QCOMPARE(int(cell.column), ((n - 1) % 12) / 3);
         QCOMPARE(int(cell.row), (n - 1) / 12);
     }
@@ -374,27 +368,14 @@ void TabletPageTest::markerCycleChangesOnlyClickedMarker()
 {
     Tablet t;
     SearchZoneMarker *m = t.marker(17);
-    const QImage gray = SearchZoneMarker::resourcePicture("RESGRAY");
-    const QImage red = SearchZoneMarker::resourcePicture("RESRED");
-    const QImage green = SearchZoneMarker::resourcePicture("RESGREEN");
-    QCOMPARE(m->picture(), gray);
-    QTest::mouseClick(m, Qt::LeftButton);
-    QCOMPARE(m->tag(), 1);
-    QCOMPARE(m->picture(), red);
-    QTest::mouseClick(m, Qt::LeftButton);
-    QCOMPARE(m->tag(), 2);
-    QCOMPARE(m->picture(), green);
-    QTest::mouseClick(m, Qt::LeftButton);
-    QCOMPARE(m->tag(), 0);
-    QCOMPARE(m->picture(), gray);
+    for (MarkerColour colour : {MarkerColour::Red, MarkerColour::Green, MarkerColour::Gray}) {
+        QTest::mouseClick(m, Qt::LeftButton);
+        QCOMPARE(t.hunt.markerColour(16), colour);
+        QCOMPARE(m->picture(), SearchZoneMarker::pictureOf(colour));
+    }
     QTest::mouseClick(m, Qt::LeftButton);
     for (int n = 1; n <= 48; ++n)
-        QCOMPARE(t.marker(n)->tag(), n == 17 ? 1 : 0);
-    // A state the cycle does not know is left alone.
-    m->setTag(7);
-    t.page->l1Click(m);
-    QCOMPARE(m->tag(), 7);
-    QCOMPARE(m->picture(), red);
+        QCOMPARE(t.hunt.markerColour(n - 1), n == 17 ? MarkerColour::Red : MarkerColour::Gray);
 }
 
 void TabletPageTest::markerClickNeverReachesBoard()
@@ -405,7 +386,7 @@ void TabletPageTest::markerClickNeverReachesBoard()
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton})
         QTest::mouseClick(t.marker(1), button);
     QVERIFY(t.opened.isEmpty());
-    QCOMPARE(t.page->board().clickPoint(), QPoint(100, 100));
+    QCOMPARE(t.hunt.clickPoint(), QPoint(100, 100));
     // The press goes to whatever lies under it on the page: the marker, not the board.
     QCOMPARE(t.page->childAt(t.marker(1)->geometry().center()), t.marker(1));
 }
@@ -415,7 +396,7 @@ void TabletPageTest::markersAreTransparent()
     Tablet t;
     QTest::mouseClick(t.marker(1), Qt::LeftButton);
     const QImage page = t.page->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage &board = t.page->board().picture();
+    const QImage &board = t.hunt.picture();
     // l1 lies at (1, 29) of the page, (1, 24) of the board: its white corner shows the
     // board, its outline and fill show the disc.
     QCOMPARE(page.pixel(1, 29), board.pixel(1, 24));
@@ -430,22 +411,20 @@ void TabletPageTest::hideAndShowKeepStates()
     QTest::mouseClick(t.marker(2), Qt::LeftButton);
     QTest::mouseClick(t.marker(48), Qt::LeftButton);
     QTest::mouseClick(t.marker(48), Qt::LeftButton);
-    t.searchZones->setChecked(false);
+    t.settings.setSearchZones(false);
     for (int n = 1; n <= 48; ++n)
         QVERIFY(!t.marker(n)->isVisible());
-    t.searchZones->setChecked(true);
+    t.settings.setSearchZones(true);
     for (int n = 1; n <= 48; ++n)
         QVERIFY(t.marker(n)->isVisible());
-    QCOMPARE(t.marker(2)->tag(), 1);
-    QCOMPARE(t.marker(2)->picture(), SearchZoneMarker::resourcePicture("RESRED"));
-    QCOMPARE(t.marker(48)->tag(), 2);
-    QCOMPARE(t.marker(48)->picture(), SearchZoneMarker::resourcePicture("RESGREEN"));
+    QCOMPARE(t.marker(2)->picture(), SearchZoneMarker::pictureOf(MarkerColour::Red));
+    QCOMPARE(t.marker(48)->picture(), SearchZoneMarker::pictureOf(MarkerColour::Green));
 }
 
 void TabletPageTest::resetClearsBoardAndMarkersEvenWhenHidden()
 {
     Tablet t;
-    const HuntingBoard &board = t.page->board();
+    const HuntingBoard &board = t.hunt;
     const QImage cleanAtStart = art("board.png").convertToFormat(QImage::Format_RGB32);
     for (int c = 0; c < 4; ++c) {
         for (int r = 0; r < 4; ++r) {
@@ -459,33 +438,32 @@ void TabletPageTest::resetClearsBoardAndMarkersEvenWhenHidden()
     QTest::mouseClick(t.marker(5), Qt::LeftButton);
     QTest::mouseClick(t.marker(30), Qt::LeftButton);
     QTest::mouseClick(t.marker(30), Qt::LeftButton);
-    t.searchZones->setChecked(false);
+    t.settings.setSearchZones(false);
 
     QTest::mouseClick(t.page->findChild<QPushButton *>(QStringLiteral("Button6")), Qt::LeftButton);
     QCOMPARE(board.picture(), cleanAtStart);
-    QCOMPARE(t.image1()->grab().toImage().convertToFormat(QImage::Format_RGB32), cleanAtStart);
+    QCOMPARE(t.boardView()->grab().toImage().convertToFormat(QImage::Format_RGB32), cleanAtStart);
     for (int c = 0; c < 4; ++c) {
         for (int r = 0; r < 4; ++r) {
-            QCOMPARE(int(board.CellAnimal()[c][r]), 0);
-            QCOMPARE(int(board.CellMark()[c][r]), 0);
+            QCOMPARE(int(board.animals()[c][r]), 0);
+            QCOMPARE(int(board.marks()[c][r]), 0);
         }
     }
-    const QImage gray = SearchZoneMarker::resourcePicture("RESGRAY");
     for (int n = 1; n <= 48; ++n) {
-        QCOMPARE(t.marker(n)->tag(), 0);
-        QCOMPARE(t.marker(n)->picture(), gray);
+        QCOMPARE(t.hunt.markerColour(n - 1), MarkerColour::Gray);
+        QCOMPARE(t.marker(n)->picture(), SearchZoneMarker::pictureOf(MarkerColour::Gray));
         QVERIFY(!t.marker(n)->isVisible());
     }
-    t.searchZones->setChecked(true);
+    t.settings.setSearchZones(true);
     QTest::mouseClick(t.marker(30), Qt::LeftButton);
-    QCOMPARE(t.marker(30)->tag(), 1);
+    QCOMPARE(t.hunt.markerColour(29), MarkerColour::Red);
 }
 
 void TabletPageTest::statisticsPageAfterHunt()
 {
     Tablet t;
     QWidget holder;
-    auto *stats = new StatisticsPage(t.page, &holder);
+    auto *stats = new StatisticsPage(&t.hunt, &holder);
     stats->setGeometry(0, 0, 169, 176);
     holder.resize(169, 176);
     auto *grid = stats->findChild<QTableWidget *>(QStringLiteral("SGrid"));
@@ -497,7 +475,7 @@ void TabletPageTest::statisticsPageAfterHunt()
     QCOMPARE(caption->pos(), QPoint(0, 136));
 
     auto run = [&] {
-        stats->UpdateHuntStatistics();
+        stats->recount();
         holder.show();
         stats->finishAfterShown();
     };

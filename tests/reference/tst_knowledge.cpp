@@ -12,9 +12,9 @@ class TestKnowledge : public QObject
     void buttonsShowTheirWindows()
     {
         KeloWindows windows(Services::silent(), false);
-        TForm1 &mainWindow = windows.main;
+        MainWindow &mainWindow = windows.main;
         mainWindow.show();
-        mainWindow.SpeedButton4Click();
+        mainWindow.showPage(MainWindow::Page::Knowledge);
 
         QWidget *page = mainWindow.findChild<QWidget *>(QStringLiteral("TabSheet4"));
         QVERIFY(page);
@@ -52,9 +52,9 @@ class TestKnowledge : public QObject
     void reopenedWindowsShowWhatTheyShowed()
     {
         KeloWindows windows(Services::silent(), false);
-        TForm1 &mainWindow = windows.main;
+        MainWindow &mainWindow = windows.main;
         mainWindow.show();
-        mainWindow.SpeedButton4Click();
+        mainWindow.showPage(MainWindow::Page::Knowledge);
         QWidget *page = mainWindow.findChild<QWidget *>(QStringLiteral("TabSheet4"));
         auto click = [](QWidget *parent, const char *name) {
             auto *button = parent->findChild<QPushButton *>(QString::fromLatin1(name));

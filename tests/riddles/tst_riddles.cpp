@@ -79,6 +79,8 @@ void TestRiddles::barCopiesTheAnswerFieldOnEveryLookup()
     riddleField->setText("28 дней");
     QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(answerField->text(), QString("все"));
+    // The riddle stays, selected, so that the next paste replaces it.
+    QCOMPARE(riddleField->selectedText(), QString("28 дней"));
 
     // A miss keeps what the field holds, and that is copied again.
     riddleField->setText("ничего такого");

@@ -1,12 +1,11 @@
 #include "KeloLook.h"
+#include "MainWindow.h"
 #include "Placement.h"
-#include "RiddleBar.h"
-#include "TForm1.h"
-#include "TTrayIcon.h"
-#include "TaskbarEntry.h"
+#include "TrayIcon.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -25,8 +24,10 @@ private slots:
     void pageAreaGrowsWithoutRiddleBar();
     void toolbarHints();
     void enterLooksUpOnlyWhileRiddleBarShown();
+    void riddleFieldTakesFocusWithItsPages();
+    void labelsLieInsideTheWindow();
     void settingsFlagsCheckedAtStart();
-    void toggleFlipsWindowAndShowApp();
+    void toggleFlipsWindow();
     void minimizeHidesToTray();
     void minimizeWithoutTrayKeepsWindowReachable();
     void trayClicks_data();
@@ -35,13 +36,12 @@ private slots:
     void closeRemovesTrayIcon();
     void placementOnSeveralScreens_data();
     void placementOnSeveralScreens();
-    void taskbarEntryRules();
 
 private:
     QWidget *visiblePage() const;
     void click(int speedButton);
 
-    TForm1 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
     QStringList m_clipboard;
 };
 
@@ -50,7 +50,7 @@ void TestShell::init()
     m_clipboard.clear();
     Services services = Services::silent();
     services.setClipboardText = [this](const QString &text) { m_clipboard << text; };
-    m_form = new TForm1(services);
+    m_form = new MainWindow(services);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
 }
@@ -115,11 +115,11 @@ void TestShell::hiddenPagesAreMadeOnFirstVisit()
         QCOMPARE(visiblePage(), page);
     }
     // A second round reuses the pages made in the first.
-    const int pages = m_form->pageControl()->count();
+    const int pages = m_form->pageStack()->count();
     QCOMPARE(pages, 7);
     for (int i = 7; i >= 1; --i)
         click(i);
-    QCOMPARE(m_form->pageControl()->count(), pages);
+    QCOMPARE(m_form->pageStack()->count(), pages);
 }
 
 void TestShell::everySwitchLeavesExactlyOnePage()
@@ -191,6 +191,30 @@ void TestShell::enterLooksUpOnlyWhileRiddleBarShown()
     QCOMPARE(m_clipboard.size(), 3);
 }
 
+void TestShell::riddleFieldTakesFocusWithItsPages()
+{
+    auto *riddleField = m_form->findChild<QLineEdit *>("LabeledEdit1");
+    QCOMPARE(m_form->focusWidget(), riddleField);
+    click(3);
+    m_form->findChild<QWidget *>("Edit1")->setFocus();
+    click(1);
+    QCOMPARE(m_form->focusWidget(), riddleField);
+    m_form->findChild<QWidget *>("Button6")->setFocus();
+    click(2);
+    QCOMPARE(m_form->focusWidget(), riddleField);
+}
+
+void TestShell::labelsLieInsideTheWindow()
+{
+    for (int page = 1; page <= 7; ++page) {
+        click(page);
+        for (const QLabel *label : m_form->findChildren<QLabel *>()) {
+            const QRect inWindow(label->mapTo(m_form, QPoint(0, 0)), label->size());
+            QVERIFY2(!label->isVisible() || m_form->rect().contains(inWindow), qPrintable(label->objectName()));
+        }
+    }
+}
+
 void TestShell::settingsFlagsCheckedAtStart()
 {
     const QList<QPair<QString, QString>> flags = {{"CheckBox1", "Звук вкл/выкл"},
@@ -211,16 +235,12 @@ void TestShell::settingsFlagsCheckedAtStart()
     }
 }
 
-void TestShell::toggleFlipsWindowAndShowApp()
+void TestShell::toggleFlipsWindow()
 {
-    TTrayIcon *tray = m_form->trayIcon();
-    const bool showApp = tray->ShowApp();
-    m_form->TrayIcon2Click();
+    m_form->toggleVisibility();
     QVERIFY(!m_form->isVisible());
-    QCOMPARE(tray->ShowApp(), !showApp);
-    m_form->TrayIcon2Click();
+    m_form->toggleVisibility();
     QVERIFY(m_form->isVisible());
-    QCOMPARE(tray->ShowApp(), showApp);
 }
 
 void TestShell::minimizeHidesToTray()
@@ -236,7 +256,7 @@ void TestShell::minimizeHidesToTray()
 
 void TestShell::minimizeWithoutTrayKeepsWindowReachable()
 {
-    m_form->sysCommandMinimize();
+    m_form->hideToTrayOrMinimize();
     QVERIFY(m_form->isVisible());
     QVERIFY(m_form->windowState() & Qt::WindowMinimized);
 }
@@ -251,8 +271,9 @@ void TestShell::trayClicks_data()
     QTest::newRow("double click, one click reported first")
         << QList<int>{R::Trigger, R::DoubleClick} << true << 2;
     QTest::newRow("double click reported alone") << QList<int>{R::DoubleClick} << true << 2;
-    QTest::newRow("double click framed by two clicks")
-        << QList<int>{R::Trigger, R::DoubleClick, R::Trigger} << true << 2;
+    QTest::newRow("three quick clicks") << QList<int>{R::Trigger, R::DoubleClick, R::Trigger} << false << 3;
+    QTest::newRow("four quick clicks")
+        << QList<int>{R::Trigger, R::DoubleClick, R::Trigger, R::DoubleClick} << true << 4;
     QTest::newRow("right click") << QList<int>{R::Context} << true << 0;
     QTest::newRow("middle click") << QList<int>{R::MiddleClick} << true << 0;
 }
@@ -262,8 +283,8 @@ void TestShell::trayClicks()
     QFETCH(QList<int>, reasons);
     QFETCH(bool, visibleAfter);
     QFETCH(int, toggles);
-    TTrayIcon *tray = m_form->trayIcon();
-    QSignalSpy clicks(tray, &TTrayIcon::OnClick);
+    TrayIcon *tray = m_form->trayIcon();
+    QSignalSpy clicks(tray, &TrayIcon::clicked);
     for (int reason : reasons)
         tray->handleActivation(static_cast<QSystemTrayIcon::ActivationReason>(reason));
     QCOMPARE(clicks.size(), toggles);
@@ -272,17 +293,17 @@ void TestShell::trayClicks()
 
 void TestShell::toolTipCutTo62()
 {
-    TTrayIcon *tray = m_form->trayIcon();
-    QCOMPARE(tray->ToolTip(), QString("Kelo Monitor"));
+    TrayIcon *tray = m_form->trayIcon();
+    QCOMPARE(tray->toolTip(), QString("Kelo Monitor"));
     tray->setToolTip(QString(100, QLatin1Char('x')));
-    QCOMPARE(tray->ToolTip().size(), 62);
+    QCOMPARE(tray->toolTip().size(), 62);
 }
 
 void TestShell::closeRemovesTrayIcon()
 {
-    QVERIFY(m_form->trayIcon()->Active());
+    QVERIFY(m_form->trayIcon()->isActive());
     m_form->close();
-    QVERIFY(!m_form->trayIcon()->Active());
+    QVERIFY(!m_form->trayIcon()->isActive());
     QVERIFY(!m_form->isVisible());
 }
 
@@ -305,44 +326,6 @@ void TestShell::placementOnSeveralScreens()
     const QPoint at = Placement::startPosition(screen, frameWidth);
     QCOMPARE(at, expected);
     QCOMPARE(at.x() + frameWidth, screen.x() + screen.width());
-}
-
-void TestShell::taskbarEntryRules()
-{
-    // Ordinary run: shown with the main window, gone while it sits in the tray.
-    TaskbarEntry entry;
-    entry.setShowApp(false);
-    entry.setShowApp(true); // start-up: first toggle
-    entry.windowsChanged(true);
-    entry.setShowApp(false); // second toggle
-    entry.windowsChanged(false);
-    QVERIFY(!entry.visible());
-    entry.windowsChanged(true); // the message loop shows the window
-    QVERIFY(entry.visible());
-    entry.setShowApp(true); // toggle: hide to tray
-    entry.windowsChanged(false);
-    QVERIFY(!entry.visible());
-    entry.setShowApp(false); // toggle: back
-    entry.windowsChanged(true);
-    QVERIFY(entry.visible());
-
-    // With a reference window open the entry follows ShowApp alone.
-    entry.windowsChanged(true); // reference window shown
-    entry.setShowApp(true);      // toggle hides the main window...
-    entry.windowsChanged(true);  // ...but a window is still visible
-    QVERIFY(entry.visible());
-    entry.setShowApp(false); // toggle shows the main window again
-    entry.windowsChanged(true);
-    QVERIFY(!entry.visible());
-    entry.windowsChanged(true); // reference window closed: rule still out of step
-    QVERIFY(!entry.visible());
-    // The first hiding with no reference window open restores the ordinary behaviour.
-    entry.setShowApp(true);
-    entry.windowsChanged(false);
-    QVERIFY(!entry.visible());
-    entry.setShowApp(false);
-    entry.windowsChanged(true);
-    QVERIFY(entry.visible());
 }
 
 int main(int argc, char *argv[])

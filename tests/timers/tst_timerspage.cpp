@@ -1,10 +1,9 @@
+#include "MainWindow.h"
 #include "MessageBox.h"
+#include "Settings.h"
 #include "StandardGlyphs.h"
-#include "TForm1.h"
-#include "TTrayIcon.h"
 #include "TimersPage.h"
 
-#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,20 +27,20 @@ const QString kOwnDone = QStringLiteral("Сработал \"Свой тайме�
 // forest..cave status labels read at that moment, so the order of the end is visible.
 struct Rig {
     QStringList events;
-    std::unique_ptr<QCheckBox> soundFlag = std::make_unique<QCheckBox>();
+    Settings settings;
     std::unique_ptr<TimersPage> page;
     const QLabel *watched = nullptr;
 
     Rig()
     {
-        soundFlag->setChecked(true);
         Services services = Services::silent();
         services.playSound = [this] { events << QStringLiteral("sound|") + watchedText(); };
         services.showMessage = [this](QWidget *, const QString &text) {
             events << QStringLiteral("message|%1|%2").arg(text, watchedText());
         };
-        auto attention = [this] { events << QStringLiteral("attention|") + watchedText(); };
-        page = std::make_unique<TimersPage>(services, soundFlag.get(), attention);
+        page = std::make_unique<TimersPage>(services, &settings);
+        QObject::connect(page.get(), &TimersPage::activityEnded,
+                         [this] { events << QStringLiteral("attention|") + watchedText(); });
     }
     QString watchedText() const { return watched ? watched->text() : QString(); }
     template <typename T> T *find(const QString &name) const
@@ -51,10 +50,15 @@ struct Rig {
             qFatal("no child %s", qPrintable(name));
         return child;
     }
-    void tick(const char *slot, int times = 1)
+    void tick(TimersPage::Activity activity, int times = 1)
     {
         for (int k = 0; k < times; ++k)
-            QMetaObject::invokeMethod(page.get(), slot, Qt::DirectConnection);
+            page->tick(activity);
+    }
+    void tickOwn(int times = 1)
+    {
+        for (int k = 0; k < times; ++k)
+            page->tickOwnTimer();
     }
 };
 
@@ -80,6 +84,7 @@ private slots:
     void escapeStopsFirstRunningWhileShown();
     void mainWindowShownAtEnd_data();
     void mainWindowShownAtEnd();
+    void ownTimerBringsBackOnlyAMinimizedWindow();
     void twoEndsWhileMessageBoxOpen();
     void customTimerRunsDownAndEnds();
     void customTimerResumesAfterStop();
@@ -132,17 +137,17 @@ void TestTimersPage::activityRun_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("timer");
-    QTest::addColumn<QByteArray>("tickSlot");
+    QTest::addColumn<int>("activity");
     QTest::addColumn<int>("duration");
     QTest::addColumn<QString>("firstText");
     QTest::addColumn<QString>("message");
-    QTest::newRow("forest") << "BitBtn2" << "Label1" << "TimerLes" << QByteArray("TimerLesTimer") << 7200
+    QTest::newRow("forest") << "BitBtn2" << "Label1" << "TimerLes" << int(TimersPage::Forest) << 7200
                             << "Осталось 1:59:59" << "Можно идти в лес!";
-    QTest::newRow("hunting") << "BitBtn3" << "Label2" << "TimerOhota" << QByteArray("TimerOhotaTimer")
+    QTest::newRow("hunting") << "BitBtn3" << "Label2" << "TimerOhota" << int(TimersPage::Hunting)
                              << 10800 << "Осталось 2:59:59" << "Можно идти на охоту!";
-    QTest::newRow("fishing") << "BitBtn4" << "Label3" << "TimerRyba" << QByteArray("TimerRybaTimer") << 1800
+    QTest::newRow("fishing") << "BitBtn4" << "Label3" << "TimerRyba" << int(TimersPage::Fishing) << 1800
                              << "Осталось 0:29:59" << "Можно идти на рыбалку!";
-    QTest::newRow("cave") << "BitBtn5" << "Label10" << "TimerPeshera" << QByteArray("TimerPesheraTimer")
+    QTest::newRow("cave") << "BitBtn5" << "Label10" << "TimerPeshera" << int(TimersPage::Cave)
                           << 900 << "Осталось 0:14:59" << "Пришли в пещеру!";
 }
 
@@ -151,7 +156,7 @@ void TestTimersPage::activityRun()
     QFETCH(QString, button);
     QFETCH(QString, status);
     QFETCH(QString, timer);
-    QFETCH(QByteArray, tickSlot);
+    QFETCH(int, activity);
     QFETCH(int, duration);
     QFETCH(QString, firstText);
     QFETCH(QString, message);
@@ -168,15 +173,15 @@ void TestTimersPage::activityRun()
     QVERIFY(clock->isActive());
     QCOMPARE(label->text(), QStringLiteral("Можно идти"));
 
-    rig.tick(tickSlot);
+    rig.tick(TimersPage::Activity(activity));
     QCOMPARE(label->text(), firstText);
-    rig.tick(tickSlot, duration - 1);
+    rig.tick(TimersPage::Activity(activity), duration - 1);
     QCOMPARE(label->text(), QStringLiteral("Осталось 0:0:0"));
     QVERIFY(clock->isActive());
     QVERIFY(rig.events.isEmpty());
 
     // The tick after the D-th ends it: sound, then the label, then the window, then the box.
-    rig.tick(tickSlot);
+    rig.tick(TimersPage::Activity(activity));
     const QStringList expected = {QStringLiteral("sound|Осталось 0:0:0"),
                                   QStringLiteral("attention|") + kReady,
                                   QStringLiteral("message|%1|%2").arg(message, kReady)};
@@ -197,7 +202,7 @@ void TestTimersPage::activityRun()
     QTest::mouseClick(startStop, Qt::LeftButton);
     QCOMPARE(startStop->text(), kStop);
     QVERIFY(clock->isActive());
-    rig.tick(tickSlot);
+    rig.tick(TimersPage::Activity(activity));
     QCOMPARE(label->text(), firstText);
 }
 
@@ -208,7 +213,7 @@ void TestTimersPage::stopAndRestartBeginsFromFullDuration()
     auto *label = rig.find<QLabel>("Label3");
     auto *clock = rig.find<QTimer>("TimerRyba");
     QTest::mouseClick(button, Qt::LeftButton);
-    rig.tick("TimerRybaTimer", 10);
+    rig.tick(TimersPage::Fishing, 10);
     QCOMPARE(label->text(), QStringLiteral("Осталось 0:29:50"));
 
     QTest::mouseClick(button, Qt::LeftButton);
@@ -218,7 +223,7 @@ void TestTimersPage::stopAndRestartBeginsFromFullDuration()
 
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(label->text(), QStringLiteral("Осталось 0:29:50"));
-    rig.tick("TimerRybaTimer");
+    rig.tick(TimersPage::Fishing);
     QCOMPARE(label->text(), QStringLiteral("Осталось 0:29:59"));
 }
 
@@ -226,9 +231,9 @@ void TestTimersPage::endWithoutSoundFlag()
 {
     Rig rig;
     rig.watched = rig.find<QLabel>("Label10");
-    rig.soundFlag->setChecked(false);
+    rig.settings.setSound(false);
     QTest::mouseClick(rig.find<QPushButton>("BitBtn5"), Qt::LeftButton);
-    rig.tick("TimerPesheraTimer", 901);
+    rig.tick(TimersPage::Cave, 901);
     const QStringList expected = {QStringLiteral("attention|") + kReady,
                                   QStringLiteral("message|Пришли в пещеру!|") + kReady};
     QCOMPARE(rig.events, expected);
@@ -240,13 +245,13 @@ void TestTimersPage::fourCountdownsRunIndependently()
     for (const char *name : {"BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5"})
         QTest::mouseClick(rig.find<QPushButton>(name), Qt::LeftButton);
     for (int round = 0; round < 4; ++round) {
-        rig.tick("TimerPesheraTimer");
+        rig.tick(TimersPage::Cave);
         if (round < 3)
-            rig.tick("TimerRybaTimer");
+            rig.tick(TimersPage::Fishing);
         if (round < 2)
-            rig.tick("TimerOhotaTimer");
+            rig.tick(TimersPage::Hunting);
         if (round < 1)
-            rig.tick("TimerLesTimer");
+            rig.tick(TimersPage::Forest);
     }
     QCOMPARE(rig.find<QLabel>("Label1")->text(), QStringLiteral("Осталось 1:59:59"));
     QCOMPARE(rig.find<QLabel>("Label2")->text(), QStringLiteral("Осталось 2:59:58"));
@@ -303,7 +308,7 @@ void TestTimersPage::escapeStopsFirstRunningWhileShown()
     // An ended countdown still reads "Стоп" and is Escape's to turn back.
     auto *fishing = rig.find<QPushButton>("BitBtn4");
     QTest::mouseClick(fishing, Qt::LeftButton);
-    rig.tick("TimerRybaTimer", 1801);
+    rig.tick(TimersPage::Fishing, 1801);
     QCOMPARE(fishing->text(), kStop);
     const int eventsAtEnd = rig.events.size();
     QTest::keyClick(&window, Qt::Key_Escape);
@@ -314,28 +319,32 @@ void TestTimersPage::escapeStopsFirstRunningWhileShown()
 void TestTimersPage::mainWindowShownAtEnd_data()
 {
     QTest::addColumn<bool>("shownAtStart");
-    QTest::newRow("hidden in the tray") << false;
-    QTest::newRow("shown") << true;
+    QTest::addColumn<bool>("minimized");
+    QTest::newRow("hidden in the tray") << false << false;
+    QTest::newRow("shown") << true << false;
+    QTest::newRow("minimized, no tray to hide to") << true << true;
 }
 
 void TestTimersPage::mainWindowShownAtEnd()
 {
     QFETCH(bool, shownAtStart);
+    QFETCH(bool, minimized);
     bool visibleAtMessage = false;
     int messages = 0;
     Services services = Services::silent();
-    TForm1 *formPtr = nullptr;
+    MainWindow *formPtr = nullptr;
     services.showMessage = [&](QWidget *, const QString &) {
         ++messages;
         visibleAtMessage = formPtr->isVisible();
     };
-    TForm1 form(services);
+    MainWindow form(services);
     formPtr = &form;
     if (shownAtStart) {
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
     }
-    const bool showAppBefore = form.trayIcon()->ShowApp();
+    if (minimized)
+        form.setWindowState(Qt::WindowMinimized);
     int hides = 0;
     struct HideCounter : QObject {
         int *count;
@@ -351,17 +360,32 @@ void TestTimersPage::mainWindowShownAtEnd()
 
     TimersPage *page = form.timersPage();
     QCOMPARE(page->objectName(), QStringLiteral("TabSheet3"));
-    page->BitBtn5Click();
+    page->toggle(TimersPage::Cave);
     for (int k = 0; k < 901; ++k)
-        page->TimerPesheraTimer();
+        page->tick(TimersPage::Cave);
 
     QCOMPARE(messages, 1);
     QVERIFY(visibleAtMessage);
     QVERIFY(form.isVisible());
+    QVERIFY(!form.isMinimized());
     QCOMPARE(hides, 0);
-    // The toggle runs only for a hidden window; a shown one keeps its taskbar setting.
-    QCOMPARE(form.trayIcon()->ShowApp(), shownAtStart ? showAppBefore : !showAppBefore);
     form.removeEventFilter(&counter);
+}
+
+void TestTimersPage::ownTimerBringsBackOnlyAMinimizedWindow()
+{
+    MainWindow form(Services::silent());
+    form.show();
+    TimersPage *page = form.timersPage();
+    // Minimized where there is no tray, it comes back; hidden in the tray, it stays there.
+    for (bool minimized : {true, false}) {
+        minimized ? form.setWindowState(Qt::WindowMinimized) : form.hide();
+        page->findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(QStringLiteral("0"));
+        page->toggleOwnTimer();
+        page->tickOwnTimer();
+        QCOMPARE(form.isVisible(), minimized);
+        QVERIFY(!form.isMinimized());
+    }
 }
 
 void TestTimersPage::twoEndsWhileMessageBoxOpen()
@@ -373,8 +397,8 @@ void TestTimersPage::twoEndsWhileMessageBoxOpen()
         shown << text;
         MessageBox::show(parent, text);
     };
-    QCheckBox soundFlag;
-    TimersPage page(services, &soundFlag, [] {});
+    Settings settings;
+    TimersPage page(services, &settings);
     auto *caveTimer = page.findChild<QTimer *>(QStringLiteral("TimerPeshera"));
     auto *fishingTimer = page.findChild<QTimer *>(QStringLiteral("TimerRyba"));
 
@@ -387,12 +411,12 @@ void TestTimersPage::twoEndsWhileMessageBoxOpen()
     });
     watchdog.start(10000);
 
-    page.BitBtn4Click();
-    page.BitBtn5Click();
+    page.toggle(TimersPage::Fishing);
+    page.toggle(TimersPage::Cave);
     for (int k = 0; k < 900; ++k)
-        page.TimerPesheraTimer();
+        page.tick(TimersPage::Cave);
     for (int k = 0; k < 1800; ++k)
-        page.TimerRybaTimer();
+        page.tick(TimersPage::Fishing);
 
     bool caveActiveWhileOpen = true;
     auto topText = [] {
@@ -411,11 +435,11 @@ void TestTimersPage::twoEndsWhileMessageBoxOpen()
             seenOnTop << topText();
             closeTop();
         });
-        page.TimerRybaTimer();
+        page.tick(TimersPage::Fishing);
         seenOnTop << topText();
         closeTop();
     });
-    page.TimerPesheraTimer();
+    page.tick(TimersPage::Cave);
     watchdog.stop();
 
     const QString cave = QStringLiteral("Пришли в пещеру!");
@@ -441,14 +465,14 @@ void TestTimersPage::customTimerRunsDownAndEnds()
     QCOMPARE(button->text(), QStringLiteral("Остановить!"));
     QVERIFY(clock->isActive());
     QCOMPARE(field->text(), QStringLiteral("60"));
-    rig.tick("TimerSvoi1Timer");
+    rig.tickOwn();
     QCOMPARE(field->text(), QStringLiteral("59"));
-    rig.tick("TimerSvoi1Timer", 59);
+    rig.tickOwn(59);
     QCOMPARE(field->text(), QStringLiteral("0"));
     QVERIFY(rig.events.isEmpty());
 
     // No sound and no window for the player's own timer: just the box.
-    rig.tick("TimerSvoi1Timer");
+    rig.tickOwn();
     QCOMPARE(rig.events, QStringList{QStringLiteral("message|") + kOwnDone + QStringLiteral("|")});
     QVERIFY(!clock->isActive());
     QCOMPARE(button->text(), QStringLiteral("Свой таймер"));
@@ -457,7 +481,7 @@ void TestTimersPage::customTimerRunsDownAndEnds()
     // Started again at "0": the message comes with the first tick.
     rig.events.clear();
     QTest::mouseClick(button, Qt::LeftButton);
-    rig.tick("TimerSvoi1Timer");
+    rig.tickOwn();
     QCOMPARE(rig.events.size(), 1);
     QVERIFY(!clock->isActive());
 }
@@ -468,14 +492,14 @@ void TestTimersPage::customTimerResumesAfterStop()
     auto *button = rig.find<QPushButton>("BitBtn8");
     auto *field = rig.find<QLineEdit>("Edit1");
     QTest::mouseClick(button, Qt::LeftButton);
-    rig.tick("TimerSvoi1Timer", 35);
+    rig.tickOwn(35);
     QCOMPARE(field->text(), QStringLiteral("25"));
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(button->text(), QStringLiteral("Свой таймер"));
     QVERIFY(!rig.find<QTimer>("TimerSvoi1")->isActive());
     QCOMPARE(field->text(), QStringLiteral("25"));
     QTest::mouseClick(button, Qt::LeftButton);
-    rig.tick("TimerSvoi1Timer");
+    rig.tickOwn();
     QCOMPARE(field->text(), QStringLiteral("24"));
 }
 
@@ -485,22 +509,22 @@ void TestTimersPage::customTimerFollowsEditsAndOddTexts()
     auto *button = rig.find<QPushButton>("BitBtn8");
     auto *field = rig.find<QLineEdit>("Edit1");
     QTest::mouseClick(button, Qt::LeftButton);
-    rig.tick("TimerSvoi1Timer");
+    rig.tickOwn();
     field->selectAll();
     QTest::keyClicks(field, QStringLiteral("10"));
     QCOMPARE(field->text(), QStringLiteral("10"));
-    rig.tick("TimerSvoi1Timer");
+    rig.tickOwn();
     QCOMPARE(field->text(), QStringLiteral("9"));
 
     field->setText(QStringLiteral("abc"));
-    rig.tick("TimerSvoi1Timer");
+    rig.tickOwn();
     QCOMPARE(field->text(), QStringLiteral("59"));
-    rig.tick("TimerSvoi1Timer");
+    rig.tickOwn();
     QCOMPARE(field->text(), QStringLiteral("58"));
     QVERIFY(rig.events.isEmpty());
 
     field->setText(QStringLiteral("-5"));
-    rig.tick("TimerSvoi1Timer");
+    rig.tickOwn();
     QCOMPARE(field->text(), QStringLiteral("-5"));
     QCOMPARE(rig.events.size(), 1);
     QCOMPARE(button->text(), QStringLiteral("Свой таймер"));

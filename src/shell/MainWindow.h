@@ -4,8 +4,9 @@
 
 #include <functional>
 
+#include "HuntingBoard.h"
 #include "Services.h"
-#include "TaskbarEntry.h"
+#include "Settings.h"
 
 class QStackedWidget;
 class ReferenceWindow;
@@ -19,7 +20,7 @@ class StatisticsPage;
 class TabletPage;
 class TimersPage;
 class Toolbar;
-class TTrayIcon;
+class TrayIcon;
 
 // The reference windows the Knowledge page opens, each handed out by a function that
 // makes it when first asked for.
@@ -33,23 +34,24 @@ struct ReferenceWindows {
 };
 
 // The main window: a narrow always-on-top tool window with seven pages, the riddle bar,
-// the toolbar and the tray icon.
-class TForm1 : public QWidget {
+// the toolbar and the tray icon. It owns the settings and the hunt that the pages share.
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 169;
     static constexpr int kClientHeight = 276;
 
-    explicit TForm1(const Services &services, QWidget *parent = nullptr);
-    ~TForm1() override;
+    // The pages in the order of the toolbar's buttons.
+    enum class Page { Tablet, Statistics, Timers, Knowledge, Locator, Settings, Information };
 
-    // The creation step: instructions, placement, the double toggle, counters and ping.
-    void FormCreate();
+    explicit MainWindow(const Services &services, QWidget *parent = nullptr);
+
+    // The rest of start-up: placement, the window shown and hidden once, counters and ping.
+    void finishStartup();
     void attachReferenceWindows(const ReferenceWindows &windows);
 
-    TTrayIcon *trayIcon() const { return m_tray; }
-    const TaskbarEntry &taskbarEntry() const { return m_taskbar; }
-    QStackedWidget *pageControl() const { return m_pages; }
+    TrayIcon *trayIcon() const { return m_tray; }
+    QStackedWidget *pageStack() const { return m_pages; }
     // The pages besides the Tablet and Settings are made on their first visit; these hand
     // them out, making them when needed.
     StatisticsPage *statisticsPage();
@@ -57,27 +59,15 @@ public:
     KnowledgePage *knowledgePage();
     LocatorPage *locatorPage();
     InfoPage *infoPage();
-    RiddleBar *riddleBar() const { return m_riddleBar; }
-
-    // Puts the frame's right edge on the primary screen's right edge, 10 pixels from its top.
-    void placeAtRightEdge();
 
 public slots:
-    // The pure show/hide toggle: flips ShowApp, then hides a shown window or shows and
-    // raises a hidden one.
-    void TrayIcon2Click();
-    // The end of a countdown: the window must end up shown and in front.
-    void callAttention();
+    // What a toolbar button does: shows its page, and the riddle bar with the Tablet and
+    // Statistics pages only.
+    void showPage(MainWindow::Page page);
+    // The pure show/hide toggle: hides a shown window, shows and raises a hidden one.
+    void toggleVisibility();
     // The minimize command: hide to the tray instead (when there is a tray to hide to).
-    void sysCommandMinimize();
-
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void SpeedButton4Click();
-    void SpeedButton5Click();
-    void SpeedButton6Click();
-    void SpeedButton7Click();
+    void hideToTrayOrMinimize();
 
     void Button1Click();
     void Button2Click();
@@ -88,29 +78,36 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void showPage(QWidget *page);
-    template <class Page, class Make>
-    Page *madePage(Page *&page, Make make);
+    void setCurrentPage(QWidget *page);
+    // Shows the window, not minimized, in front of the others: also where an activity's
+    // countdown ends, be the window hidden in the tray or minimized where there is none.
+    void bringToFront();
+    template <class PageWidget, class Make>
+    PageWidget *madePage(PageWidget *&page, Make make);
     static void openReference(const ReferenceWindows::Source &source);
-    void updateTaskbarEntry();
+    // Puts the frame's right edge on the primary screen's right edge, 10 pixels from its top.
+    void placeAtRightEdge();
 
     Services m_services;
+    Settings m_settings;
+    HuntingBoard m_hunt;
     QStackedWidget *m_pages;
     RiddleBar *m_riddleBar;
     Toolbar *m_toolbar;
     TabletPage *m_tablet;
-    SettingsPage *m_settings;
+    SettingsPage *m_settingsPage;
     StatisticsPage *m_statistics = nullptr;
     TimersPage *m_timers = nullptr;
     KnowledgePage *m_knowledge = nullptr;
     LocatorPage *m_locator = nullptr;
     InfoPage *m_info = nullptr;
     VisitCounters *m_counters;
-    TTrayIcon *m_tray;
-    TaskbarEntry m_taskbar;
+    TrayIcon *m_tray;
     ReferenceWindows m_reference;
-    bool m_placedOnShownFrame = false;
+    // Whether the window has been placed with the frame the window manager gave it.
+    bool m_placedByFrame = false;
 };

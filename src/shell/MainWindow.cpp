@@ -1,0 +1,286 @@
+#include "MainWindow.h"
+
+#include "VisitCounters.h"
+#include "InfoPage.h"
+#include "KeloLook.h"
+#include "KnowledgePage.h"
+#include "LocatorPage.h"
+#include "NewsLinks.h"
+#include "Placement.h"
+#include "ReferenceWindow.h"
+#include "RiddleBar.h"
+#include "SettingsPage.h"
+#include "StatisticsPage.h"
+#include "TabletPage.h"
+#include "TimersPage.h"
+#include "Toolbar.h"
+#include "TrayIcon.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+MainWindow::MainWindow(const Services &services, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_services(services),
+      m_hunt(HuntingBoard::builtIn())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Kelo"));
+    setWindowIcon(KeloLook::icon());
+    // Every change of size is refused; with a fixed size maximizing cannot enlarge it either.
+    setFixedSize(kClientWidth, kClientHeight);
+
+    m_tray = new TrayIcon(this);
+    m_tray->setIcon(KeloLook::icon());
+    m_tray->setToolTip(QStringLiteral("Kelo Monitor"));
+    connect(m_tray, &TrayIcon::clicked, this, &MainWindow::toggleVisibility);
+
+    m_pages = new QStackedWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    // The Tablet is the page seen at start; Settings holds the counters that start with the
+    // window. The other pages are made on their first visit.
+    m_settingsPage = new SettingsPage(&m_settings);
+    m_tablet = new TabletPage(&m_hunt, &m_settings);
+    m_counters = new VisitCounters;
+    m_settingsPage->setCounters(m_counters);
+    m_pages->addWidget(m_tablet);
+    m_pages->addWidget(m_settingsPage);
+
+    m_riddleBar = new RiddleBar(services, this);
+    m_toolbar = new Toolbar(this);
+
+    auto *bands = new QVBoxLayout(this);
+    bands->setContentsMargins(0, 0, 0, 0);
+    bands->setSpacing(0);
+    bands->addWidget(m_pages, 1);
+    bands->addWidget(m_riddleBar);
+    bands->addWidget(m_toolbar);
+
+    for (int k = 0; k < Toolbar::kButtonCount; ++k)
+        connect(m_toolbar->button(k + 1), &QToolButton::clicked, this, [this, k] { showPage(Page(k)); });
+
+    showPage(Page::Tablet);
+
+    // The icon is in the notification area as soon as the window exists.
+    m_tray->setActive(true);
+}
+
+void MainWindow::finishStartup()
+{
+    // The information page is set up when it is made, on its first visit.
+    placeAtRightEdge();
+    // The window comes up once the start-up request has been answered or has failed. It is
+    // not shown and hidden before that: the player would see it flash, and a window manager
+    // still framing the first show can swallow the final one.
+    connect(m_counters, &VisitCounters::started, this, &QWidget::show, Qt::SingleShotConnection);
+    m_counters->start();
+}
+
+void MainWindow::attachReferenceWindows(const ReferenceWindows &windows)
+{
+    m_reference = windows;
+}
+
+void MainWindow::placeAtRightEdge()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Until the window manager has framed the window its frame is unknown and the client
+    // area stands in for it.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QPoint framePosition =
+        Placement::startPosition(screen->geometry(), frame.left() + width() + frame.right());
+    if (frame.isNull())
+        move(framePosition);
+    else
+        setGeometry(QRect(framePosition + QPoint(frame.left(), frame.top()), size()));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    // The window manager frames the window some time after it is shown, and the frame may
+    // differ from the designed one: watch for it to be known, then place the window again.
+    if (!m_placedByFrame && windowHandle())
+        windowHandle()->installEventFilter(this);
+    QWidget::showEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && (event->type() == QEvent::Expose || event->type() == QEvent::Move)
+        && !windowHandle()->frameMargins().isNull()) {
+        windowHandle()->removeEventFilter(this);
+        m_placedByFrame = true;
+        placeAtRightEdge();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::toggleVisibility()
+{
+    if (isVisible())
+        hide();
+    else
+        bringToFront();
+}
+
+void MainWindow::bringToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::hideToTrayOrMinimize()
+{
+    if (m_tray->isShownInTray()) {
+        toggleVisibility();
+    } else {
+        // Hiding without an icon to click would lose the window: minimize as usual.
+        setWindowState(windowState() | Qt::WindowMinimized);
+    }
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)
+        && m_tray->isShownInTray()) {
+        // Qt reports the minimize after the fact: undo it and hide to the tray instead.
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                hideToTrayOrMinimize();
+        });
+    }
+    QWidget::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    m_tray->setActive(false);
+    event->accept();
+    // The main window ends the program, whatever other windows are open.
+    QTimer::singleShot(0, qApp, &QApplication::quit);
+}
+
+void MainWindow::setCurrentPage(QWidget *page)
+{
+    m_pages->setCurrentWidget(page);
+    const bool withRiddleBar = page == m_tablet || (m_statistics && page == m_statistics);
+    m_riddleBar->setVisible(withRiddleBar);
+    if (withRiddleBar)
+        m_riddleBar->focusRiddle();
+}
+
+void MainWindow::showPage(Page page)
+{
+    switch (page) {
+    case Page::Tablet:
+        setCurrentPage(m_tablet);
+        break;
+    case Page::Statistics: {
+        // The column widths come from the grid as it is shown.
+        StatisticsPage *statistics = statisticsPage();
+        statistics->recount();
+        setCurrentPage(statistics);
+        statistics->finishAfterShown();
+        break;
+    }
+    case Page::Timers:
+        setCurrentPage(timersPage());
+        break;
+    case Page::Knowledge:
+        setCurrentPage(knowledgePage());
+        break;
+    case Page::Locator:
+        setCurrentPage(locatorPage());
+        break;
+    case Page::Settings:
+        setCurrentPage(m_settingsPage);
+        m_counters->setDesignedHeights();
+        break;
+    case Page::Information:
+        setCurrentPage(infoPage());
+        break;
+    }
+}
+
+template <class PageWidget, class Make>
+PageWidget *MainWindow::madePage(PageWidget *&page, Make make)
+{
+    if (!page) {
+        page = make();
+        m_pages->addWidget(page);
+    }
+    return page;
+}
+
+StatisticsPage *MainWindow::statisticsPage()
+{
+    return madePage(m_statistics, [this] { return new StatisticsPage(&m_hunt); });
+}
+
+TimersPage *MainWindow::timersPage()
+{
+    return madePage(m_timers, [this] {
+        auto *page = new TimersPage(m_services, &m_settings);
+        connect(page, &TimersPage::activityEnded, this, &MainWindow::bringToFront);
+        // The own timer leaves a window hidden in the tray where it is, but its message
+        // must not stay behind a minimized one.
+        connect(page, &TimersPage::ownTimerEnded, this, [this] {
+            if (isMinimized())
+                bringToFront();
+        });
+        return page;
+    });
+}
+
+KnowledgePage *MainWindow::knowledgePage()
+{
+    return madePage(m_knowledge, [this] {
+        auto *page = new KnowledgePage;
+        NewsLinks::addTo(page, m_services);
+        void (MainWindow::*const windowSlots[5])() = {&MainWindow::Button1Click, &MainWindow::Button2Click,
+                                                      &MainWindow::Button3Click, &MainWindow::Button4Click,
+                                                      &MainWindow::Button5Click};
+        for (int k = 1; k <= 5; ++k)
+            connect(page->button(k), &QPushButton::clicked, this, windowSlots[k - 1]);
+        return page;
+    });
+}
+
+LocatorPage *MainWindow::locatorPage()
+{
+    return madePage(m_locator, [this] { return new LocatorPage(m_services); });
+}
+
+InfoPage *MainWindow::infoPage()
+{
+    return madePage(m_info, [this] {
+        auto *page = new InfoPage(m_services);
+        page->setUp();
+        return page;
+    });
+}
+
+void MainWindow::openReference(const ReferenceWindows::Source &source)
+{
+    if (!source)
+        return;
+    if (ReferenceWindow *window = source())
+        window->showOrRaise();
+}
+
+void MainWindow::Button1Click() { openReference(m_reference.craft); }
+void MainWindow::Button2Click() { openReference(m_reference.experience); }
+void MainWindow::Button3Click() { openReference(m_reference.spellcasting); }
+void MainWindow::Button4Click() { openReference(m_reference.alchemy); }
+void MainWindow::Button5Click() { openReference(m_reference.leatherworking); }
