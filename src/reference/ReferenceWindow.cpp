@@ -7,11 +7,11 @@
 #include <QScreen>
 #include <QShortcut>
 
-ReferenceWindow::ReferenceWindow(const char *className, const QString &caption, QSize outerSize,
+ReferenceWindow::ReferenceWindow(const char *objectName, const QString &caption, QSize outerSize,
                                  QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName(QString::fromLatin1(className));
+    setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
     resize(outerSize - kDesignedFrame);
 }

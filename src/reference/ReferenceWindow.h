@@ -15,7 +15,7 @@ public:
     // our windows keep the client area that frame left.
     static constexpr QSize kDesignedFrame{8, 34};
 
-    ReferenceWindow(const char *className, const QString &caption, QSize outerSize,
+    ReferenceWindow(const char *objectName, const QString &caption, QSize outerSize,
                     QWidget *parent = nullptr);
 
     // Shows a hidden window; brings a shown one to the front.

@@ -2,11 +2,11 @@
 
 #include "Services.h"
 #include "TForm1.h"
-#include "TForm2.h"
-#include "TFormAlchemy.h"
-#include "TFormCraft.h"
-#include "TFormExp.h"
-#include "TFormZakl.h"
+#include "LeatherworkingWindow.h"
+#include "AlchemyWindow.h"
+#include "CraftingWindow.h"
+#include "ExperienceWindow.h"
+#include "SpellcastingWindow.h"
 
 #include <memory>
 
@@ -28,11 +28,11 @@ public:
 
     TForm1 main;
 
-    TFormCraft &craft() { return made(m_craft); }
-    TFormExp &experience() { return made(m_experience); }
-    TFormAlchemy &alchemy() { return made(m_alchemy); }
-    TForm2 &leatherworking() { return made(m_leatherworking); }
-    TFormZakl &spellcasting() { return made(m_spellcasting); }
+    CraftingWindow &craft() { return made(m_craft); }
+    ExperienceWindow &experience() { return made(m_experience); }
+    AlchemyWindow &alchemy() { return made(m_alchemy); }
+    LeatherworkingWindow &leatherworking() { return made(m_leatherworking); }
+    SpellcastingWindow &spellcasting() { return made(m_spellcasting); }
 
     // How many reference windows have been made so far.
     int madeCount() const
@@ -50,9 +50,9 @@ private:
     }
 
     // Declared after the main window, so they go before it.
-    std::unique_ptr<TFormCraft> m_craft;
-    std::unique_ptr<TFormExp> m_experience;
-    std::unique_ptr<TFormAlchemy> m_alchemy;
-    std::unique_ptr<TForm2> m_leatherworking;
-    std::unique_ptr<TFormZakl> m_spellcasting;
+    std::unique_ptr<CraftingWindow> m_craft;
+    std::unique_ptr<ExperienceWindow> m_experience;
+    std::unique_ptr<AlchemyWindow> m_alchemy;
+    std::unique_ptr<LeatherworkingWindow> m_leatherworking;
+    std::unique_ptr<SpellcastingWindow> m_spellcasting;
 };

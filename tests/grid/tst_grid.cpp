@@ -1,4 +1,4 @@
-#include "GridControl.h"
+#include "ReferenceTable.h"
 
 #include <QHeaderView>
 #include <QImage>
@@ -17,12 +17,12 @@ QPixmap solid(const QColor &color, QSize size = QSize(40, 32))
     return pixmap;
 }
 
-QPoint cellCentre(const GridControl &grid, int col, int row)
+QPoint cellCentre(const ReferenceTable &grid, int col, int row)
 {
     return grid.visualRect(grid.model()->index(row, col)).center();
 }
 
-QColor pixelAt(GridControl &grid, QPoint viewportPoint)
+QColor pixelAt(ReferenceTable &grid, QPoint viewportPoint)
 {
     const QImage image = grid.viewport()->grab().toImage();
     return QColor(image.pixel(viewportPoint * image.devicePixelRatio()));
@@ -44,14 +44,14 @@ class TestGrid : public QObject
 
 void TestGrid::columnsAndHeaders()
 {
-    GridControl grid;
+    ReferenceTable grid;
     QCOMPARE(grid.addImageColumn({solid(Qt::red)}, 45), 0);
     QCOMPARE(grid.addTextColumn(QStringLiteral("Ресурсы"), 150), 1);
     QCOMPARE(grid.addNumberColumn(QString(), 30, 0), 2);
     QCOMPARE(grid.columnCount(), 3);
-    QCOMPARE(grid.columnKind(0), GridControl::ColumnKind::Image);
-    QCOMPARE(grid.columnKind(1), GridControl::ColumnKind::Text);
-    QCOMPARE(grid.columnKind(2), GridControl::ColumnKind::Number);
+    QCOMPARE(grid.columnKind(0), ReferenceTable::ColumnKind::Image);
+    QCOMPARE(grid.columnKind(1), ReferenceTable::ColumnKind::Text);
+    QCOMPARE(grid.columnKind(2), ReferenceTable::ColumnKind::Number);
     QCOMPARE(grid.columnWidth(0), 45);
     QCOMPARE(grid.columnWidth(1), 150);
     QCOMPARE(grid.columnWidth(2), 30);
@@ -79,7 +79,7 @@ void TestGrid::columnsAndHeaders()
 
 void TestGrid::rowsAndDefaults()
 {
-    GridControl grid;
+    ReferenceTable grid;
     grid.addImageColumn({}, 41);
     grid.addTextColumn(QString(), 177);
     grid.addNumberColumn(QString(), 30, 2);
@@ -113,7 +113,7 @@ void TestGrid::rowsAndDefaults()
 
 void TestGrid::cellsByColumnAndRow()
 {
-    GridControl grid;
+    ReferenceTable grid;
     for (int c = 0; c < 4; ++c)
         grid.addTextColumn(QString(), 100);
     const int number = grid.addNumberColumn(QString(), 60, 1);
@@ -161,7 +161,7 @@ void TestGrid::cellsByColumnAndRow()
 
 void TestGrid::readOnlyWholeRowSelection()
 {
-    GridControl grid;
+    ReferenceTable grid;
     grid.addTextColumn(QString(), 80);
     grid.addTextColumn(QString(), 80);
     grid.addNumberColumn(QString(), 40, 0);
@@ -190,7 +190,7 @@ void TestGrid::readOnlyWholeRowSelection()
 
 void TestGrid::drawing()
 {
-    GridControl grid;
+    ReferenceTable grid;
     const int image = grid.addImageColumn({solid(Qt::red), solid(Qt::blue), solid(Qt::green)}, 45);
     grid.addTextColumn(QString(), 80);
     grid.setFixedRowHeight(33);
@@ -215,7 +215,7 @@ void TestGrid::drawing()
     QCOMPARE(pixelAt(grid, cellCentre(grid, 1, 1)), QColor(244, 255, 255));
 
     // The framed look draws light and shadow edges inside each cell.
-    grid.setGridLines(GridControl::GridLines::Framed3D);
+    grid.setGridLines(ReferenceTable::GridLines::Framed3D);
     QVERIFY(!grid.showGrid());
     const QRect cell = grid.visualRect(grid.model()->index(1, 1));
     QCOMPARE(pixelAt(grid, QPoint(cell.center().x(), cell.top())),
@@ -226,12 +226,12 @@ void TestGrid::drawing()
 
 void TestGrid::sortingByKind()
 {
-    GridControl grid;
+    ReferenceTable grid;
     grid.addTextColumn(QString(), 80);
     grid.addNumberColumn(QString(), 40, 0);
     grid.addTextColumn(QString(), 40);
-    grid.setColumnSortKind(0, GridControl::SortKind::Alphabetic);
-    grid.setColumnSortKind(1, GridControl::SortKind::Numeric);
+    grid.setColumnSortKind(0, ReferenceTable::SortKind::Alphabetic);
+    grid.setColumnSortKind(1, ReferenceTable::SortKind::Numeric);
     const QStringList names{QStringLiteral("Дуб"), QStringLiteral("Уголь"), QStringLiteral("Бечевка")};
     const int counts[] = {9, 10, 200};
     grid.addRows(3);

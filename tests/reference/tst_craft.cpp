@@ -1,6 +1,6 @@
 #include "CraftData.h"
-#include "GridControl.h"
-#include "TFormCraft.h"
+#include "ReferenceTable.h"
+#include "CraftingWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -169,8 +169,8 @@ class TestCraft : public QObject
     void escapeHides();
 
   private:
-    void clickItem(TFormCraft &window, int position);
-    QStringList gridRow(TFormCraft &window, int row);
+    void clickItem(CraftingWindow &window, int position);
+    QStringList gridRow(CraftingWindow &window, int row);
 };
 
 void TestCraft::itemsAndGroups()
@@ -342,7 +342,7 @@ void TestCraft::descriptionFormat()
     }
 }
 
-void TestCraft::clickItem(TFormCraft &window, int position)
+void TestCraft::clickItem(CraftingWindow &window, int position)
 {
     auto *list = window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
     QTreeWidgetItem *entry = list->topLevelItem(position);
@@ -351,19 +351,19 @@ void TestCraft::clickItem(TFormCraft &window, int position)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(entry).center());
 }
 
-QStringList TestCraft::gridRow(TFormCraft &window, int row)
+QStringList TestCraft::gridRow(CraftingWindow &window, int row)
 {
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     return {grid->cellText(0, row), grid->cellText(1, row), grid->cellText(2, row)};
 }
 
 void TestCraft::showingResetsToFirstItem()
 {
-    TFormCraft window;
+    CraftingWindow window;
     auto *list = window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
     auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
     auto *text = window.findChild<QLabel *>(QStringLiteral("StaticText1"));
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     QVERIFY(list && caption && text && grid);
     QCOMPARE(window.windowTitle(), QStringLiteral("Крафт"));
     QCOMPARE(caption->text(), QStringLiteral("Label2"));
@@ -402,11 +402,11 @@ void TestCraft::showingResetsToFirstItem()
 
 void TestCraft::itemDisplay()
 {
-    TFormCraft window;
+    CraftingWindow window;
     window.show();
     auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
     auto *text = window.findChild<QLabel *>(QStringLiteral("StaticText1"));
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
 
     for (int click = 0; click < 2; ++click) { // a second click gives the same rows, not twice as many
         clickItem(window, 3);
@@ -436,9 +436,9 @@ void TestCraft::itemDisplay()
 
 void TestCraft::threadPictures()
 {
-    TFormCraft window;
+    CraftingWindow window;
     window.show();
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     auto threadPicture = [&]() {
         for (int row = 0; row < grid->rowCount(); ++row)
             if (grid->cellText(1, row) == QStringLiteral("Нитка"))
@@ -456,9 +456,9 @@ void TestCraft::threadPictures()
 
 void TestCraft::longestAndShortestRecipes()
 {
-    TFormCraft window;
+    CraftingWindow window;
     window.show();
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
     window.findChild<QPushButton *>(QStringLiteral("Button4"))->click();
     for (int position : {2, 3, 4}) {
@@ -478,11 +478,11 @@ void TestCraft::longestAndShortestRecipes()
 
 void TestCraft::setGroupFirstItem()
 {
-    TFormCraft window;
+    CraftingWindow window;
     window.show();
     auto *list = window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
     auto *text = window.findChild<QLabel *>(QStringLiteral("StaticText1"));
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     window.findChild<QPushButton *>(QStringLiteral("Button5"))->click();
     QCOMPARE(window.levelGroup(), 4);
     QCOMPARE(itemText(list, 0), QStringLiteral("Браслеты мантикоры"));
@@ -496,12 +496,12 @@ void TestCraft::setGroupFirstItem()
 
 void TestCraft::groupButtons()
 {
-    TFormCraft window;
+    CraftingWindow window;
     window.show();
     auto *list = window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
     auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
     auto *text = window.findChild<QLabel *>(QStringLiteral("StaticText1"));
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     const QString captions[] = {"4-5 уровень", "6-7 уровень", "8-9 уровень", "10-11 уровень",
                                 "Сет 8-11 уровень"};
     for (int g = 0; g < kLevelGroupCount; ++g) {
@@ -538,12 +538,12 @@ void TestCraft::groupButtons()
 
 void TestCraft::clickWithNothingSelected()
 {
-    TFormCraft window;
+    CraftingWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *list = window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
     auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     clickItem(window, 4);
     QCOMPARE(caption->text(), QStringLiteral("Литой щит(Мд)"));
 
@@ -566,7 +566,7 @@ void TestCraft::clickWithNothingSelected()
 
 void TestCraft::escapeHides()
 {
-    TFormCraft window;
+    CraftingWindow window;
     for (const char *focus : {"TreeView1", "Button3", "NextGrid1"}) {
         window.showOrRaise();
         window.activateWindow();

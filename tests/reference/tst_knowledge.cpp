@@ -63,7 +63,7 @@ class TestKnowledge : public QObject
         };
 
         click(page, "Button5");
-        TForm2 &leatherworking = windows.leatherworking();
+        LeatherworkingWindow &leatherworking = windows.leatherworking();
         click(&leatherworking, "Button3");
         click(&leatherworking, "BitBtn1");
         QVERIFY(!leatherworking.isVisible());
@@ -72,7 +72,7 @@ class TestKnowledge : public QObject
         QCOMPARE(leatherworking.shownPicture(), 2);
 
         click(page, "Button3");
-        TFormZakl &spellcasting = windows.spellcasting();
+        SpellcastingWindow &spellcasting = windows.spellcasting();
         QCOMPARE(spellcasting.height(), 477 - 34);
         click(&spellcasting, "Button3");
         click(&spellcasting, "BitBtn1");

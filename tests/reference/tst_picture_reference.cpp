@@ -1,6 +1,6 @@
 #include "JpegImage.h"
-#include "TForm2.h"
-#include "TFormZakl.h"
+#include "LeatherworkingWindow.h"
+#include "SpellcastingWindow.h"
 
 #include <QFile>
 #include <QLabel>
@@ -88,7 +88,7 @@ class TestPictureReference : public QObject
 
     void leatherworkingLayout()
     {
-        TForm2 window;
+        LeatherworkingWindow window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Кожевничество"));
         QCOMPARE(window.size(), QSize(698 - 8, 513 - 34));
         QCOMPARE(window.pos(), QPoint(256, 169));
@@ -116,7 +116,7 @@ class TestPictureReference : public QObject
 
     void leatherworkingShowsOnePictureAtATime()
     {
-        TForm2 window;
+        LeatherworkingWindow window;
         window.show();
         QCOMPARE(window.shownPicture(), 0);
         auto visible = [&] {
@@ -137,7 +137,7 @@ class TestPictureReference : public QObject
 
     void leatherworkingKeepsItsPictureWhenClosed()
     {
-        TForm2 window;
+        LeatherworkingWindow window;
         window.showOrRaise();
         QTest::mouseClick(button(&window, "Button3"), Qt::LeftButton);
         QTest::mouseClick(button(&window, "BitBtn1"), Qt::LeftButton);
@@ -150,7 +150,7 @@ class TestPictureReference : public QObject
 
     void escapeClosesLeatherworking()
     {
-        TForm2 window;
+        LeatherworkingWindow window;
         window.showOrRaise();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -163,7 +163,7 @@ class TestPictureReference : public QObject
 
     void spellcastingLayout()
     {
-        TFormZakl window;
+        SpellcastingWindow window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Заклинательство"));
         QCOMPARE(window.pos(), QPoint(224, 155));
         QCOMPARE(window.width(), 748 - 8);
@@ -185,7 +185,7 @@ class TestPictureReference : public QObject
 
     void spellcastingButtonsSetPictureAndHeight()
     {
-        TFormZakl window;
+        SpellcastingWindow window;
         window.show();
         auto *display = window.findChild<QLabel *>(QStringLiteral("Image1"));
         QVERIFY(display);
@@ -208,7 +208,7 @@ class TestPictureReference : public QObject
 
     void spellcastingHeightAfterManualResize()
     {
-        TFormZakl window;
+        SpellcastingWindow window;
         window.show();
         window.resize(900, 200);
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Image1"))->height(), 200);
@@ -226,7 +226,7 @@ class TestPictureReference : public QObject
 
     void spellcastingReopenOnlyRaises()
     {
-        TFormZakl window;
+        SpellcastingWindow window;
         window.showOrRaise();
         QTest::mouseClick(button(&window, "Button5"), Qt::LeftButton);
         window.resize(760, 290);

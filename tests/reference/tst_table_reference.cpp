@@ -1,8 +1,8 @@
 #include "AlchemyTable.h"
-#include "GridControl.h"
-#include "TFormAlchemy.h"
-#include "TFormExp.h"
-#include "TableLook.h"
+#include "ReferenceTable.h"
+#include "AlchemyWindow.h"
+#include "ExperienceWindow.h"
+#include "ReferenceTableStyle.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -11,9 +11,9 @@
 namespace
 {
 
-GridControl *gridOf(QWidget *window)
+ReferenceTable *gridOf(QWidget *window)
 {
-    auto *grid = window->findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window->findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     if (!grid)
         qFatal("no NextGrid1");
     return grid;
@@ -27,7 +27,7 @@ QPushButton *closeButton(QWidget *window)
     return button;
 }
 
-QStringList rowTexts(const GridControl *grid, int row)
+QStringList rowTexts(const ReferenceTable *grid, int row)
 {
     QStringList texts;
     for (int col = 0; col < grid->columnCount(); ++col)
@@ -45,10 +45,10 @@ class TestTableReference : public QObject
   private slots:
     void experienceWindowAndColumns()
     {
-        TFormExp window;
+        ExperienceWindow window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Таблица опыта"));
         QCOMPARE(window.size(), QSize(601 - 8, 504 - 34));
-        GridControl *grid = gridOf(&window);
+        ReferenceTable *grid = gridOf(&window);
         QCOMPARE(grid->geometry(), QRect(0, 0, 593, 425));
         const QStringList headers = {QStringLiteral("Уровень"), QStringLiteral("Базовый опыт"),
                                      QStringLiteral("Увеличение характеристик"),
@@ -58,7 +58,7 @@ class TestTableReference : public QObject
                                             Qt::AlignHCenter, Qt::AlignRight};
         QCOMPARE(grid->columnCount(), 5);
         for (int col = 0; col < 5; ++col) {
-            QCOMPARE(grid->columnKind(col), GridControl::ColumnKind::Text);
+            QCOMPARE(grid->columnKind(col), ReferenceTable::ColumnKind::Text);
             QCOMPARE(grid->columnCaption(col), headers[col]);
             QCOMPARE(grid->columnWidth(col), widths[col]);
             QCOMPARE(grid->columnAlignment(col) & Qt::AlignHorizontal_Mask, horizontal[col]);
@@ -66,7 +66,7 @@ class TestTableReference : public QObject
         QVERIFY(grid->isReadOnly());
         QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
         QVERIFY(!grid->horizontalHeader()->isHidden());
-        QCOMPARE(grid->gridLines(), GridControl::GridLines::Framed3D);
+        QCOMPARE(grid->gridLines(), ReferenceTable::GridLines::Framed3D);
         QCOMPARE(grid->backgroundColor(), QColor(244, 255, 255));
         QCOMPARE(closeButton(&window)->text(), QStringLiteral("Закрыть"));
         QCOMPARE(closeButton(&window)->size(), QSize(97, 33));
@@ -74,8 +74,8 @@ class TestTableReference : public QObject
 
     void experienceRows()
     {
-        TFormExp window;
-        const GridControl *grid = gridOf(&window);
+        ExperienceWindow window;
+        const ReferenceTable *grid = gridOf(&window);
         QCOMPARE(grid->rowCount(), 119);
         QCOMPARE(rowTexts(grid, 0), (QStringList{"1-й", "30", "5", "1", "0"}));
         QCOMPARE(rowTexts(grid, 1), (QStringList{"", "", "1", "", "200"}));
@@ -117,8 +117,8 @@ class TestTableReference : public QObject
 
     void experienceHighlightsTransitionsOnly()
     {
-        TFormExp window;
-        const GridControl *grid = gridOf(&window);
+        ExperienceWindow window;
+        const ReferenceTable *grid = gridOf(&window);
         const QColor info = infoBackgroundColor();
         QVERIFY(info.isValid());
         QSet<int> transitions(std::begin(kTransitionRows), std::end(kTransitionRows));
@@ -135,9 +135,9 @@ class TestTableReference : public QObject
 
     void experienceCloseKeepsTheTable()
     {
-        TFormExp window;
+        ExperienceWindow window;
         window.showOrRaise();
-        GridControl *grid = gridOf(&window);
+        ReferenceTable *grid = gridOf(&window);
         QTableWidgetItem *cell = grid->item(118, 4);
         grid->selectRow(40);
         QTest::mouseClick(closeButton(&window), Qt::LeftButton);
@@ -152,7 +152,7 @@ class TestTableReference : public QObject
 
     void experienceResizeKeepsButtonInCorner()
     {
-        TFormExp window;
+        ExperienceWindow window;
         window.show();
         window.resize(800, 600);
         QCOMPARE(closeButton(&window)->geometry(), QRect(800 - 8 - 97, 600 - 6 - 33, 97, 33));
@@ -162,7 +162,7 @@ class TestTableReference : public QObject
 
     void escapeClosesExperience()
     {
-        TFormExp window;
+        ExperienceWindow window;
         window.showOrRaise();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -172,13 +172,13 @@ class TestTableReference : public QObject
 
     void alchemyWindowAndColumns()
     {
-        TFormAlchemy window;
+        AlchemyWindow window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Алхимия"));
         QCOMPARE(window.size(), QSize(543 - 8, 425 - 34));
-        GridControl *grid = gridOf(&window);
+        ReferenceTable *grid = gridOf(&window);
         QCOMPARE(grid->geometry(), QRect(8, 8, 519, 350));
         QCOMPARE(grid->columnCount(), 6);
-        QCOMPARE(grid->columnKind(0), GridControl::ColumnKind::Image);
+        QCOMPARE(grid->columnKind(0), ReferenceTable::ColumnKind::Image);
         QCOMPARE(grid->columnWidth(0), 45);
         QCOMPARE(grid->columnCaption(0), QString());
         QCOMPARE(grid->columnPictures(0).size(), 9);
@@ -206,8 +206,8 @@ class TestTableReference : public QObject
 
     void alchemyCountsAndColours()
     {
-        TFormAlchemy window;
-        const GridControl *grid = gridOf(&window);
+        AlchemyWindow window;
+        const ReferenceTable *grid = gridOf(&window);
         QCOMPARE(grid->rowCount(), 9);
         const char *counts[9][4] = {{"1", "1", "", ""}, {"", "", "1", "1"}, {"3", "", "4", ""},
                                     {"", "2", "", "5"}, {"", "3", "", "4"}, {"", "1", "", "2"},
@@ -244,7 +244,7 @@ class TestTableReference : public QObject
 
     void alchemyResizeFollowsAllSides()
     {
-        TFormAlchemy window;
+        AlchemyWindow window;
         window.show();
         window.resize(700, 500);
         QCOMPARE(gridOf(&window)->geometry(), QRect(8, 8, 700 - 16, 500 - 8 - 33));
@@ -253,9 +253,9 @@ class TestTableReference : public QObject
 
     void alchemyCloseKeepsTheTable()
     {
-        TFormAlchemy window;
+        AlchemyWindow window;
         window.showOrRaise();
-        GridControl *grid = gridOf(&window);
+        ReferenceTable *grid = gridOf(&window);
         QTableWidgetItem *cell = grid->item(8, 5);
         QTest::mouseClick(closeButton(&window), Qt::LeftButton);
         QVERIFY(!window.isVisible());
@@ -267,9 +267,9 @@ class TestTableReference : public QObject
 
     void alchemyDrawsTheIngredientPictures()
     {
-        TFormAlchemy window;
+        AlchemyWindow window;
         window.show();
-        const GridControl *grid = gridOf(&window);
+        const ReferenceTable *grid = gridOf(&window);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The image cell of row 2 (St John's wort) shows its yellow flowers.
         const QRect cell = grid->visualItemRect(grid->item(2, 0));

@@ -1,7 +1,7 @@
-#include "TFormCraft.h"
+#include "CraftingWindow.h"
 
 #include "CraftData.h"
-#include "GridControl.h"
+#include "ReferenceTable.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -24,8 +24,8 @@ QList<QPixmap> loadPictures(const char *pattern, int count)
 
 } // namespace
 
-TFormCraft::TFormCraft(QWidget *parent)
-    : ReferenceWindow("TFormCraft", QStringLiteral("Крафт"), QSize(833, 511), parent)
+CraftingWindow::CraftingWindow(QWidget *parent)
+    : ReferenceWindow("FormCraft", QStringLiteral("Крафт"), QSize(833, 511), parent)
 {
     ImageList1 = loadPictures(":/reference/craft-item-%02d.png", kCraftItemCount);
     ImageList3 = loadPictures(":/reference/craft-res-%02d.png", kResourcePictureCount);
@@ -33,9 +33,9 @@ TFormCraft::TFormCraft(QWidget *parent)
     const QString captions[kLevelGroupCount] = {
         QStringLiteral("4-5 уровень"), QStringLiteral("6-7 уровень"), QStringLiteral("8-9 уровень"),
         QStringLiteral("10-11 уровень"), QStringLiteral("Сет 8-11 уровень")};
-    void (TFormCraft::*handlers[kLevelGroupCount])() = {&TFormCraft::Button1Click, &TFormCraft::Button2Click,
-                                                        &TFormCraft::Button3Click, &TFormCraft::Button4Click,
-                                                        &TFormCraft::Button5Click};
+    void (CraftingWindow::*handlers[kLevelGroupCount])() = {&CraftingWindow::Button1Click, &CraftingWindow::Button2Click,
+                                                        &CraftingWindow::Button3Click, &CraftingWindow::Button4Click,
+                                                        &CraftingWindow::Button5Click};
     for (int g = 0; g < kLevelGroupCount; ++g) {
         auto *button = new QPushButton(captions[g], this);
         button->setObjectName(QStringLiteral("Button%1").arg(g + 1));
@@ -80,15 +80,15 @@ TFormCraft::TFormCraft(QWidget *parent)
     captionPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label2->setPalette(captionPalette);
 
-    NextGrid1 = new GridControl(this);
+    NextGrid1 = new ReferenceTable(this);
     NextGrid1->setObjectName(QStringLiteral("NextGrid1"));
     NextGrid1->setGeometry(368, 32, 250, 433);
     const int pictureColumn = NextGrid1->addImageColumn(ImageList3, 41);
     const int nameColumn = NextGrid1->addTextColumn(QString(), 177);
     const int countColumn = NextGrid1->addNumberColumn(QString(), 30, 0);
-    NextGrid1->setColumnSortKind(pictureColumn, GridControl::SortKind::Numeric);
-    NextGrid1->setColumnSortKind(nameColumn, GridControl::SortKind::Alphabetic);
-    NextGrid1->setColumnSortKind(countColumn, GridControl::SortKind::Numeric);
+    NextGrid1->setColumnSortKind(pictureColumn, ReferenceTable::SortKind::Numeric);
+    NextGrid1->setColumnSortKind(nameColumn, ReferenceTable::SortKind::Alphabetic);
+    NextGrid1->setColumnSortKind(countColumn, ReferenceTable::SortKind::Numeric);
     NextGrid1->setFixedRowHeight(33);
     NextGrid1->setReadOnly(true);
     NextGrid1->setRowSelect(true);
@@ -105,7 +105,7 @@ TFormCraft::TFormCraft(QWidget *parent)
     centreOnScreen();
 }
 
-void TFormCraft::showEvent(QShowEvent *event)
+void CraftingWindow::showEvent(QShowEvent *event)
 {
     ReferenceWindow::showEvent(event);
     // Restoring a minimised window is a spontaneous show; only a hidden → shown change resets.
@@ -113,7 +113,7 @@ void TFormCraft::showEvent(QShowEvent *event)
         FormShow();
 }
 
-bool TFormCraft::eventFilter(QObject *watched, QEvent *event)
+bool CraftingWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == TreeView1->viewport() && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
@@ -121,7 +121,7 @@ bool TFormCraft::eventFilter(QObject *watched, QEvent *event)
     return ReferenceWindow::eventFilter(watched, event);
 }
 
-void TFormCraft::fillLevelGroup(int group)
+void CraftingWindow::fillLevelGroup(int group)
 {
     LevelGroup = group;
     TreeView1->clear();
@@ -136,14 +136,14 @@ void TFormCraft::fillLevelGroup(int group)
     }
 }
 
-void TFormCraft::FormShow()
+void CraftingWindow::FormShow()
 {
     fillLevelGroup(0);
     TreeView1->setCurrentItem(TreeView1->topLevelItem(0));
     TreeView1Click();
 }
 
-void TFormCraft::TreeView1Click()
+void CraftingWindow::TreeView1Click()
 {
     const QList<QTreeWidgetItem *> selected = TreeView1->selectedItems();
     // Right after a level-group button nothing is selected; there is nothing to show then,

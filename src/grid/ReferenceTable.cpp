@@ -1,4 +1,4 @@
-#include "GridControl.h"
+#include "ReferenceTable.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -24,7 +24,7 @@ QString headerText(const QString &caption)
 class GridDelegate : public QStyledItemDelegate
 {
   public:
-    explicit GridDelegate(GridControl *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+    explicit GridDelegate(ReferenceTable *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
 
   protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
@@ -39,7 +39,7 @@ class GridDelegate : public QStyledItemDelegate
   public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        if (m_grid->columnKind(index.column()) == GridControl::ColumnKind::Image) {
+        if (m_grid->columnKind(index.column()) == ReferenceTable::ColumnKind::Image) {
             QStyleOptionViewItem opt = option;
             initStyleOption(&opt, index);
             opt.text.clear();
@@ -49,7 +49,7 @@ class GridDelegate : public QStyledItemDelegate
             QStyle *style = widget ? widget->style() : QApplication::style();
             style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
             const QList<QPixmap> &pictures = m_grid->columnPictures(index.column());
-            const int k = static_cast<int>(index.data(GridControl::NumberRole).toDouble());
+            const int k = static_cast<int>(index.data(ReferenceTable::NumberRole).toDouble());
             if (k >= 0 && k < pictures.size()) {
                 const QPixmap &picture = pictures.at(k);
                 const QSize size = picture.deviceIndependentSize().toSize();
@@ -59,7 +59,7 @@ class GridDelegate : public QStyledItemDelegate
         } else {
             QStyledItemDelegate::paint(painter, option, index);
         }
-        if (m_grid->gridLines() == GridControl::GridLines::Framed3D) {
+        if (m_grid->gridLines() == ReferenceTable::GridLines::Framed3D) {
             // A raised frame per cell: light on the top and left, shadow on the bottom
             // and right, so the lines between cells read as grooves.
             const QRect r = option.rect;
@@ -75,22 +75,22 @@ class GridDelegate : public QStyledItemDelegate
     }
 
   private:
-    GridControl *m_grid;
+    ReferenceTable *m_grid;
 };
 
 } // namespace
 
-GridControl::GridControl(QWidget *parent) : QTableWidget(parent)
+ReferenceTable::ReferenceTable(QWidget *parent) : QTableWidget(parent)
 {
     setItemDelegate(new GridDelegate(this));
     verticalHeader()->setVisible(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
     setWordWrap(false);
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &GridControl::headerClicked);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &ReferenceTable::headerClicked);
 }
 
-int GridControl::addColumn(const Column &column, int width)
+int ReferenceTable::addColumn(const Column &column, int width)
 {
     const int col = m_columns.size();
     m_columns.append(column);
@@ -102,7 +102,7 @@ int GridControl::addColumn(const Column &column, int width)
     return col;
 }
 
-int GridControl::addTextColumn(const QString &caption, int width, Qt::Alignment alignment)
+int ReferenceTable::addTextColumn(const QString &caption, int width, Qt::Alignment alignment)
 {
     Column column;
     column.kind = ColumnKind::Text;
@@ -111,7 +111,7 @@ int GridControl::addTextColumn(const QString &caption, int width, Qt::Alignment 
     return addColumn(column, width);
 }
 
-int GridControl::addNumberColumn(const QString &caption, int width, int decimals, Qt::Alignment alignment)
+int ReferenceTable::addNumberColumn(const QString &caption, int width, int decimals, Qt::Alignment alignment)
 {
     Column column;
     column.kind = ColumnKind::Number;
@@ -121,7 +121,7 @@ int GridControl::addNumberColumn(const QString &caption, int width, int decimals
     return addColumn(column, width);
 }
 
-int GridControl::addImageColumn(const QList<QPixmap> &pictures, int width, const QString &caption)
+int ReferenceTable::addImageColumn(const QList<QPixmap> &pictures, int width, const QString &caption)
 {
     Column column;
     column.kind = ColumnKind::Image;
@@ -131,12 +131,12 @@ int GridControl::addImageColumn(const QList<QPixmap> &pictures, int width, const
     return addColumn(column, width);
 }
 
-GridControl::ColumnKind GridControl::columnKind(int col) const
+ReferenceTable::ColumnKind ReferenceTable::columnKind(int col) const
 {
     return col >= 0 && col < m_columns.size() ? m_columns.at(col).kind : ColumnKind::Text;
 }
 
-void GridControl::setColumnCaption(int col, const QString &caption)
+void ReferenceTable::setColumnCaption(int col, const QString &caption)
 {
     if (col < 0 || col >= m_columns.size())
         return;
@@ -144,12 +144,12 @@ void GridControl::setColumnCaption(int col, const QString &caption)
     horizontalHeaderItem(col)->setText(headerText(caption));
 }
 
-QString GridControl::columnCaption(int col) const
+QString ReferenceTable::columnCaption(int col) const
 {
     return col >= 0 && col < m_columns.size() ? m_columns.at(col).caption : QString();
 }
 
-void GridControl::setColumnAlignment(int col, Qt::Alignment alignment)
+void ReferenceTable::setColumnAlignment(int col, Qt::Alignment alignment)
 {
     if (col < 0 || col >= m_columns.size())
         return;
@@ -157,44 +157,44 @@ void GridControl::setColumnAlignment(int col, Qt::Alignment alignment)
     viewport()->update();
 }
 
-Qt::Alignment GridControl::columnAlignment(int col) const
+Qt::Alignment ReferenceTable::columnAlignment(int col) const
 {
     return col >= 0 && col < m_columns.size() ? m_columns.at(col).alignment : Qt::Alignment(Qt::AlignLeft);
 }
 
-void GridControl::setColumnSortKind(int col, SortKind kind)
+void ReferenceTable::setColumnSortKind(int col, SortKind kind)
 {
     if (col >= 0 && col < m_columns.size())
         m_columns[col].sortKind = kind;
 }
 
-GridControl::SortKind GridControl::columnSortKind(int col) const
+ReferenceTable::SortKind ReferenceTable::columnSortKind(int col) const
 {
     return col >= 0 && col < m_columns.size() ? m_columns.at(col).sortKind : SortKind::None;
 }
 
-int GridControl::columnDecimals(int col) const
+int ReferenceTable::columnDecimals(int col) const
 {
     return col >= 0 && col < m_columns.size() ? m_columns.at(col).decimals : 0;
 }
 
-const QList<QPixmap> &GridControl::columnPictures(int col) const
+const QList<QPixmap> &ReferenceTable::columnPictures(int col) const
 {
     static const QList<QPixmap> none;
     return col >= 0 && col < m_columns.size() ? m_columns.at(col).pictures : none;
 }
 
-void GridControl::setHeaderVisible(bool visible)
+void ReferenceTable::setHeaderVisible(bool visible)
 {
     horizontalHeader()->setVisible(visible);
 }
 
-void GridControl::setHeaderHeight(int pixels)
+void ReferenceTable::setHeaderHeight(int pixels)
 {
     horizontalHeader()->setFixedHeight(pixels);
 }
 
-void GridControl::setFixedRowHeight(int pixels)
+void ReferenceTable::setFixedRowHeight(int pixels)
 {
     QHeaderView *rows = verticalHeader();
     rows->setMinimumSectionSize(std::min(rows->minimumSectionSize(), pixels));
@@ -204,7 +204,7 @@ void GridControl::setFixedRowHeight(int pixels)
         setRowHeight(row, pixels);
 }
 
-void GridControl::setReadOnly(bool readOnly)
+void ReferenceTable::setReadOnly(bool readOnly)
 {
     m_readOnly = readOnly;
     setEditTriggers(readOnly ? QAbstractItemView::NoEditTriggers
@@ -212,13 +212,13 @@ void GridControl::setReadOnly(bool readOnly)
                                    QAbstractItemView::AnyKeyPressed);
 }
 
-void GridControl::setRowSelect(bool wholeRow)
+void ReferenceTable::setRowSelect(bool wholeRow)
 {
     setSelectionBehavior(wholeRow ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-void GridControl::setGridLines(GridLines lines)
+void ReferenceTable::setGridLines(GridLines lines)
 {
     m_gridLines = lines;
     // The framed look draws its own lines around each cell.
@@ -228,19 +228,19 @@ void GridControl::setGridLines(GridLines lines)
     viewport()->update();
 }
 
-void GridControl::setBackgroundColor(const QColor &color)
+void ReferenceTable::setBackgroundColor(const QColor &color)
 {
     QPalette pal = palette();
     pal.setColor(QPalette::Base, color);
     setPalette(pal);
 }
 
-QColor GridControl::backgroundColor() const
+QColor ReferenceTable::backgroundColor() const
 {
     return palette().color(QPalette::Base);
 }
 
-QTableWidgetItem *GridControl::newCell(int col) const
+QTableWidgetItem *ReferenceTable::newCell(int col) const
 {
     auto *cell = new QTableWidgetItem;
     const ColumnKind kind = columnKind(col);
@@ -254,7 +254,7 @@ QTableWidgetItem *GridControl::newCell(int col) const
     return cell;
 }
 
-void GridControl::addRows(int count)
+void ReferenceTable::addRows(int count)
 {
     if (count <= 0)
         return;
@@ -265,19 +265,19 @@ void GridControl::addRows(int count)
             setItem(row, col, newCell(col));
 }
 
-void GridControl::clearRows()
+void ReferenceTable::clearRows()
 {
     setRowCount(0);
 }
 
-QTableWidgetItem *GridControl::cellItem(int col, int row) const
+QTableWidgetItem *ReferenceTable::cellItem(int col, int row) const
 {
     if (col < 0 || col >= columnCount() || row < 0 || row >= rowCount())
         return nullptr;
     return item(row, col);
 }
 
-QString GridControl::numberText(int col, double value) const
+QString ReferenceTable::numberText(int col, double value) const
 {
     switch (columnKind(col)) {
     case ColumnKind::Image:
@@ -292,7 +292,7 @@ QString GridControl::numberText(int col, double value) const
     return QString::number(value, 'g', 15);
 }
 
-void GridControl::setCellText(int col, int row, const QString &text)
+void ReferenceTable::setCellText(int col, int row, const QString &text)
 {
     QTableWidgetItem *cell = cellItem(col, row);
     if (!cell)
@@ -308,7 +308,7 @@ void GridControl::setCellText(int col, int row, const QString &text)
     }
 }
 
-void GridControl::setCellNumber(int col, int row, double value)
+void ReferenceTable::setCellNumber(int col, int row, double value)
 {
     QTableWidgetItem *cell = cellItem(col, row);
     if (!cell)
@@ -318,13 +318,13 @@ void GridControl::setCellNumber(int col, int row, double value)
     cell->setText(numberText(col, value));
 }
 
-void GridControl::setCellColor(int col, int row, const QColor &color)
+void ReferenceTable::setCellColor(int col, int row, const QColor &color)
 {
     if (QTableWidgetItem *cell = cellItem(col, row))
         cell->setBackground(color.isValid() ? QBrush(color) : QBrush());
 }
 
-QString GridControl::cellText(int col, int row) const
+QString ReferenceTable::cellText(int col, int row) const
 {
     const QTableWidgetItem *cell = cellItem(col, row);
     if (!cell)
@@ -334,7 +334,7 @@ QString GridControl::cellText(int col, int row) const
     return cell->text();
 }
 
-double GridControl::cellNumber(int col, int row) const
+double ReferenceTable::cellNumber(int col, int row) const
 {
     const QTableWidgetItem *cell = cellItem(col, row);
     if (!cell)
@@ -344,7 +344,7 @@ double GridControl::cellNumber(int col, int row) const
     return cell->data(NumberRole).toDouble();
 }
 
-QColor GridControl::cellColor(int col, int row) const
+QColor ReferenceTable::cellColor(int col, int row) const
 {
     const QTableWidgetItem *cell = cellItem(col, row);
     if (!cell || cell->background().style() == Qt::NoBrush)
@@ -352,7 +352,7 @@ QColor GridControl::cellColor(int col, int row) const
     return cell->background().color();
 }
 
-void GridControl::sortRows(int col, Qt::SortOrder order)
+void ReferenceTable::sortRows(int col, Qt::SortOrder order)
 {
     const SortKind kind = columnSortKind(col);
     if (kind == SortKind::None)
@@ -381,7 +381,7 @@ void GridControl::sortRows(int col, Qt::SortOrder order)
             setItem(row, c, rows.at(row).cells.at(c));
 }
 
-void GridControl::headerClicked(int col)
+void ReferenceTable::headerClicked(int col)
 {
     if (columnSortKind(col) == SortKind::None)
         return;

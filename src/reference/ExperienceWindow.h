@@ -2,17 +2,17 @@
 
 #include "ReferenceWindow.h"
 
-class GridControl;
+class ReferenceTable;
 class QPushButton;
 
 // The experience window (UnitExp): the game's level table, filled once at creation.
-class TFormExp : public ReferenceWindow
+class ExperienceWindow : public ReferenceWindow
 {
     Q_OBJECT
   public:
     static constexpr QColor kGridBackground{244, 255, 255};
 
-    explicit TFormExp(QWidget *parent = nullptr);
+    explicit ExperienceWindow(QWidget *parent = nullptr);
 
   public slots:
     // Fills the table; runs once, from the constructor.
@@ -24,6 +24,6 @@ class TFormExp : public ReferenceWindow
   private:
     void layOut();
 
-    GridControl *NextGrid1 = nullptr;
+    ReferenceTable *NextGrid1 = nullptr;
     QPushButton *BitBtn1 = nullptr;
 };

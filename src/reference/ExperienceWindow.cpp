@@ -1,8 +1,8 @@
-#include "TFormExp.h"
+#include "ExperienceWindow.h"
 
 #include "ExperienceTable.h"
-#include "GridControl.h"
-#include "TableLook.h"
+#include "ReferenceTable.h"
+#include "ReferenceTableStyle.h"
 
 #include <QPushButton>
 
@@ -19,10 +19,10 @@ constexpr int kRowHeight = 18;
 enum Column { Level, BaseExperience, Attributes, Skills, Experience, ColumnCount };
 } // namespace
 
-TFormExp::TFormExp(QWidget *parent)
-    : ReferenceWindow("TFormExp", QStringLiteral("Таблица опыта"), QSize(601, 504), parent)
+ExperienceWindow::ExperienceWindow(QWidget *parent)
+    : ReferenceWindow("FormExp", QStringLiteral("Таблица опыта"), QSize(601, 504), parent)
 {
-    NextGrid1 = new GridControl(this);
+    NextGrid1 = new ReferenceTable(this);
     NextGrid1->setObjectName(QStringLiteral("NextGrid1"));
     NextGrid1->addTextColumn(QStringLiteral("Уровень"), 100, Qt::AlignLeft);
     NextGrid1->addTextColumn(QStringLiteral("Базовый опыт"), 100, Qt::AlignHCenter);
@@ -32,7 +32,7 @@ TFormExp::TFormExp(QWidget *parent)
     NextGrid1->setReadOnly(true);
     NextGrid1->setRowSelect(true);
     NextGrid1->setHeaderVisible(true);
-    NextGrid1->setGridLines(GridControl::GridLines::Framed3D);
+    NextGrid1->setGridLines(ReferenceTable::GridLines::Framed3D);
     NextGrid1->setBackgroundColor(kGridBackground);
     NextGrid1->setFixedRowHeight(kRowHeight);
     NextGrid1->setFont(narrowFont());
@@ -45,7 +45,7 @@ TFormExp::TFormExp(QWidget *parent)
     FormCreate();
 }
 
-void TFormExp::FormCreate()
+void ExperienceWindow::FormCreate()
 {
     NextGrid1->addRows(kExperienceRowCount);
     for (int row = 0; row < kExperienceRowCount; ++row) {
@@ -70,13 +70,13 @@ void TFormExp::FormCreate()
     }
 }
 
-void TFormExp::resizeEvent(QResizeEvent *event)
+void ExperienceWindow::resizeEvent(QResizeEvent *event)
 {
     ReferenceWindow::resizeEvent(event);
     layOut();
 }
 
-void TFormExp::layOut()
+void ExperienceWindow::layOut()
 {
     // The grid spans the width above the button band; the button keeps to the
     // bottom-right corner.

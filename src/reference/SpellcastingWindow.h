@@ -8,7 +8,7 @@ class QLabel;
 
 // The spellcasting window (UnitZakl): five stored pictures of enchanting recipes; a
 // button copies one into the display and fits the window's height to it.
-class TFormZakl : public ReferenceWindow
+class SpellcastingWindow : public ReferenceWindow
 {
     Q_OBJECT
   public:
@@ -17,7 +17,7 @@ class TFormZakl : public ReferenceWindow
     // The window's outer height is the picture's height plus this.
     static constexpr int kHeightOverPicture = 30;
 
-    explicit TFormZakl(QWidget *parent = nullptr);
+    explicit SpellcastingWindow(QWidget *parent = nullptr);
 
     // The outer height (frame included, as the window was designed) that the last picture
     // chosen set: its height plus 30. The client area is this less the designed frame.

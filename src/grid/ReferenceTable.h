@@ -30,7 +30,7 @@
 //
 // Clicking a header sorts the rows by that column when its sort kind is not None
 // (Alphabetic: by text; Numeric: by value); a second click reverses the order.
-class GridControl : public QTableWidget
+class ReferenceTable : public QTableWidget
 {
     Q_OBJECT
   public:
@@ -41,7 +41,7 @@ class GridControl : public QTableWidget
     // Item data role holding a cell's numeric value (number and image columns).
     static constexpr int NumberRole = Qt::UserRole + 1;
 
-    explicit GridControl(QWidget *parent = nullptr);
+    explicit ReferenceTable(QWidget *parent = nullptr);
 
     int addTextColumn(const QString &caption, int width, Qt::Alignment alignment = Qt::AlignLeft);
     int addNumberColumn(const QString &caption, int width, int decimals,

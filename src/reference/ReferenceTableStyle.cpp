@@ -1,4 +1,4 @@
-#include "TableLook.h"
+#include "ReferenceTableStyle.h"
 
 #include <QPalette>
 #include <QToolTip>

@@ -5,16 +5,16 @@
 #include <QList>
 #include <QPixmap>
 
-class GridControl;
+class ReferenceTable;
 class QPushButton;
 
 // The alchemy window (UnitAlchemy): the four potions' recipes as one table, filled once
 // at creation.
-class TFormAlchemy : public ReferenceWindow
+class AlchemyWindow : public ReferenceWindow
 {
     Q_OBJECT
   public:
-    explicit TFormAlchemy(QWidget *parent = nullptr);
+    explicit AlchemyWindow(QWidget *parent = nullptr);
 
   public slots:
     // Sets the potion headers and fills the table; runs once, from the constructor.
@@ -27,6 +27,6 @@ class TFormAlchemy : public ReferenceWindow
     void layOut();
 
     QList<QPixmap> ImageList1; // ingredient pictures, 40 × 32, in row order
-    GridControl *NextGrid1 = nullptr;
+    ReferenceTable *NextGrid1 = nullptr;
     QPushButton *BitBtn1 = nullptr;
 };

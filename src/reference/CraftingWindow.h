@@ -5,18 +5,18 @@
 #include <QList>
 #include <QPixmap>
 
-class GridControl;
+class ReferenceTable;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
 
 // The crafting reference: the craftable items one level group at a time, and for the
 // item picked in the list its recipe (grid) and its characteristics (description).
-class TFormCraft : public ReferenceWindow
+class CraftingWindow : public ReferenceWindow
 {
     Q_OBJECT
   public:
-    explicit TFormCraft(QWidget *parent = nullptr);
+    explicit CraftingWindow(QWidget *parent = nullptr);
 
     int levelGroup() const { return LevelGroup; }
 
@@ -44,7 +44,7 @@ class TFormCraft : public ReferenceWindow
     QList<QPixmap> ImageList1; // item pictures, 54 × 69
     QList<QPixmap> ImageList3; // resource pictures, 40 × 32
     QTreeWidget *TreeView1 = nullptr;
-    GridControl *NextGrid1 = nullptr;
+    ReferenceTable *NextGrid1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *StaticText1 = nullptr;
     int LevelGroup = 0;

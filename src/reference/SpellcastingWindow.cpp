@@ -1,6 +1,6 @@
-#include "TFormZakl.h"
+#include "SpellcastingWindow.h"
 
-#include "TableLook.h"
+#include "ReferenceTableStyle.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -9,12 +9,12 @@ namespace
 {
 // The pictures' sizes as drawn; a picture that cannot be decoded still gives its window
 // a usable height.
-constexpr QSize kPictureSizes[TFormZakl::kPictureCount] = {
+constexpr QSize kPictureSizes[SpellcastingWindow::kPictureCount] = {
     {564, 447}, {559, 615}, {559, 300}, {557, 607}, {556, 279}};
 } // namespace
 
-TFormZakl::TFormZakl(QWidget *parent)
-    : ReferenceWindow("TFormZakl", QStringLiteral("Заклинательство"), QSize(748, 477), parent)
+SpellcastingWindow::SpellcastingWindow(QWidget *parent)
+    : ReferenceWindow("FormZakl", QStringLiteral("Заклинательство"), QSize(748, 477), parent)
 {
     move(224, 155);
 
@@ -31,9 +31,9 @@ TFormZakl::TFormZakl(QWidget *parent)
         QStringLiteral("Кольца 5-7 уровень"), QStringLiteral("9 ур. - амулеты, сапоги "),
         QStringLiteral("9 ур. - шлемы"), QStringLiteral("11 ур. - амулеты, сапоги"),
         QStringLiteral("11 ур. - шлемы")};
-    void (TFormZakl::*const handlers[kPictureCount])() = {&TFormZakl::Button1Click, &TFormZakl::Button2Click,
-                                                          &TFormZakl::Button3Click, &TFormZakl::Button4Click,
-                                                          &TFormZakl::Button5Click};
+    void (SpellcastingWindow::*const handlers[kPictureCount])() = {&SpellcastingWindow::Button1Click, &SpellcastingWindow::Button2Click,
+                                                          &SpellcastingWindow::Button3Click, &SpellcastingWindow::Button4Click,
+                                                          &SpellcastingWindow::Button5Click};
     for (int k = 0; k < kPictureCount; ++k) {
         auto *button = new QPushButton(captions[k], this);
         button->setObjectName(QStringLiteral("Button%1").arg(k + 1));
@@ -46,33 +46,33 @@ TFormZakl::TFormZakl(QWidget *parent)
     FormCreate();
 }
 
-void TFormZakl::FormCreate()
+void SpellcastingWindow::FormCreate()
 {
     Button1Click();
 }
 
-void TFormZakl::Button1Click()
+void SpellcastingWindow::Button1Click()
 {
     displayPicture(0);
 }
-void TFormZakl::Button2Click()
+void SpellcastingWindow::Button2Click()
 {
     displayPicture(1);
 }
-void TFormZakl::Button3Click()
+void SpellcastingWindow::Button3Click()
 {
     displayPicture(2);
 }
-void TFormZakl::Button4Click()
+void SpellcastingWindow::Button4Click()
 {
     displayPicture(3);
 }
-void TFormZakl::Button5Click()
+void SpellcastingWindow::Button5Click()
 {
     displayPicture(4);
 }
 
-void TFormZakl::displayPicture(int k)
+void SpellcastingWindow::displayPicture(int k)
 {
     m_chosen = k;
     // The height comes from the picture's known size, so a hidden window need not decode it.
@@ -84,7 +84,7 @@ void TFormZakl::displayPicture(int k)
         fillDisplay();
 }
 
-void TFormZakl::fillDisplay()
+void SpellcastingWindow::fillDisplay()
 {
     if (m_displayed == m_chosen)
         return;
@@ -93,13 +93,13 @@ void TFormZakl::fillDisplay()
     m_displayed = m_chosen;
 }
 
-void TFormZakl::showEvent(QShowEvent *event)
+void SpellcastingWindow::showEvent(QShowEvent *event)
 {
     fillDisplay();
     ReferenceWindow::showEvent(event);
 }
 
-void TFormZakl::resizeEvent(QResizeEvent *event)
+void SpellcastingWindow::resizeEvent(QResizeEvent *event)
 {
     ReferenceWindow::resizeEvent(event);
     m_display->setGeometry(0, 0, kDisplayWidth, height());

@@ -1,8 +1,8 @@
-#include "TFormAlchemy.h"
+#include "AlchemyWindow.h"
 
 #include "AlchemyTable.h"
-#include "GridControl.h"
-#include "TableLook.h"
+#include "ReferenceTable.h"
+#include "ReferenceTableStyle.h"
 
 #include <QPushButton>
 
@@ -21,13 +21,13 @@ constexpr int kNameColumn = 1;
 constexpr int kFirstPotionColumn = 2;
 } // namespace
 
-TFormAlchemy::TFormAlchemy(QWidget *parent)
-    : ReferenceWindow("TFormAlchemy", QStringLiteral("Алхимия"), QSize(543, 425), parent)
+AlchemyWindow::AlchemyWindow(QWidget *parent)
+    : ReferenceWindow("FormAlchemy", QStringLiteral("Алхимия"), QSize(543, 425), parent)
 {
     for (int i = 0; i < kIngredientCount; ++i)
         ImageList1.append(QPixmap(QStringLiteral(":/reference/alchemy-ing-%1.png").arg(i)));
 
-    NextGrid1 = new GridControl(this);
+    NextGrid1 = new ReferenceTable(this);
     NextGrid1->setObjectName(QStringLiteral("NextGrid1"));
     NextGrid1->addImageColumn(ImageList1, 45);
     NextGrid1->addTextColumn(QStringLiteral("Ресурсы"), 150, Qt::AlignLeft);
@@ -38,7 +38,7 @@ TFormAlchemy::TFormAlchemy(QWidget *parent)
     NextGrid1->setHeaderVisible(true);
     NextGrid1->setHeaderHeight(40);
     NextGrid1->setFixedRowHeight(33);
-    NextGrid1->setGridLines(GridControl::GridLines::Flat);
+    NextGrid1->setGridLines(ReferenceTable::GridLines::Flat);
     // A reference table: nothing in it is for the user to change.
     NextGrid1->setReadOnly(true);
     NextGrid1->setFont(narrowFont());
@@ -51,7 +51,7 @@ TFormAlchemy::TFormAlchemy(QWidget *parent)
     FormCreate();
 }
 
-void TFormAlchemy::FormCreate()
+void AlchemyWindow::FormCreate()
 {
     for (int potion = 0; potion < kPotionCount; ++potion)
         NextGrid1->setColumnCaption(kFirstPotionColumn + potion, QString::fromUtf8(kPotionHeaders[potion]));
@@ -74,13 +74,13 @@ void TFormAlchemy::FormCreate()
                 NextGrid1->setCellColor(kFirstPotionColumn + potion, row, info);
 }
 
-void TFormAlchemy::resizeEvent(QResizeEvent *event)
+void AlchemyWindow::resizeEvent(QResizeEvent *event)
 {
     ReferenceWindow::resizeEvent(event);
     layOut();
 }
 
-void TFormAlchemy::layOut()
+void AlchemyWindow::layOut()
 {
     NextGrid1->setGeometry(kGridMargin, kGridMargin, qMax(0, width() - 2 * kGridMargin),
                            qMax(0, height() - kGridMargin - kGridBottomMargin));
