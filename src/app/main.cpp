@@ -1,7 +1,7 @@
 #include "CounterViews.h"
 #include "KeloLook.h"
-#include "KeloWindows.h"
 #include "Services.h"
+#include "TForm1.h"
 
 #include <QApplication>
 
@@ -20,7 +20,8 @@ int main(int argc, char *argv[])
     KeloLook::apply(app);
 
     const Services services = Services::real();
-    KeloWindows windows(services, true);
-    windows.main.show();
+    TForm1 mainWindow(services);
+    mainWindow.FormCreate();
+    mainWindow.show();
     return app.exec();
 }

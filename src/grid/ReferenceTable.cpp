@@ -13,33 +13,43 @@ namespace
 
 QString headerText(const QString &caption)
 {
-    // Captions come with Windows line breaks; the header draws plain newlines.
+    // Captions break their lines with "\r\n"; the header draws plain newlines.
     QString text = caption;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return text;
 }
 
+// A number as plain decimal digits when it is whole.
+QString plainNumber(double value)
+{
+    if (std::floor(value) == value && std::fabs(value) < 9e15)
+        return QString::number(static_cast<qint64>(value));
+    return QString::number(value, 'g', 15);
+}
+
 // Draws each cell by its column: column alignment for text and numbers, the picture
 // of the cell's value for image columns, and the raised frame of Framed3D lines.
-class GridDelegate : public QStyledItemDelegate
+class CellDelegate : public QStyledItemDelegate
 {
   public:
-    explicit GridDelegate(ReferenceTable *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+    explicit CellDelegate(ReferenceTable *table) : QStyledItemDelegate(table), m_table(table) {}
 
   protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        Qt::Alignment alignment = m_grid->columnAlignment(index.column());
+        Qt::Alignment alignment = m_table->columnAlignment(index.column());
         if (!(alignment & Qt::AlignVertical_Mask))
             alignment |= Qt::AlignVCenter;
         option->displayAlignment = alignment;
+        if (m_table->columnKind(index.column()) == ReferenceTable::ColumnKind::Number)
+            option->text = m_table->cellText(index.column(), index.row());
     }
 
   public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        if (m_grid->columnKind(index.column()) == ReferenceTable::ColumnKind::Image) {
+        if (m_table->columnKind(index.column()) == ReferenceTable::ColumnKind::Image) {
             QStyleOptionViewItem opt = option;
             initStyleOption(&opt, index);
             opt.text.clear();
@@ -48,8 +58,8 @@ class GridDelegate : public QStyledItemDelegate
             const QWidget *widget = opt.widget;
             QStyle *style = widget ? widget->style() : QApplication::style();
             style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
-            const QList<QPixmap> &pictures = m_grid->columnPictures(index.column());
-            const int k = static_cast<int>(index.data(ReferenceTable::NumberRole).toDouble());
+            const QList<QPixmap> &pictures = m_table->columnPictures(index.column());
+            const int k = index.data().toInt();
             if (k >= 0 && k < pictures.size()) {
                 const QPixmap &picture = pictures.at(k);
                 const QSize size = picture.deviceIndependentSize().toSize();
@@ -59,7 +69,7 @@ class GridDelegate : public QStyledItemDelegate
         } else {
             QStyledItemDelegate::paint(painter, option, index);
         }
-        if (m_grid->gridLines() == ReferenceTable::GridLines::Framed3D) {
+        if (m_table->gridLines() == ReferenceTable::GridLines::Framed3D) {
             // A raised frame per cell: light on the top and left, shadow on the bottom
             // and right, so the lines between cells read as grooves.
             const QRect r = option.rect;
@@ -75,27 +85,29 @@ class GridDelegate : public QStyledItemDelegate
     }
 
   private:
-    ReferenceTable *m_grid;
+    ReferenceTable *m_table;
 };
 
 } // namespace
 
 ReferenceTable::ReferenceTable(QWidget *parent) : QTableWidget(parent)
 {
-    setItemDelegate(new GridDelegate(this));
+    setItemDelegate(new CellDelegate(this));
+    // A reference table: nothing in it is for the user to change.
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->setVisible(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
     setWordWrap(false);
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &ReferenceTable::headerClicked);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &ReferenceTable::sortByHeader);
 }
 
-int ReferenceTable::addColumn(const Column &column, int width)
+int ReferenceTable::addColumn(const Column &column, const QString &caption, int width)
 {
     const int col = m_columns.size();
     m_columns.append(column);
     setColumnCount(col + 1);
-    setHorizontalHeaderItem(col, new QTableWidgetItem(headerText(column.caption)));
+    setHorizontalHeaderItem(col, new QTableWidgetItem(headerText(caption)));
     setColumnWidth(col, width);
     for (int row = 0; row < rowCount(); ++row)
         setItem(row, col, newCell(col));
@@ -104,89 +116,33 @@ int ReferenceTable::addColumn(const Column &column, int width)
 
 int ReferenceTable::addTextColumn(const QString &caption, int width, Qt::Alignment alignment)
 {
-    Column column;
-    column.kind = ColumnKind::Text;
-    column.caption = caption;
-    column.alignment = alignment;
-    return addColumn(column, width);
+    return addColumn({ColumnKind::Text, alignment, 0, {}}, caption, width);
 }
 
 int ReferenceTable::addNumberColumn(const QString &caption, int width, int decimals, Qt::Alignment alignment)
 {
-    Column column;
-    column.kind = ColumnKind::Number;
-    column.caption = caption;
-    column.alignment = alignment;
-    column.decimals = std::max(0, decimals);
-    return addColumn(column, width);
+    return addColumn({ColumnKind::Number, alignment, std::max(0, decimals), {}}, caption, width);
 }
 
 int ReferenceTable::addImageColumn(const QList<QPixmap> &pictures, int width, const QString &caption)
 {
-    Column column;
-    column.kind = ColumnKind::Image;
-    column.caption = caption;
-    column.alignment = Qt::AlignCenter;
-    column.pictures = pictures;
-    return addColumn(column, width);
+    return addColumn({ColumnKind::Image, Qt::AlignCenter, 0, pictures}, caption, width);
 }
 
 ReferenceTable::ColumnKind ReferenceTable::columnKind(int col) const
 {
-    return col >= 0 && col < m_columns.size() ? m_columns.at(col).kind : ColumnKind::Text;
-}
-
-void ReferenceTable::setColumnCaption(int col, const QString &caption)
-{
-    if (col < 0 || col >= m_columns.size())
-        return;
-    m_columns[col].caption = caption;
-    horizontalHeaderItem(col)->setText(headerText(caption));
-}
-
-QString ReferenceTable::columnCaption(int col) const
-{
-    return col >= 0 && col < m_columns.size() ? m_columns.at(col).caption : QString();
-}
-
-void ReferenceTable::setColumnAlignment(int col, Qt::Alignment alignment)
-{
-    if (col < 0 || col >= m_columns.size())
-        return;
-    m_columns[col].alignment = alignment;
-    viewport()->update();
+    return m_columns.value(col).kind;
 }
 
 Qt::Alignment ReferenceTable::columnAlignment(int col) const
 {
-    return col >= 0 && col < m_columns.size() ? m_columns.at(col).alignment : Qt::Alignment(Qt::AlignLeft);
-}
-
-void ReferenceTable::setColumnSortKind(int col, SortKind kind)
-{
-    if (col >= 0 && col < m_columns.size())
-        m_columns[col].sortKind = kind;
-}
-
-ReferenceTable::SortKind ReferenceTable::columnSortKind(int col) const
-{
-    return col >= 0 && col < m_columns.size() ? m_columns.at(col).sortKind : SortKind::None;
-}
-
-int ReferenceTable::columnDecimals(int col) const
-{
-    return col >= 0 && col < m_columns.size() ? m_columns.at(col).decimals : 0;
+    return m_columns.value(col).alignment;
 }
 
 const QList<QPixmap> &ReferenceTable::columnPictures(int col) const
 {
     static const QList<QPixmap> none;
     return col >= 0 && col < m_columns.size() ? m_columns.at(col).pictures : none;
-}
-
-void ReferenceTable::setHeaderVisible(bool visible)
-{
-    horizontalHeader()->setVisible(visible);
 }
 
 void ReferenceTable::setHeaderHeight(int pixels)
@@ -202,14 +158,6 @@ void ReferenceTable::setFixedRowHeight(int pixels)
     rows->setSectionResizeMode(QHeaderView::Fixed);
     for (int row = 0; row < rowCount(); ++row)
         setRowHeight(row, pixels);
-}
-
-void ReferenceTable::setReadOnly(bool readOnly)
-{
-    m_readOnly = readOnly;
-    setEditTriggers(readOnly ? QAbstractItemView::NoEditTriggers
-                             : QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                   QAbstractItemView::AnyKeyPressed);
 }
 
 void ReferenceTable::setRowSelect(bool wholeRow)
@@ -243,14 +191,9 @@ QColor ReferenceTable::backgroundColor() const
 QTableWidgetItem *ReferenceTable::newCell(int col) const
 {
     auto *cell = new QTableWidgetItem;
-    const ColumnKind kind = columnKind(col);
-    if (kind != ColumnKind::Text) {
-        // Only text cells can be edited in place; numbers and pictures are set by the program.
-        cell->setFlags(cell->flags() & ~Qt::ItemIsEditable);
-        cell->setData(NumberRole, 0.0);
-        if (kind == ColumnKind::Number)
-            cell->setText(numberText(col, 0.0));
-    }
+    // Numbers and picture indexes are held as numbers, so Qt's item sorting orders them by value.
+    if (columnKind(col) != ColumnKind::Text)
+        cell->setData(Qt::DisplayRole, 0.0);
     return cell;
 }
 
@@ -277,35 +220,10 @@ QTableWidgetItem *ReferenceTable::cellItem(int col, int row) const
     return item(row, col);
 }
 
-QString ReferenceTable::numberText(int col, double value) const
-{
-    switch (columnKind(col)) {
-    case ColumnKind::Image:
-        return QString();
-    case ColumnKind::Number:
-        return QString::number(value, 'f', columnDecimals(col));
-    case ColumnKind::Text:
-        break;
-    }
-    if (std::floor(value) == value && std::fabs(value) < 9e15)
-        return QString::number(static_cast<qint64>(value));
-    return QString::number(value, 'g', 15);
-}
-
 void ReferenceTable::setCellText(int col, int row, const QString &text)
 {
-    QTableWidgetItem *cell = cellItem(col, row);
-    if (!cell)
-        return;
-    switch (columnKind(col)) {
-    case ColumnKind::Text:
+    if (QTableWidgetItem *cell = cellItem(col, row))
         cell->setText(text);
-        break;
-    case ColumnKind::Number:
-    case ColumnKind::Image:
-        setCellNumber(col, row, text.trimmed().toDouble());
-        break;
-    }
 }
 
 void ReferenceTable::setCellNumber(int col, int row, double value)
@@ -313,9 +231,10 @@ void ReferenceTable::setCellNumber(int col, int row, double value)
     QTableWidgetItem *cell = cellItem(col, row);
     if (!cell)
         return;
-    if (columnKind(col) != ColumnKind::Text)
-        cell->setData(NumberRole, value);
-    cell->setText(numberText(col, value));
+    if (columnKind(col) == ColumnKind::Text)
+        cell->setText(plainNumber(value));
+    else
+        cell->setData(Qt::DisplayRole, value);
 }
 
 void ReferenceTable::setCellColor(int col, int row, const QColor &color)
@@ -329,19 +248,21 @@ QString ReferenceTable::cellText(int col, int row) const
     const QTableWidgetItem *cell = cellItem(col, row);
     if (!cell)
         return QString();
-    if (columnKind(col) == ColumnKind::Image)
-        return numberText(-1, cell->data(NumberRole).toDouble());
+    switch (columnKind(col)) {
+    case ColumnKind::Number:
+        return QString::number(cellNumber(col, row), 'f', m_columns.at(col).decimals);
+    case ColumnKind::Image:
+        return plainNumber(cellNumber(col, row));
+    case ColumnKind::Text:
+        break;
+    }
     return cell->text();
 }
 
 double ReferenceTable::cellNumber(int col, int row) const
 {
     const QTableWidgetItem *cell = cellItem(col, row);
-    if (!cell)
-        return 0.0;
-    if (columnKind(col) == ColumnKind::Text)
-        return cell->text().trimmed().toDouble();
-    return cell->data(NumberRole).toDouble();
+    return cell ? cell->data(Qt::DisplayRole).toDouble() : 0.0;
 }
 
 QColor ReferenceTable::cellColor(int col, int row) const
@@ -352,41 +273,10 @@ QColor ReferenceTable::cellColor(int col, int row) const
     return cell->background().color();
 }
 
-void ReferenceTable::sortRows(int col, Qt::SortOrder order)
+void ReferenceTable::sortByHeader(int col)
 {
-    const SortKind kind = columnSortKind(col);
-    if (kind == SortKind::None)
-        return;
-    struct Row {
-        QString text;
-        double number;
-        QList<QTableWidgetItem *> cells;
-    };
-    QList<Row> rows;
-    for (int row = 0; row < rowCount(); ++row) {
-        Row entry{cellText(col, row), cellNumber(col, row), {}};
-        for (int c = 0; c < columnCount(); ++c)
-            entry.cells.append(takeItem(row, c));
-        rows.append(entry);
-    }
-    const bool ascending = order == Qt::AscendingOrder;
-    std::stable_sort(rows.begin(), rows.end(), [&](const Row &a, const Row &b) {
-        if (kind == SortKind::Numeric)
-            return ascending ? a.number < b.number : b.number < a.number;
-        const int cmp = QString::localeAwareCompare(a.text, b.text);
-        return ascending ? cmp < 0 : cmp > 0;
-    });
-    for (int row = 0; row < rows.size(); ++row)
-        for (int c = 0; c < columnCount(); ++c)
-            setItem(row, c, rows.at(row).cells.at(c));
-}
-
-void ReferenceTable::headerClicked(int col)
-{
-    if (columnSortKind(col) == SortKind::None)
-        return;
-    m_sortOrder =
-        (col == m_sortColumn && m_sortOrder == Qt::AscendingOrder) ? Qt::DescendingOrder : Qt::AscendingOrder;
-    m_sortColumn = col;
-    sortRows(col, m_sortOrder);
+    // The header has already flipped its sort indicator: ascending on a new column,
+    // the other way round on the same one.
+    if (m_sortable)
+        sortItems(col, horizontalHeader()->sortIndicatorOrder());
 }

@@ -25,53 +25,42 @@ AlchemyWindow::AlchemyWindow(QWidget *parent)
     : ReferenceWindow("FormAlchemy", QStringLiteral("Алхимия"), QSize(543, 425), parent)
 {
     for (int i = 0; i < kIngredientCount; ++i)
-        ImageList1.append(QPixmap(QStringLiteral(":/reference/alchemy-ing-%1.png").arg(i)));
+        m_ingredientPictures.append(QPixmap(QStringLiteral(":/reference/alchemy-ing-%1.png").arg(i)));
 
-    NextGrid1 = new ReferenceTable(this);
-    NextGrid1->setObjectName(QStringLiteral("NextGrid1"));
-    NextGrid1->addImageColumn(ImageList1, 45);
-    NextGrid1->addTextColumn(QStringLiteral("Ресурсы"), 150, Qt::AlignLeft);
-    // The one-line captions of the design; FormCreate gives them their three lines.
-    for (const char *caption :
-         {"Малое зелье жизни", "Малое зелье маны", "Большое зелье жизни", "Большое зелье маны"})
-        NextGrid1->addTextColumn(QString::fromUtf8(caption), 80, Qt::AlignHCenter);
-    NextGrid1->setHeaderVisible(true);
-    NextGrid1->setHeaderHeight(40);
-    NextGrid1->setFixedRowHeight(33);
-    NextGrid1->setGridLines(ReferenceTable::GridLines::Flat);
-    // A reference table: nothing in it is for the user to change.
-    NextGrid1->setReadOnly(true);
-    NextGrid1->setFont(narrowFont());
+    m_table = new ReferenceTable(this);
+    m_table->setObjectName(QStringLiteral("NextGrid1"));
+    m_table->addImageColumn(m_ingredientPictures, 45);
+    m_table->addTextColumn(QStringLiteral("Ресурсы"), 150, Qt::AlignLeft);
+    for (const char *caption : kPotionHeaders)
+        m_table->addTextColumn(QString::fromUtf8(caption), 80, Qt::AlignHCenter);
+    m_table->setHeaderHeight(40);
+    m_table->setFixedRowHeight(33);
+    m_table->setFont(ReferenceTableStyle::narrowFont());
 
-    BitBtn1 = addCloseButton(QRect(QPoint(), kCloseSize));
+    m_closeButton = addCloseButton(QRect(QPoint(), kCloseSize));
 
     centreOnScreen();
     layOut();
 
-    FormCreate();
+    fillTable();
 }
 
-void AlchemyWindow::FormCreate()
+void AlchemyWindow::fillTable()
 {
-    for (int potion = 0; potion < kPotionCount; ++potion)
-        NextGrid1->setColumnCaption(kFirstPotionColumn + potion, QString::fromUtf8(kPotionHeaders[potion]));
-
-    NextGrid1->addRows(kIngredientCount);
+    m_table->addRows(kIngredientCount);
     for (int row = 0; row < kIngredientCount; ++row) {
-        NextGrid1->setCellNumber(kImageColumn, row, row);
-        NextGrid1->setCellText(kNameColumn, row, QString::fromUtf8(kIngredientNames[row]));
+        m_table->setCellNumber(kImageColumn, row, row);
+        m_table->setCellText(kNameColumn, row, QString::fromUtf8(kIngredientNames[row]));
     }
 
+    // Every count stands out in the highlight colour; empty cells keep the table's.
+    const QColor highlight = ReferenceTableStyle::highlightColor();
     for (int potion = 0; potion < kPotionCount; ++potion)
         for (int row = 0; row < kIngredientCount; ++row)
-            if (const int count = kPotionIngredients[row][potion])
-                NextGrid1->setCellNumber(kFirstPotionColumn + potion, row, count);
-
-    const QColor info = infoBackgroundColor();
-    for (int potion = 0; potion < kPotionCount; ++potion)
-        for (int row = 0; row < kIngredientCount; ++row)
-            if (kPotionIngredients[row][potion])
-                NextGrid1->setCellColor(kFirstPotionColumn + potion, row, info);
+            if (const int count = kPotionIngredients[row][potion]) {
+                m_table->setCellNumber(kFirstPotionColumn + potion, row, count);
+                m_table->setCellColor(kFirstPotionColumn + potion, row, highlight);
+            }
 }
 
 void AlchemyWindow::resizeEvent(QResizeEvent *event)
@@ -82,7 +71,7 @@ void AlchemyWindow::resizeEvent(QResizeEvent *event)
 
 void AlchemyWindow::layOut()
 {
-    NextGrid1->setGeometry(kGridMargin, kGridMargin, qMax(0, width() - 2 * kGridMargin),
+    m_table->setGeometry(kGridMargin, kGridMargin, qMax(0, width() - 2 * kGridMargin),
                            qMax(0, height() - kGridMargin - kGridBottomMargin));
-    BitBtn1->move(width() - kCloseRight - kCloseSize.width(), height() - kCloseBottom - kCloseSize.height());
+    m_closeButton->move(width() - kCloseRight - kCloseSize.width(), height() - kCloseBottom - kCloseSize.height());
 }

@@ -5,7 +5,7 @@
 class ReferenceTable;
 class QPushButton;
 
-// The experience window (UnitExp): the game's level table, filled once at creation.
+// The experience window: the game's level table, filled once at creation.
 class ExperienceWindow : public ReferenceWindow
 {
     Q_OBJECT
@@ -14,16 +14,13 @@ class ExperienceWindow : public ReferenceWindow
 
     explicit ExperienceWindow(QWidget *parent = nullptr);
 
-  public slots:
-    // Fills the table; runs once, from the constructor.
-    void FormCreate();
-
   protected:
     void resizeEvent(QResizeEvent *event) override;
 
   private:
+    void fillTable();
     void layOut();
 
-    ReferenceTable *NextGrid1 = nullptr;
-    QPushButton *BitBtn1 = nullptr;
+    ReferenceTable *m_table = nullptr;
+    QPushButton *m_closeButton = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "LeatherworkingWindow.h"
 
-#include "WrapButton.h"
+#include "WrappingButton.h"
 
 #include <QLabel>
 
@@ -20,13 +20,11 @@ LeatherworkingWindow::LeatherworkingWindow(QWidget *parent)
     const QString captions[kPictureCount] = {QStringLiteral("Заплатки 1-го уровня"),
                                              QStringLiteral("Заплатки 2-го уровня"),
                                              QStringLiteral("Заплатки 3-го уровня")};
-    void (LeatherworkingWindow::*const handlers[kPictureCount])() = {&LeatherworkingWindow::Button1Click, &LeatherworkingWindow::Button2Click,
-                                                       &LeatherworkingWindow::Button3Click};
     for (int i = 0; i < kPictureCount; ++i) {
-        auto *button = new WrapButton(captions[i], this);
+        auto *button = new WrappingButton(captions[i], this);
         button->setObjectName(QStringLiteral("Button%1").arg(i + 1));
         button->setGeometry(577, 8 + 56 * i, 105, 49);
-        connect(button, &QPushButton::clicked, this, handlers[i]);
+        connect(button, &QPushButton::clicked, this, [this, i] { showPicture(i); });
     }
     addCloseButton(QRect(593, 438, 89, 33));
 
@@ -39,19 +37,6 @@ int LeatherworkingWindow::shownPicture() const
         if (!m_images[i]->isHidden())
             return i;
     return -1;
-}
-
-void LeatherworkingWindow::Button1Click()
-{
-    showPicture(0);
-}
-void LeatherworkingWindow::Button2Click()
-{
-    showPicture(1);
-}
-void LeatherworkingWindow::Button3Click()
-{
-    showPicture(2);
 }
 
 void LeatherworkingWindow::showPicture(int index)

@@ -4,9 +4,8 @@
 #include "ReferenceWindow.h"
 
 class QLabel;
-class QPushButton;
 
-// The leatherworking window (UnitKoja): three pictures of patch recipes, one shown at a
+// The leatherworking window: three pictures of patch recipes, one shown at a
 // time, chosen by the three buttons at the right.
 class LeatherworkingWindow : public ReferenceWindow
 {
@@ -19,11 +18,6 @@ class LeatherworkingWindow : public ReferenceWindow
 
     // The picture shown now, 0 to 2.
     int shownPicture() const;
-
-  public slots:
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
 
   protected:
     void showEvent(QShowEvent *event) override;

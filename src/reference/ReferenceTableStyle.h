@@ -3,11 +3,15 @@
 #include <QColor>
 #include <QFont>
 
+// The look the reference tables share.
+namespace ReferenceTableStyle
+{
 // The system's colour for tool-tip backgrounds, with which the experience and alchemy
 // tables mark the cells worth noticing.
-QColor infoBackgroundColor();
+QColor highlightColor();
 
-// The reference windows' column and button widths were laid out for a narrow bitmap
-// font; the same font, semi-condensed, keeps captions and names whole. Only the stretch is set, so the
-// family and size still come from the window.
+// The tables' column and button widths are tight for the default face; the same font,
+// semi-condensed, keeps captions and names whole. Only the stretch is set, so the family
+// and size still come from the window.
 QFont narrowFont();
+} // namespace ReferenceTableStyle

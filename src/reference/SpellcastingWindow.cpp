@@ -31,45 +31,17 @@ SpellcastingWindow::SpellcastingWindow(QWidget *parent)
         QStringLiteral("Кольца 5-7 уровень"), QStringLiteral("9 ур. - амулеты, сапоги "),
         QStringLiteral("9 ур. - шлемы"), QStringLiteral("11 ур. - амулеты, сапоги"),
         QStringLiteral("11 ур. - шлемы")};
-    void (SpellcastingWindow::*const handlers[kPictureCount])() = {&SpellcastingWindow::Button1Click, &SpellcastingWindow::Button2Click,
-                                                          &SpellcastingWindow::Button3Click, &SpellcastingWindow::Button4Click,
-                                                          &SpellcastingWindow::Button5Click};
     for (int k = 0; k < kPictureCount; ++k) {
         auto *button = new QPushButton(captions[k], this);
         button->setObjectName(QStringLiteral("Button%1").arg(k + 1));
         button->setGeometry(589, 8 + 32 * k, 139, 25);
-        button->setFont(narrowFont());
-        connect(button, &QPushButton::clicked, this, handlers[k]);
+        button->setFont(ReferenceTableStyle::narrowFont());
+        connect(button, &QPushButton::clicked, this, [this, k] { displayPicture(k); });
     }
     addCloseButton(QRect(589, 176, 83, 33));
 
-    FormCreate();
-}
-
-void SpellcastingWindow::FormCreate()
-{
-    Button1Click();
-}
-
-void SpellcastingWindow::Button1Click()
-{
+    // The window opens with the first picture.
     displayPicture(0);
-}
-void SpellcastingWindow::Button2Click()
-{
-    displayPicture(1);
-}
-void SpellcastingWindow::Button3Click()
-{
-    displayPicture(2);
-}
-void SpellcastingWindow::Button4Click()
-{
-    displayPicture(3);
-}
-void SpellcastingWindow::Button5Click()
-{
-    displayPicture(4);
 }
 
 void SpellcastingWindow::displayPicture(int k)

@@ -6,7 +6,7 @@
 
 class QLabel;
 
-// The spellcasting window (UnitZakl): five stored pictures of enchanting recipes; a
+// The spellcasting window: five stored pictures of enchanting recipes; a
 // button copies one into the display and fits the window's height to it.
 class SpellcastingWindow : public ReferenceWindow
 {
@@ -24,14 +24,6 @@ class SpellcastingWindow : public ReferenceWindow
     int designedOuterHeight() const { return m_outerHeight; }
     // Stored picture k (0 to 4); never changed by showing it.
     const QPixmap &storedPicture(int k) const { return m_stored[k].pixmap(); }
-
-  public slots:
-    void FormCreate();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
 
   protected:
     void resizeEvent(QResizeEvent *event) override;

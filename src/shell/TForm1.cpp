@@ -5,9 +5,7 @@
 #include "KeloLook.h"
 #include "KnowledgePage.h"
 #include "LocatorPage.h"
-#include "NewsLinks.h"
 #include "Placement.h"
-#include "ReferenceWindow.h"
 #include "RiddleBar.h"
 #include "SettingsPage.h"
 #include "StatisticsPage.h"
@@ -19,7 +17,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
-#include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
@@ -88,11 +85,6 @@ void TForm1::FormCreate()
     TrayIcon2Click();
     TrayIcon2Click();
     m_counters->start();
-}
-
-void TForm1::attachReferenceWindows(const ReferenceWindows &windows)
-{
-    m_reference = windows;
 }
 
 void TForm1::placeAtRightEdge()
@@ -216,16 +208,7 @@ TimersPage *TForm1::timersPage()
 
 KnowledgePage *TForm1::knowledgePage()
 {
-    return madePage(m_knowledge, [this] {
-        auto *page = new KnowledgePage;
-        NewsLinks::addTo(page, m_services);
-        void (TForm1::*const windowSlots[5])() = {&TForm1::Button1Click, &TForm1::Button2Click,
-                                                  &TForm1::Button3Click, &TForm1::Button4Click,
-                                                  &TForm1::Button5Click};
-        for (int k = 1; k <= 5; ++k)
-            connect(page->button(k), &QPushButton::clicked, this, windowSlots[k - 1]);
-        return page;
-    });
+    return madePage(m_knowledge, [this] { return new KnowledgePage(m_services); });
 }
 
 LocatorPage *TForm1::locatorPage()
@@ -263,17 +246,3 @@ void TForm1::SpeedButton6Click()
 }
 
 void TForm1::SpeedButton7Click() { showPage(infoPage()); }
-
-void TForm1::openReference(const ReferenceWindows::Source &source)
-{
-    if (!source)
-        return;
-    if (ReferenceWindow *window = source())
-        window->showOrRaise();
-}
-
-void TForm1::Button1Click() { openReference(m_reference.craft); }
-void TForm1::Button2Click() { openReference(m_reference.experience); }
-void TForm1::Button3Click() { openReference(m_reference.spellcasting); }
-void TForm1::Button4Click() { openReference(m_reference.alchemy); }
-void TForm1::Button5Click() { openReference(m_reference.leatherworking); }

@@ -2,13 +2,10 @@
 
 #include <QWidget>
 
-#include <functional>
-
 #include "Services.h"
 #include "TaskbarEntry.h"
 
 class QStackedWidget;
-class ReferenceWindow;
 class CounterViews;
 class InfoPage;
 class KnowledgePage;
@@ -20,17 +17,6 @@ class TabletPage;
 class TimersPage;
 class Toolbar;
 class TTrayIcon;
-
-// The reference windows the Knowledge page opens, each handed out by a function that
-// makes it when first asked for.
-struct ReferenceWindows {
-    using Source = std::function<ReferenceWindow *()>;
-    Source craft;
-    Source experience;
-    Source alchemy;
-    Source leatherworking;
-    Source spellcasting;
-};
 
 // The main window: a narrow always-on-top tool window with seven pages, the riddle bar,
 // the toolbar and the tray icon.
@@ -45,7 +31,6 @@ public:
 
     // The creation step: instructions, placement, the double toggle, counters and ping.
     void FormCreate();
-    void attachReferenceWindows(const ReferenceWindows &windows);
 
     TTrayIcon *trayIcon() const { return m_tray; }
     const TaskbarEntry &taskbarEntry() const { return m_taskbar; }
@@ -79,12 +64,6 @@ public slots:
     void SpeedButton6Click();
     void SpeedButton7Click();
 
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -94,7 +73,6 @@ private:
     void showPage(QWidget *page);
     template <class Page, class Make>
     Page *madePage(Page *&page, Make make);
-    static void openReference(const ReferenceWindows::Source &source);
     void updateTaskbarEntry();
 
     Services m_services;
@@ -111,6 +89,5 @@ private:
     CounterViews *m_counters;
     TTrayIcon *m_tray;
     TaskbarEntry m_taskbar;
-    ReferenceWindows m_reference;
     bool m_placedOnShownFrame = false;
 };

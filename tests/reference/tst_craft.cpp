@@ -553,7 +553,7 @@ void TestCraft::clickWithNothingSelected()
     const QRect last = list->visualItemRect(list->topLevelItem(5));
     QVERIFY(last.bottom() + 10 < list->viewport()->height());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(40, last.bottom() + 8));
-    window.TreeView1Click();
+    window.showSelectedItem();
     QCOMPARE(caption->text(), QStringLiteral("Литой щит(Мд)"));
     QCOMPARE(grid->rowCount(), 5);
     QCOMPARE(gridRow(window, 4), QStringList({"8", "ЧР на Литой щит", "6"}));
