@@ -218,11 +218,7 @@ LocatorPage *TForm1::locatorPage()
 
 InfoPage *TForm1::infoPage()
 {
-    return madePage(m_info, [this] {
-        auto *page = new InfoPage(m_services);
-        page->setUp();
-        return page;
-    });
+    return madePage(m_info, [this] { return new InfoPage(m_services); });
 }
 
 void TForm1::SpeedButton1Click() { showPage(m_tablet); }
