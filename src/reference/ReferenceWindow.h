@@ -11,8 +11,8 @@ class QPushButton;
 class ReferenceWindow : public QWidget {
     Q_OBJECT
 public:
-    // The size the original windows were designed with includes a frame of this size;
-    // our windows keep the client area that frame left.
+    // The windows' sizes are laid out frame included, for a frame of this size; the
+    // client area keeps what such a frame leaves.
     static constexpr QSize kDesignedFrame{8, 34};
 
     ReferenceWindow(const char *objectName, const QString &caption, QSize outerSize,
