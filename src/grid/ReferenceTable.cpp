@@ -93,8 +93,11 @@ class CellDelegate : public QStyledItemDelegate
 ReferenceTable::ReferenceTable(QWidget *parent) : QTableWidget(parent)
 {
     setItemDelegate(new CellDelegate(this));
-    // A reference table: nothing in it is for the user to change.
+    // A reference table: nothing in it is for the user to change, and a click picks one
+    // whole row (a header click picks nothing).
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
     verticalHeader()->setVisible(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
@@ -158,12 +161,6 @@ void ReferenceTable::setFixedRowHeight(int pixels)
     rows->setSectionResizeMode(QHeaderView::Fixed);
     for (int row = 0; row < rowCount(); ++row)
         setRowHeight(row, pixels);
-}
-
-void ReferenceTable::setRowSelect(bool wholeRow)
-{
-    setSelectionBehavior(wholeRow ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
-    setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
 void ReferenceTable::setGridLines(GridLines lines)

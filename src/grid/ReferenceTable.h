@@ -6,7 +6,7 @@
 #include <QString>
 #include <QTableWidget>
 
-// The read-only table of the reference windows.
+// The table of the reference windows: read-only, one whole row selected at a time.
 //
 // Columns (added left to right; each add returns the column's index):
 //   addTextColumn(caption, width, alignment)          plain text
@@ -15,9 +15,9 @@
 // A caption may hold several lines separated by "\r\n"; an empty caption leaves the
 // header cell blank.
 //
-// Look: setHeaderHeight (fixed, pixels), setFixedRowHeight (every row), setRowSelect (a
-// click selects the whole row, one row at a time), setGridLines (Flat or Framed3D),
-// setBackgroundColor (the colour behind cells that have no colour of their own).
+// Look: setHeaderHeight (fixed, pixels), setFixedRowHeight (every row), setGridLines
+// (Flat or Framed3D), setBackgroundColor (the colour behind cells that have no colour of
+// their own).
 //
 // Rows and cells, columns and rows counted from 0:
 //   addRows(n) appends n empty rows; clearRows() deletes them all.
@@ -49,7 +49,6 @@ class ReferenceTable : public QTableWidget
 
     void setHeaderHeight(int pixels);
     void setFixedRowHeight(int pixels);
-    void setRowSelect(bool wholeRow);
     void setGridLines(GridLines lines);
     GridLines gridLines() const { return m_gridLines; }
     void setBackgroundColor(const QColor &color);

@@ -84,7 +84,6 @@ CraftingWindow::CraftingWindow(QWidget *parent)
     m_recipeTable->addNumberColumn(QString(), 30, 0);
     m_recipeTable->setSortableByHeader(true);
     m_recipeTable->setFixedRowHeight(33);
-    m_recipeTable->setRowSelect(true);
 
     m_itemDescription = new QLabel(QStringLiteral("StaticText1"), this);
     m_itemDescription->setObjectName(QStringLiteral("StaticText1"));

@@ -29,7 +29,6 @@ ExperienceWindow::ExperienceWindow(QWidget *parent)
     m_table->addTextColumn(QStringLiteral("Увеличение характеристик"), 150, Qt::AlignHCenter);
     m_table->addTextColumn(QStringLiteral("Увеличение умений"), 120, Qt::AlignHCenter);
     m_table->addTextColumn(QStringLiteral("Опыт"), 100, Qt::AlignRight);
-    m_table->setRowSelect(true);
     m_table->setGridLines(ReferenceTable::GridLines::Framed3D);
     m_table->setBackgroundColor(kGridBackground);
     m_table->setFixedRowHeight(kRowHeight);

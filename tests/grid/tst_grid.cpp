@@ -161,7 +161,6 @@ void TestGrid::readOnlyWholeRowSelection()
     grid.addNumberColumn(QString(), 40, 0);
     grid.addRows(3);
     grid.setCellText(1, 1, QStringLiteral("Дуб"));
-    grid.setRowSelect(true);
     grid.resize(260, 200);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
@@ -187,7 +186,6 @@ void TestGrid::drawing()
     const int image = grid.addImageColumn({solid(Qt::red), solid(Qt::blue), solid(Qt::green)}, 45);
     grid.addTextColumn(QString(), 80);
     grid.setFixedRowHeight(33);
-    grid.setRowSelect(true);
     grid.setBackgroundColor(QColor(244, 255, 255));
     grid.addRows(4);
     grid.setCellNumber(image, 0, 2);

@@ -238,6 +238,22 @@ class TestTableReference : public QObject
         }
     }
 
+    void alchemySelectsWholeRowsOnly()
+    {
+        AlchemyWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ReferenceTable *grid = gridOf(&window);
+        QHeaderView *header = grid->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(3) + 9, 9});
+        QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty()); // a header picks no column
+        for (int row : {4, 6})
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              grid->visualItemRect(grid->item(row, 3)).center());
+        QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 6); // one whole row, even with Ctrl
+        QCOMPARE(grid->selectionModel()->selectedRows(), {grid->model()->index(6, 0)});
+    }
+
     void alchemyResizeFollowsAllSides()
     {
         AlchemyWindow window;
