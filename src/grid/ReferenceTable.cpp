@@ -38,6 +38,9 @@ class CellDelegate : public QStyledItemDelegate
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
+        // Cells show only their own colours and the selected row; the current cell gets no
+        // focus mark.
+        option->state &= ~QStyle::State_HasFocus;
         Qt::Alignment alignment = m_table->columnAlignment(index.column());
         if (!(alignment & Qt::AlignVertical_Mask))
             alignment |= Qt::AlignVCenter;

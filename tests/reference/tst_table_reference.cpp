@@ -149,6 +149,22 @@ class TestTableReference : public QObject
         QCOMPARE(grid->currentRow(), 40);
     }
 
+    void experienceCellShowsNoFocusTint()
+    {
+        ExperienceWindow window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        ReferenceTable *grid = gridOf(&window);
+        grid->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
+        closeButton(&window)->setFocus();
+        const QRect cell = grid->visualItemRect(grid->item(0, 0));
+        const QImage unfocused = grid->viewport()->grab(cell).toImage();
+        grid->setFocus();
+        QVERIFY(grid->hasFocus());
+        QCOMPARE(grid->viewport()->grab(cell).toImage(), unfocused);
+    }
+
     void experienceResizeKeepsButtonInCorner()
     {
         ExperienceWindow window;
