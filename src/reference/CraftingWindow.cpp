@@ -3,9 +3,7 @@
 #include "CraftData.h"
 #include "ReferenceTable.h"
 
-#include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTreeWidget>
@@ -57,8 +55,9 @@ CraftingWindow::CraftingWindow(QWidget *parent)
     listPalette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                          listPalette.color(QPalette::Active, QPalette::HighlightedText));
     m_itemList->setPalette(listPalette);
-    // Any click in the list, on an item or beside one, runs the item display.
-    m_itemList->viewport()->installEventFilter(this);
+    // Whatever moves the selection, a click or a key, shows the item it lands on, so the
+    // list and the right-hand side never disagree.
+    connect(m_itemList, &QTreeWidget::itemSelectionChanged, this, &CraftingWindow::showSelectedItem);
 
     addCloseButton(QRect(8, 424, 113, 33));
 
@@ -104,17 +103,8 @@ void CraftingWindow::showEvent(QShowEvent *event)
     if (!event->spontaneous()) {
         // Each opening starts over at the first group's first item.
         showLevelGroup(0);
-        m_itemList->setCurrentItem(m_itemList->topLevelItem(0));
-        showSelectedItem();
+        m_itemList->setCurrentItem(m_itemList->topLevelItem(0)); // selecting it shows it
     }
-}
-
-bool CraftingWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_itemList->viewport() && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-        showSelectedItem();
-    return ReferenceWindow::eventFilter(watched, event);
 }
 
 void CraftingWindow::showLevelGroup(int group)

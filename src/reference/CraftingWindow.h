@@ -26,7 +26,6 @@ class CraftingWindow : public ReferenceWindow
 
   protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     // Refills the list with the items of `group`; selects nothing and leaves the

@@ -166,6 +166,7 @@ class TestCraft : public QObject
     void setGroupFirstItem();
     void groupButtons();
     void clickWithNothingSelected();
+    void keysShowTheItemTheyLandOn();
     void escapeHides();
 
   private:
@@ -562,6 +563,18 @@ void TestCraft::clickWithNothingSelected()
     clickItem(window, 5);
     QCOMPARE(caption->text(), QStringLiteral("Топор равенства(Мд)"));
     QCOMPARE(grid->rowCount(), 6);
+}
+
+void TestCraft::keysShowTheItemTheyLandOn()
+{
+    CraftingWindow window;
+    window.showOrRaise();
+    auto *list = window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
+    auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(caption->text(), QStringLiteral("Гвардейский меч(Мд)"));
+    QCOMPARE(gridRow(window, 3), QStringList({"3", "Часть рецепта на гвардейский меч", "6"}));
 }
 
 void TestCraft::escapeHides()
