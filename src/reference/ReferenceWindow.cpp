@@ -18,12 +18,11 @@ ReferenceWindow::ReferenceWindow(const char *objectName, const QString &caption,
 
 void ReferenceWindow::showOrRaise()
 {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-        return;
-    }
+    // A minimized window comes back too: the player asked to see it.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
+    raise();
+    activateWindow();
 }
 
 QPushButton *ReferenceWindow::addCloseButton(const QRect &geometry)

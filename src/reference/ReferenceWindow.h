@@ -18,7 +18,8 @@ public:
     ReferenceWindow(const char *objectName, const QString &caption, QSize outerSize,
                     QWidget *parent = nullptr);
 
-    // Shows a hidden window; brings a shown one to the front.
+    // Shows the window normal (not minimized), in front and active; a window that was
+    // already shown keeps everything else as it was.
     void showOrRaise();
 
 protected:

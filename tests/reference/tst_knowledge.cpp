@@ -55,6 +55,19 @@ class TestKnowledge : public QObject
         }
     }
 
+    void minimizedWindowComesBackWithItsButton()
+    {
+        KnowledgePage page(Services::silent());
+        page.show();
+        auto *button = page.findChild<QPushButton *>(QStringLiteral("Button1"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QWidget *window = made("FormCraft").value(0);
+        window->showMinimized();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!window->isMinimized());
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+
     void reopenedWindowsShowWhatTheyShowed()
     {
         KnowledgePage page(Services::silent());
