@@ -7,8 +7,7 @@
 
 namespace
 {
-// The pictures' sizes as drawn; a picture that cannot be decoded still gives its window
-// a usable height.
+// The pictures' sizes, known before any is decoded.
 constexpr QSize kPictureSizes[SpellcastingWindow::kPictureCount] = {
     {564, 447}, {559, 615}, {559, 300}, {557, 607}, {556, 279}};
 } // namespace
@@ -47,13 +46,21 @@ SpellcastingWindow::SpellcastingWindow(QWidget *parent)
 void SpellcastingWindow::displayPicture(int k)
 {
     m_chosen = k;
-    // The height comes from the picture's known size, so a hidden window need not decode it.
-    const bool known = m_stored[k].isDecoded() && !m_stored[k].pixmap().isNull();
-    const int pictureHeight = known ? m_stored[k].pixmap().height() : kPictureSizes[k].height();
-    m_outerHeight = pictureHeight + kHeightOverPicture;
-    resize(width(), m_outerHeight - kDesignedFrame.height());
+    fitHeight();
     if (isVisible())
         fillDisplay();
+}
+
+void SpellcastingWindow::fitHeight()
+{
+    const int pictureHeight = kPictureSizes[m_chosen].height();
+    resize(width(), qMax(pictureHeight, pictureHeight + kHeightOverPicture - frameSize().height()));
+}
+
+void SpellcastingWindow::frameKnown()
+{
+    ReferenceWindow::frameKnown();
+    fitHeight();
 }
 
 void SpellcastingWindow::fillDisplay()

@@ -14,23 +14,23 @@ class SpellcastingWindow : public ReferenceWindow
   public:
     static constexpr int kPictureCount = 5;
     static constexpr int kDisplayWidth = 577;
-    // The window's outer height is the picture's height plus this.
+    // The window's height, frame included, is the picture's height plus this, or more
+    // where the frame is taller: the picture always shows whole.
     static constexpr int kHeightOverPicture = 30;
 
     explicit SpellcastingWindow(QWidget *parent = nullptr);
 
-    // The outer height (frame included, as the window was designed) that the last picture
-    // chosen set: its height plus 30. The client area is this less the designed frame.
-    int designedOuterHeight() const { return m_outerHeight; }
     // Stored picture k (0 to 4); never changed by showing it.
     const QPixmap &storedPicture(int k) const { return m_stored[k].pixmap(); }
 
   protected:
+    void frameKnown() override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
   private:
     void displayPicture(int k);
+    void fitHeight();
     // Puts the chosen picture into the display, decoding it if it never was.
     void fillDisplay();
 
@@ -38,5 +38,4 @@ class SpellcastingWindow : public ReferenceWindow
     LazyPicture m_stored[kPictureCount];
     int m_chosen = 0;
     int m_displayed = -1;
-    int m_outerHeight = 0;
 };

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -167,6 +168,7 @@ class TestCraft : public QObject
     void groupButtons();
     void clickWithNothingSelected();
     void keysShowTheItemTheyLandOn();
+    void centredByItsFrame();
     void escapeHides();
 
   private:
@@ -575,6 +577,16 @@ void TestCraft::keysShowTheItemTheyLandOn()
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(caption->text(), QStringLiteral("Гвардейский меч(Мд)"));
     QCOMPARE(gridRow(window, 3), QStringList({"3", "Часть рецепта на гвардейский меч", "6"}));
+}
+
+void TestCraft::centredByItsFrame()
+{
+    CraftingWindow window;
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    // By the frame the sizes are laid out for until the window is framed, then by its own.
+    QVERIFY((QRect(window.pos(), window.size() + QSize(8, 34)).center() - centre).manhattanLength() <= 3);
+    window.show();
+    QVERIFY((window.frameGeometry().center() - centre).manhattanLength() <= 3);
 }
 
 void TestCraft::escapeHides()
