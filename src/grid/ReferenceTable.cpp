@@ -1,9 +1,10 @@
 #include "ReferenceTable.h"
 
+#include "ElidedTextDelegate.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <cmath>
@@ -29,10 +30,10 @@ QString plainNumber(double value)
 
 // Draws each cell by its column: column alignment for text and numbers, the picture
 // of the cell's value for image columns, and the raised frame of Framed3D lines.
-class CellDelegate : public QStyledItemDelegate
+class CellDelegate : public ElidedTextDelegate
 {
   public:
-    explicit CellDelegate(ReferenceTable *table) : QStyledItemDelegate(table), m_table(table) {}
+    explicit CellDelegate(ReferenceTable *table) : ElidedTextDelegate(table), m_table(table) {}
 
   protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override

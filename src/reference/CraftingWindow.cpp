@@ -1,7 +1,9 @@
 #include "CraftingWindow.h"
 
 #include "CraftData.h"
+#include "ElidedTextDelegate.h"
 #include "ReferenceTable.h"
+#include "ReferenceTableStyle.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -48,6 +50,9 @@ CraftingWindow::CraftingWindow(QWidget *parent)
     m_itemList->setUniformRowHeights(true);
     m_itemList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_itemList->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The narrow face keeps the names whole; one still too long shows whole in its tool-tip.
+    m_itemList->setFont(ReferenceTableStyle::narrowFont());
+    m_itemList->setItemDelegate(new ElidedTextDelegate(m_itemList));
     // The chosen item stays marked while the focus is elsewhere.
     QPalette listPalette = m_itemList->palette();
     listPalette.setColor(QPalette::Inactive, QPalette::Highlight,
@@ -83,13 +88,14 @@ CraftingWindow::CraftingWindow(QWidget *parent)
     m_recipeTable->addNumberColumn(QString(), 30, 0);
     m_recipeTable->setSortableByHeader(true);
     m_recipeTable->setFixedRowHeight(33);
+    m_recipeTable->setFont(ReferenceTableStyle::narrowFont());
 
     m_itemDescription = new QLabel(QStringLiteral("StaticText1"), this);
     m_itemDescription->setObjectName(QStringLiteral("StaticText1"));
     m_itemDescription->setGeometry(624, 32, 193, 433);
     m_itemDescription->setTextFormat(Qt::PlainText);
     m_itemDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_itemDescription->setWordWrap(true);
+    m_itemDescription->setFont(ReferenceTableStyle::narrowFont());
     m_itemDescription->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_itemDescription->setMargin(2);
 
@@ -144,7 +150,13 @@ void CraftingWindow::showSelectedItem()
         m_recipeTable->setCellText(1, row, QString::fromUtf8(part.resource));
         m_recipeTable->setCellNumber(2, row, part.count);
     }
-    // The description's lines are joined by "\r\n"; the label breaks lines on "\n".
-    m_itemDescription->setText(
-        QString::fromUtf8(ItemDescriptions[item]).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    // One line per entry, never broken inside one: a line too long for the panel is cut
+    // in the middle, so its value still shows, and the panel's tool-tip holds the whole text.
+    const QStringList entries = QString::fromUtf8(ItemDescriptions[item]).split(QLatin1String("\r\n"));
+    const int room = m_itemDescription->contentsRect().width() - 2 * m_itemDescription->margin();
+    QStringList lines;
+    for (const QString &entry : entries)
+        lines.append(m_itemDescription->fontMetrics().elidedText(entry, Qt::ElideMiddle, room));
+    m_itemDescription->setText(lines.join(QLatin1Char('\n')));
+    m_itemDescription->setToolTip(lines == entries ? QString() : entries.join(QLatin1Char('\n')));
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -143,6 +144,12 @@ bool parseValueLine(const QString &line, ValueLine *out)
     return true;
 }
 
+// The description as the panel holds it: in its tool-tip when a line had to be cut.
+QString wholeDescription(const QLabel *panel)
+{
+    return panel->toolTip().isEmpty() ? panel->text() : panel->toolTip();
+}
+
 QString itemText(QTreeWidget *list, int position)
 {
     QTreeWidgetItem *entry = list->topLevelItem(position);
@@ -169,6 +176,7 @@ class TestCraft : public QObject
     void clickWithNothingSelected();
     void keysShowTheItemTheyLandOn();
     void centredByItsFrame();
+    void cutTextsShowWhole();
     void escapeHides();
 
   private:
@@ -383,7 +391,7 @@ void TestCraft::showingResetsToFirstItem()
         QCOMPARE(caption->text(), QStringLiteral("Рапира фехтовальщика(Мд)"));
         QCOMPARE(grid->rowCount(), 4);
         QCOMPARE(gridRow(window, 3), QStringList({"3", "Часть рецепта на рапиру фехтовальщика", "6"}));
-        QCOMPARE(text->text(), description(0).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(wholeDescription(text), descriptionLines(0).join(QLatin1Char('\n')));
 
         // Leave it somewhere else; the next opening starts over.
         window.findChild<QPushButton *>(QStringLiteral("Button4"))->click();
@@ -494,7 +502,7 @@ void TestCraft::setGroupFirstItem()
     QCOMPARE(grid->rowCount(), 8);
     QCOMPARE(gridRow(window, 7), QStringList({"25", "ЧР на Браслеты мантикоры", "9"}));
     QCOMPARE(text->text().split(QLatin1Char('\n')).size(), 15);
-    QCOMPARE(text->text(), description(28).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCOMPARE(wholeDescription(text), descriptionLines(28).join(QLatin1Char('\n')));
 }
 
 void TestCraft::groupButtons()
@@ -587,6 +595,30 @@ void TestCraft::centredByItsFrame()
     QVERIFY((QRect(window.pos(), window.size() + QSize(8, 34)).center() - centre).manhattanLength() <= 3);
     window.show();
     QVERIFY((window.frameGeometry().center() - centre).manhattanLength() <= 3);
+}
+
+void TestCraft::cutTextsShowWhole()
+{
+    CraftingWindow window;
+    window.showOrRaise();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
+    auto *text = window.findChild<QLabel *>(QStringLiteral("StaticText1"));
+    auto tipAt = [grid](int row) {
+        const QPoint at = grid->visualItemRect(grid->item(row, 1)).center();
+        QHelpEvent help(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tipAt(0), QString()); // "Уголь" fits
+    QCOMPARE(tipAt(3), QStringLiteral("Часть рецепта на рапиру фехтовальщика")); // cut with "…"
+    // One line per entry, each within the panel; the cut ones show whole in the tool-tip.
+    const QStringList lines = text->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), descriptionLines(0).size());
+    for (const QString &line : lines)
+        QVERIFY(text->fontMetrics().horizontalAdvance(line) <= text->contentsRect().width() - 4);
+    QVERIFY(lines != descriptionLines(0));
+    QCOMPARE(text->toolTip(), descriptionLines(0).join(QLatin1Char('\n')));
 }
 
 void TestCraft::escapeHides()
