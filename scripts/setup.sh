@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  libjpeg62-turbo-dev libcanberra-dev libxcb1-dev sound-theme-freedesktop
+  libcanberra-dev libxcb1-dev sound-theme-freedesktop
   fonts-dejavu-core fonts-dejavu-extra
   "$@"
 )

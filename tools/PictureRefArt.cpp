@@ -1,5 +1,5 @@
 // The recipe pictures of the leatherworking and spellcasting windows (JPEG, decoded at
-// run time by our own libjpeg wrapper) and the ingredient pictures of the alchemy table.
+// run time by Qt's JPEG plugin) and the ingredient pictures of the alchemy table.
 #include "Artwork.h"
 
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "KeloLook.h"
-#include "KeloWindows.h"
 #include "Services.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 
@@ -17,6 +17,7 @@ int main(int argc, char *argv[])
 
     const Services services = Services::real();
     // The main window shows itself once the start-up request has ended.
-    KeloWindows windows(services, true);
+    MainWindow mainWindow(services);
+    mainWindow.finishStartup();
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "BoardView.h"
 #include "SearchZoneMarker.h"
 #include "Settings.h"
+#include "WrappingButton.h"
 
 #include <QAction>
 #include <QCursor>
@@ -10,38 +11,8 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 
 namespace {
-// A push button whose caption wraps, letter by letter when a word is wider than the
-// button, so a tall narrow button reads from top to bottom.
-class WrappingButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        QTextOption wrap(Qt::AlignCenter);
-        wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        painter.setPen(
-            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-        const QRect textRect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-        // Qt's own wrapping breaks inside a word only when the word is the whole line,
-        // so the letters are laid out one line each when they do not fit side by side.
-        QString shown = text();
-        if (fontMetrics().horizontalAdvance(shown) > textRect.width() && !shown.contains(QLatin1Char(' ')))
-            shown = shown.split(QString(), Qt::SkipEmptyParts).join(QLatin1Char('\n'));
-        painter.drawText(QRectF(textRect), shown, wrap);
-    }
-};
-
 // Menus whose items carry the board's pictures need room for them beside the captions.
 class PictureMenuStyle : public QProxyStyle {
 public:

@@ -11,7 +11,6 @@ class LazyPicture
     LazyPicture() = default;
     explicit LazyPicture(QString resource) : m_resource(std::move(resource)) {}
 
-    bool isDecoded() const { return m_decoded; }
     // The picture; empty when it cannot be decoded.
     const QPixmap &pixmap() const;
 

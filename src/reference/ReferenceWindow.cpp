@@ -7,23 +7,22 @@
 #include <QScreen>
 #include <QShortcut>
 
-ReferenceWindow::ReferenceWindow(const char *className, const QString &caption, QSize outerSize,
+ReferenceWindow::ReferenceWindow(const char *objectName, const QString &caption, QSize outerSize,
                                  QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName(QString::fromLatin1(className));
+    setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
     resize(outerSize - kDesignedFrame);
 }
 
 void ReferenceWindow::showOrRaise()
 {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-        return;
-    }
+    // A minimized window comes back too: the player asked to see it.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
+    raise();
+    activateWindow();
 }
 
 QPushButton *ReferenceWindow::addCloseButton(const QRect &geometry)
@@ -41,6 +40,44 @@ QPushButton *ReferenceWindow::addCloseButton(const QRect &geometry)
 
 void ReferenceWindow::centreOnScreen()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    m_centred = true;
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size() + frameSize());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft()); // a window's position is its frame's
+    }
+}
+
+QSize ReferenceWindow::frameSize() const
+{
+    const QSize real = frameGeometry().size() - size();
+    return real.isNull() ? kDesignedFrame : real;
+}
+
+void ReferenceWindow::frameKnown()
+{
+    if (m_centred)
+        centreOnScreen();
+}
+
+void ReferenceWindow::checkFrame()
+{
+    // The window manager frames a window only after it is first shown, and tells of it
+    // by moving the window.
+    if (!m_framed && isVisible() && frameGeometry().size() != size()) {
+        m_framed = true;
+        frameKnown();
+    }
+}
+
+void ReferenceWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    checkFrame();
+}
+
+void ReferenceWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    checkFrame();
 }

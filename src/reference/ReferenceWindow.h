@@ -11,19 +11,35 @@ class QPushButton;
 class ReferenceWindow : public QWidget {
     Q_OBJECT
 public:
-    // The size the original windows were designed with includes a frame of this size;
-    // our windows keep the client area that frame left.
+    // The windows' sizes are laid out frame included, for a frame of this size; the
+    // client area keeps what such a frame leaves, whatever frame the window gets.
     static constexpr QSize kDesignedFrame{8, 34};
 
-    ReferenceWindow(const char *className, const QString &caption, QSize outerSize,
+    ReferenceWindow(const char *objectName, const QString &caption, QSize outerSize,
                     QWidget *parent = nullptr);
 
-    // Shows a hidden window; brings a shown one to the front.
+    // Shows the window normal (not minimized), in front and active; a window that was
+    // already shown keeps everything else as it was.
     void showOrRaise();
 
 protected:
-    // Places the window in the middle of the primary screen's work area.
+    // Places the window, frame included, in the middle of the primary screen's work area;
+    // once the window manager has framed the window, it is placed again by its real frame.
     void centreOnScreen();
+    // The frame around the client area: the window manager's once the window is framed,
+    // the designed one before that.
+    QSize frameSize() const;
+    // Runs once, when the window's real frame first becomes known.
+    virtual void frameKnown();
+
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // Creates the window's "Закрыть" button (`BitBtn1`) and makes Escape press it.
     QPushButton *addCloseButton(const QRect &geometry);
+
+private:
+    void checkFrame();
+
+    bool m_centred = false;
+    bool m_framed = false;
 };

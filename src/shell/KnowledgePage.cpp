@@ -1,16 +1,49 @@
 #include "KnowledgePage.h"
 
+#include "AlchemyWindow.h"
+#include "CraftingWindow.h"
+#include "ExperienceWindow.h"
+#include "LeatherworkingWindow.h"
+#include "NewsLinks.h"
+#include "SpellcastingWindow.h"
+
 #include <QPushButton>
 
-KnowledgePage::KnowledgePage(QWidget *parent) : QWidget(parent)
+namespace {
+template <class Window>
+ReferenceWindow *make()
+{
+    return new Window;
+}
+
+// The page's buttons, top to bottom, and the windows they open.
+const struct {
+    const char *objectName;
+    const char *caption;
+    ReferenceWindow *(*make)();
+} kWindows[KnowledgePage::kWindowCount] = {
+    {"Button1", "Таблица крафта", make<CraftingWindow>},
+    {"Button2", "Таблица опыта", make<ExperienceWindow>},
+    {"Button3", "Заклинательство", make<SpellcastingWindow>},
+    {"Button4", "Алхимия", make<AlchemyWindow>},
+    {"Button5", "Кожевничество", make<LeatherworkingWindow>},
+};
+} // namespace
+
+KnowledgePage::KnowledgePage(const Services &services, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet4"));
-    const QString captions[5] = {QStringLiteral("Таблица крафта"), QStringLiteral("Таблица опыта"),
-                                 QStringLiteral("Заклинательство"), QStringLiteral("Алхимия"),
-                                 QStringLiteral("Кожевничество")};
-    for (int i = 0; i < 5; ++i) {
-        m_buttons[i] = new QPushButton(captions[i], this);
-        m_buttons[i]->setObjectName(QStringLiteral("Button%1").arg(i + 1));
-        m_buttons[i]->setGeometry(8, 16 + 32 * i, 121, 25);
+    for (int i = 0; i < kWindowCount; ++i) {
+        auto *button = new QPushButton(QString::fromUtf8(kWindows[i].caption), this);
+        button->setObjectName(QString::fromLatin1(kWindows[i].objectName));
+        button->setGeometry(8, 16 + 32 * i, 121, 25);
+        connect(button, &QPushButton::clicked, this, [this, i] {
+            if (!m_windows[i])
+                m_windows[i].reset(kWindows[i].make());
+            m_windows[i]->showOrRaise();
+        });
     }
+    NewsLinks::addTo(this, services);
 }
+
+KnowledgePage::~KnowledgePage() = default;

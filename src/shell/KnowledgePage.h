@@ -2,18 +2,22 @@
 
 #include <QWidget>
 
-class QPushButton;
+#include <memory>
 
-// The Knowledge page: one button per reference window (the news links below them are
-// added by their own owner).
+#include "Services.h"
+
+class ReferenceWindow;
+
+// The Knowledge page: one button per reference window, with the two news links below
+// them. A window is made when its button is first pressed and lives as long as the page.
 class KnowledgePage : public QWidget {
     Q_OBJECT
 public:
-    explicit KnowledgePage(QWidget *parent = nullptr);
+    static constexpr int kWindowCount = 5;
 
-    // Button k (1..5) of the page: crafting, experience, spellcasting, alchemy, leatherworking.
-    QPushButton *button(int k) const { return m_buttons[k - 1]; }
+    explicit KnowledgePage(const Services &services, QWidget *parent = nullptr);
+    ~KnowledgePage() override;
 
 private:
-    QPushButton *m_buttons[5];
+    std::unique_ptr<ReferenceWindow> m_windows[kWindowCount];
 };

@@ -5,9 +5,7 @@
 #include "KeloLook.h"
 #include "KnowledgePage.h"
 #include "LocatorPage.h"
-#include "NewsLinks.h"
 #include "Placement.h"
-#include "ReferenceWindow.h"
 #include "RiddleBar.h"
 #include "SettingsPage.h"
 #include "StatisticsPage.h"
@@ -80,11 +78,6 @@ void MainWindow::finishStartup()
     // still framing the first show can swallow the final one.
     connect(m_counters, &VisitCounters::started, this, &QWidget::show, Qt::SingleShotConnection);
     m_counters->start();
-}
-
-void MainWindow::attachReferenceWindows(const ReferenceWindows &windows)
-{
-    m_reference = windows;
 }
 
 void MainWindow::placeAtRightEdge()
@@ -245,16 +238,7 @@ TimersPage *MainWindow::timersPage()
 
 KnowledgePage *MainWindow::knowledgePage()
 {
-    return madePage(m_knowledge, [this] {
-        auto *page = new KnowledgePage;
-        NewsLinks::addTo(page, m_services);
-        void (MainWindow::*const windowSlots[5])() = {&MainWindow::Button1Click, &MainWindow::Button2Click,
-                                                      &MainWindow::Button3Click, &MainWindow::Button4Click,
-                                                      &MainWindow::Button5Click};
-        for (int k = 1; k <= 5; ++k)
-            connect(page->button(k), &QPushButton::clicked, this, windowSlots[k - 1]);
-        return page;
-    });
+    return madePage(m_knowledge, [this] { return new KnowledgePage(m_services); });
 }
 
 LocatorPage *MainWindow::locatorPage()
@@ -264,23 +248,5 @@ LocatorPage *MainWindow::locatorPage()
 
 InfoPage *MainWindow::infoPage()
 {
-    return madePage(m_info, [this] {
-        auto *page = new InfoPage(m_services);
-        page->setUp();
-        return page;
-    });
+    return madePage(m_info, [this] { return new InfoPage(m_services); });
 }
-
-void MainWindow::openReference(const ReferenceWindows::Source &source)
-{
-    if (!source)
-        return;
-    if (ReferenceWindow *window = source())
-        window->showOrRaise();
-}
-
-void MainWindow::Button1Click() { openReference(m_reference.craft); }
-void MainWindow::Button2Click() { openReference(m_reference.experience); }
-void MainWindow::Button3Click() { openReference(m_reference.spellcasting); }
-void MainWindow::Button4Click() { openReference(m_reference.alchemy); }
-void MainWindow::Button5Click() { openReference(m_reference.leatherworking); }

@@ -2,14 +2,11 @@
 
 #include <QWidget>
 
-#include <functional>
-
 #include "HuntingBoard.h"
 #include "Services.h"
 #include "Settings.h"
 
 class QStackedWidget;
-class ReferenceWindow;
 class VisitCounters;
 class InfoPage;
 class KnowledgePage;
@@ -21,17 +18,6 @@ class TabletPage;
 class TimersPage;
 class Toolbar;
 class TrayIcon;
-
-// The reference windows the Knowledge page opens, each handed out by a function that
-// makes it when first asked for.
-struct ReferenceWindows {
-    using Source = std::function<ReferenceWindow *()>;
-    Source craft;
-    Source experience;
-    Source alchemy;
-    Source leatherworking;
-    Source spellcasting;
-};
 
 // The main window: a narrow always-on-top tool window with seven pages, the riddle bar,
 // the toolbar and the tray icon. It owns the settings and the hunt that the pages share.
@@ -46,9 +32,9 @@ public:
 
     explicit MainWindow(const Services &services, QWidget *parent = nullptr);
 
-    // The rest of start-up: placement, the window shown and hidden once, counters and ping.
+    // The rest of start-up: placement, then the counters and the start-up request; the
+    // window shows itself when that request has ended.
     void finishStartup();
-    void attachReferenceWindows(const ReferenceWindows &windows);
 
     TrayIcon *trayIcon() const { return m_tray; }
     QStackedWidget *pageStack() const { return m_pages; }
@@ -69,12 +55,6 @@ public slots:
     // The minimize command: hide to the tray instead (when there is a tray to hide to).
     void hideToTrayOrMinimize();
 
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -88,7 +68,6 @@ private:
     void bringToFront();
     template <class PageWidget, class Make>
     PageWidget *madePage(PageWidget *&page, Make make);
-    static void openReference(const ReferenceWindows::Source &source);
     // Puts the frame's right edge on the primary screen's right edge, 10 pixels from its top.
     void placeAtRightEdge();
 
@@ -107,7 +86,6 @@ private:
     InfoPage *m_info = nullptr;
     VisitCounters *m_counters;
     TrayIcon *m_tray;
-    ReferenceWindows m_reference;
     // Whether the window has been placed with the frame the window manager gave it.
     bool m_placedByFrame = false;
 };

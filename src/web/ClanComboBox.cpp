@@ -28,7 +28,7 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         painter->save();
-        m_combo->Clans_ComboBoxDrawItem(*painter, index.row(), option.rect,
+        m_combo->drawItem(*painter, index.row(), option.rect,
                                         option.state.testFlag(QStyle::State_Selected));
         painter->restore();
     }
@@ -61,7 +61,7 @@ ClanComboBox::ClanComboBox(QWidget *parent) : QComboBox(parent)
     setCurrentIndex(0);
 }
 
-void ClanComboBox::Clans_ComboBoxDrawItem(QPainter &painter, int index, const QRect &rect,
+void ClanComboBox::drawItem(QPainter &painter, int index, const QRect &rect,
                                           bool selected) const
 {
     const QPalette &colours = palette();
@@ -95,5 +95,5 @@ void ClanComboBox::paintEvent(QPaintEvent *)
     const QRect item(field.left(), field.top() + (field.height() - kItemHeight) / 2, field.width(),
                      kItemHeight);
     painter.setClipRect(field);
-    Clans_ComboBoxDrawItem(painter, currentIndex(), item, hasFocus());
+    drawItem(painter, currentIndex(), item, hasFocus());
 }

@@ -20,9 +20,9 @@ public:
     // Draws item `index` into `rect`: the background (highlighted when `selected`), the
     // emblem with its top-left corner at the rectangle's, and the name kTextLeft pixels
     // from its left edge. The emblem is taller than the item and reaches below it.
-    void Clans_ComboBoxDrawItem(QPainter &painter, int index, const QRect &rect, bool selected) const;
+    void drawItem(QPainter &painter, int index, const QRect &rect, bool selected) const;
 
-    // Clans_ImageList: the emblems by clan position.
+    // The emblems by clan position.
     const QVector<QPixmap> &emblems() const { return m_emblems; }
 
 protected:

@@ -4,17 +4,14 @@
 #include "InfoLinks.h"
 #include "Instructions.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QTextLayout>
 
 namespace {
-QLabel *creditLine(QWidget *page, const char *name, const QString &text, const QColor &colour,
+void creditLine(QWidget *page, const char *name, const QString &text, const QColor &colour,
                    const QRect &geometry)
 {
     auto *label = new QLabel(text, page);
@@ -28,44 +25,6 @@ QLabel *creditLine(QWidget *page, const char *name, const QString &text, const Q
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    return label;
-}
-
-// The character of the document nearest to a point in document coordinates, as the block
-// that holds it and its index in that block; index -1 when there is no character.
-struct CharacterHit {
-    QTextBlock block;
-    int index = -1;
-};
-
-CharacterHit characterNearest(const QTextDocument *document, const QPointF &point)
-{
-    QAbstractTextDocumentLayout *layout = document->documentLayout();
-    QTextBlock block = document->firstBlock();
-    // The paragraph at the point's height, or the last one for a press below the text.
-    while (block.isValid() && block.next().isValid() && layout->blockBoundingRect(block).bottom() <= point.y())
-        block = block.next();
-    if (!block.isValid() || block.text().isEmpty() || !block.layout())
-        return {};
-    const QTextLayout *lines = block.layout();
-    if (lines->lineCount() == 0)
-        return {};
-    const QRectF blockRect = layout->blockBoundingRect(block);
-    const QPointF local = point - blockRect.topLeft();
-    QTextLine line = lines->lineAt(lines->lineCount() - 1);
-    for (int i = 0; i < lines->lineCount(); ++i) {
-        if (local.y() < lines->lineAt(i).rect().bottom()) {
-            line = lines->lineAt(i);
-            break;
-        }
-    }
-    if (line.textLength() <= 0)
-        return {};
-    int index = line.xToCursor(local.x(), QTextLine::CursorOnCharacter);
-    // Beside the line's end the nearest character is its last one.
-    index = qBound(line.textStart(), index, line.textStart() + line.textLength() - 1);
-    index = qMin(index, block.text().size() - 1);
-    return {block, index};
 }
 } // namespace
 
@@ -73,42 +32,41 @@ InfoPage::InfoPage(const Services &services, QWidget *parent)
     : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("TabSheet7"));
-    m_programmer = creditLine(this, "Label7", Instructions::programmerCredit(), Qt::blue, QRect(0, 8, 150, 25));
-    m_designer = creditLine(this, "Label8", Instructions::designerCredit(), Qt::red, QRect(0, 40, 145, 26));
+    creditLine(this, "Label7", Instructions::programmerCredit(), Qt::blue, QRect(0, 8, 150, 25));
+    creditLine(this, "Label8", Instructions::designerCredit(), Qt::red, QRect(0, 40, 145, 26));
 
-    m_richEdit = new QTextEdit(this);
-    m_richEdit->setObjectName(QStringLiteral("RichEdit1"));
-    m_richEdit->setReadOnly(true);
-    m_richEdit->setAcceptRichText(false);
-    m_richEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_richEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_richEdit->setLineWrapMode(QTextEdit::WidgetWidth);
-    // Like the classic rich edit: break at spaces, and inside a word too long for a line.
-    m_richEdit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_instructions = new QTextEdit(this);
+    m_instructions->setObjectName(QStringLiteral("RichEdit1"));
+    m_instructions->setReadOnly(true);
+    m_instructions->setAcceptRichText(false);
+    m_instructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_instructions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_instructions->setLineWrapMode(QTextEdit::WidgetWidth);
+    // Lines break at spaces, and inside a word too long for a line.
+    m_instructions->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     // Every button opens the pressed address; there is no menu of the view's own.
-    m_richEdit->setContextMenuPolicy(Qt::NoContextMenu);
-    m_richEdit->viewport()->setMouseTracking(true);
-    m_richEdit->viewport()->installEventFilter(this);
-    m_richEdit->setGeometry(0, height() - kRichEditHeight, width(), kRichEditHeight);
-
-    m_memo = Instructions::lines(QString::fromUtf8(BuildConfig::kGameHost),
-                                 QString::fromUtf8(BuildConfig::kCommunityHost));
+    m_instructions->setContextMenuPolicy(Qt::NoContextMenu);
+    m_instructions->viewport()->setMouseTracking(true);
+    m_instructions->viewport()->installEventFilter(this);
+    m_instructions->setGeometry(0, height() - kInstructionsHeight, width(), kInstructionsHeight);
+    showInstructions();
 }
 
-void InfoPage::setUp()
+void InfoPage::showInstructions()
 {
-    QTextDocument *document = m_richEdit->document();
-    document->clear();
-    QTextCursor cursor(document);
+    // One paragraph per line of the instructions; addresses are shown as links.
+    QTextCursor cursor(m_instructions->document());
     QTextCharFormat linkFormat;
     linkFormat.setAnchor(true);
     linkFormat.setFontUnderline(true);
-    linkFormat.setForeground(m_richEdit->palette().brush(QPalette::Link));
+    linkFormat.setForeground(m_instructions->palette().brush(QPalette::Link));
     const QTextCharFormat plainFormat;
 
     cursor.beginEditBlock();
     bool first = true;
-    for (const QString &paragraph : std::as_const(m_memo)) {
+    const QStringList lines = Instructions::lines(QString::fromUtf8(BuildConfig::kGameHost),
+                                                  QString::fromUtf8(BuildConfig::kCommunityHost));
+    for (const QString &paragraph : lines) {
         if (!first)
             cursor.insertBlock();
         first = false;
@@ -123,19 +81,21 @@ void InfoPage::setUp()
         cursor.insertText(paragraph.mid(at), plainFormat);
     }
     cursor.endEditBlock();
-    m_richEdit->moveCursor(QTextCursor::Start);
+    m_instructions->moveCursor(QTextCursor::Start);
 }
 
-void InfoPage::RichEdit1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, const QPoint &pos)
+void InfoPage::openAddressAt(const QPoint &pos)
 {
-    const QPointF documentPoint(pos.x() + m_richEdit->horizontalScrollBar()->value(),
-                                pos.y() + m_richEdit->verticalScrollBar()->value());
-    const CharacterHit hit = characterNearest(m_richEdit->document(), documentPoint);
-    if (hit.index < 0)
-        return;
+    // The view gives the cursor position nearest to the point; the character pressed is the
+    // one after it, or the one before when the point lies left of it or past the paragraph's end.
+    const QTextCursor cursor = m_instructions->cursorForPosition(pos);
+    const QString paragraph = cursor.block().text();
+    int index = cursor.positionInBlock();
+    if (index == paragraph.size() || (index > 0 && pos.x() < m_instructions->cursorRect(cursor).x()))
+        --index;
     // The word comes from the whole paragraph, not from the display line: an address that
     // the view wraps opens whole wherever it is pressed.
-    const QString word = InfoLinks::wordAt(hit.block.text(), hit.index);
+    const QString word = InfoLinks::wordAt(paragraph, index);
     const InfoLinks::Targets targets = InfoLinks::targetsOf(word);
     if (targets.web)
         m_services.openUrl(word);
@@ -145,19 +105,18 @@ void InfoPage::RichEdit1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, const 
 
 bool InfoPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_richEdit->viewport()) {
+    if (watched == m_instructions->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
-            // The second press of a double click is a press too.
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            RichEdit1MouseDown(mouse->button(), mouse->modifiers(), mouse->position().toPoint());
+            // Any button; the second press of a double click is a press too.
+            openAddressAt(static_cast<QMouseEvent *>(event)->position().toPoint());
             break;
         }
         case QEvent::MouseMove: {
             const auto *mouse = static_cast<QMouseEvent *>(event);
-            const bool overLink = !m_richEdit->anchorAt(mouse->position().toPoint()).isEmpty();
-            m_richEdit->viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
+            const bool overLink = !m_instructions->anchorAt(mouse->position().toPoint()).isEmpty();
+            m_instructions->viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
             break;
         }
         default:
@@ -170,6 +129,6 @@ bool InfoPage::eventFilter(QObject *watched, QEvent *event)
 void InfoPage::resizeEvent(QResizeEvent *event)
 {
     // Aligned to the page's bottom edge at the full page width.
-    m_richEdit->setGeometry(0, height() - kRichEditHeight, width(), kRichEditHeight);
+    m_instructions->setGeometry(0, height() - kInstructionsHeight, width(), kInstructionsHeight);
     QWidget::resizeEvent(event);
 }

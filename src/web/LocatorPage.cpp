@@ -39,7 +39,8 @@ LocatorPage::LocatorPage(const Services &services, QWidget *parent) : QWidget(pa
     QPalette blue = locator->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     locator->setPalette(blue);
-    connect(locator, &LinkLabel::clicked, this, &LocatorPage::Label11Click);
+    connect(locator, &LinkLabel::clicked, this,
+            [this] { m_services.openUrl(WebAddresses::communityLocator()); });
 
     m_clans = new ClanComboBox(this);
     m_clans->setGeometry(8, 48, 145, 22);
@@ -47,7 +48,7 @@ LocatorPage::LocatorPage(const Services &services, QWidget *parent) : QWidget(pa
     m_clans->view()->installEventFilter(this);
 
     QPushButton *go = ignoreKindButton(this, "BitBtn6", QStringLiteral("Перейти"), 80);
-    connect(go, &QPushButton::clicked, this, &LocatorPage::BitBtn6Click);
+    connect(go, &QPushButton::clicked, this, &LocatorPage::goToChosenClan);
 
     auto *nicknameCaption = new QLabel(QStringLiteral("Информация по нику:"), this);
     nicknameCaption->setObjectName(QStringLiteral("Label12"));
@@ -61,15 +62,10 @@ LocatorPage::LocatorPage(const Services &services, QWidget *parent) : QWidget(pa
     nicknameCaption->setBuddy(m_nickname);
 
     QPushButton *search = ignoreKindButton(this, "BitBtn7", QStringLiteral("Искать"), 164);
-    connect(search, &QPushButton::clicked, this, &LocatorPage::BitBtn7Click);
+    connect(search, &QPushButton::clicked, this, &LocatorPage::lookUpPlayer);
 }
 
-void LocatorPage::Label11Click()
-{
-    m_services.openUrl(WebAddresses::communityLocator());
-}
-
-void LocatorPage::BitBtn6Click()
+void LocatorPage::goToChosenClan()
 {
     const int clan = m_clans->currentIndex();
     if (clan < 0 || clan >= kClanCount)
@@ -77,44 +73,32 @@ void LocatorPage::BitBtn6Click()
     m_services.openUrl(QString::fromUtf8(kClanTable[clan].address));
 }
 
-void LocatorPage::BitBtn7Click()
+void LocatorPage::lookUpPlayer()
 {
     m_services.openUrl(WebAddresses::playerInfo(m_nickname->text()));
 }
 
 bool LocatorPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<const QKeyEvent *>(event);
-        if (watched == m_nickname)
-            return Edit_infoKeyPress(key);
-        if (watched == m_clans)
-            return Clans_ComboBoxKeyPress(key);
-        if (watched == m_clans->view() && isEnter(key)) {
-            // Enter in the dropped-down list takes the highlighted clan, closes the
-            // list and goes there.
-            const QModelIndex highlighted = m_clans->view()->currentIndex();
-            if (highlighted.isValid())
-                m_clans->setCurrentIndex(highlighted.row());
-            m_clans->hidePopup();
-            return Clans_ComboBoxKeyPress(key);
-        }
+    // Enter acts as Search in the nickname field and as Go in the clan list, and goes no
+    // further; every other key passes.
+    if (event->type() != QEvent::KeyPress || !isEnter(static_cast<const QKeyEvent *>(event)))
+        return QWidget::eventFilter(watched, event);
+    if (watched == m_nickname) {
+        lookUpPlayer();
+        return true;
+    }
+    if (watched == m_clans->view()) {
+        // In the dropped-down list Enter takes the highlighted clan, closes the list and
+        // goes there.
+        const QModelIndex highlighted = m_clans->view()->currentIndex();
+        if (highlighted.isValid())
+            m_clans->setCurrentIndex(highlighted.row());
+        m_clans->hidePopup();
+    }
+    if (watched == m_clans || watched == m_clans->view()) {
+        goToChosenClan();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-bool LocatorPage::Clans_ComboBoxKeyPress(const QKeyEvent *event)
-{
-    if (!isEnter(event))
-        return false;
-    BitBtn6Click();
-    return true;
-}
-
-bool LocatorPage::Edit_infoKeyPress(const QKeyEvent *event)
-{
-    if (!isEnter(event))
-        return false;
-    BitBtn7Click();
-    return true;
 }

@@ -5,7 +5,6 @@
 #include "Services.h"
 
 class ClanComboBox;
-class QKeyEvent;
 class QLineEdit;
 
 // The Locator page: the community's locator link, the clan-site list and the player lookup.
@@ -14,22 +13,14 @@ class LocatorPage : public QWidget {
 public:
     explicit LocatorPage(const Services &services, QWidget *parent = nullptr);
 
-public slots:
-    // The community's clan-site locator.
-    void Label11Click();
-    // Go: the selected clan's site, its address exactly as stored.
-    void BitBtn6Click();
-    // Search: the game's page about the player named in Edit_info, exactly as typed.
-    void BitBtn7Click();
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Enter acts as Go in the clan list and as Search in the nickname field, and goes
-    // no further. Both return whether they used the key.
-    bool Clans_ComboBoxKeyPress(const QKeyEvent *event);
-    bool Edit_infoKeyPress(const QKeyEvent *event);
+    // Go: the chosen clan's site, its address exactly as stored.
+    void goToChosenClan();
+    // Search: the game's page about the player named in the nickname field, exactly as typed.
+    void lookUpPlayer();
 
     Services m_services;
     ClanComboBox *m_clans;

@@ -24,17 +24,7 @@ LinkLabel *newsLink(QWidget *page, const char *name, const QString &text, int to
 void NewsLinks::addTo(QWidget *knowledgePage, const Services &services)
 {
     newsLink(knowledgePage, "Label13", QStringLiteral("НОВОСТИ ОНЛ"), 184,
-             [services] { Label13Click(services); });
+             [services] { services.openUrl(WebAddresses::gameNews()); });
     newsLink(knowledgePage, "Label14", QStringLiteral("НОВОСТИ Brannoc"), 208,
-             [services] { Label14Click(services); });
-}
-
-void NewsLinks::Label13Click(const Services &services)
-{
-    services.openUrl(WebAddresses::gameNews());
-}
-
-void NewsLinks::Label14Click(const Services &services)
-{
-    services.openUrl(WebAddresses::communityStart());
+             [services] { services.openUrl(WebAddresses::communityStart()); });
 }

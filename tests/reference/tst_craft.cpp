@@ -1,10 +1,12 @@
 #include "CraftData.h"
-#include "GridControl.h"
-#include "TFormCraft.h"
+#include "ReferenceTable.h"
+#include "CraftingWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -169,8 +171,8 @@ class TestCraft : public QObject
     void escapeHides();
 
   private:
-    void clickItem(TFormCraft &window, int position);
-    QStringList gridRow(TFormCraft &window, int row);
+    void clickItem(CraftingWindow &window, int position);
+    QStringList gridRow(CraftingWindow &window, int row);
 };
 
 void TestCraft::itemsAndGroups()
@@ -342,7 +344,7 @@ void TestCraft::descriptionFormat()
     }
 }
 
-void TestCraft::clickItem(TFormCraft &window, int position)
+void TestCraft::clickItem(CraftingWindow &window, int position)
 {
     auto *list = window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
     QTreeWidgetItem *entry = list->topLevelItem(position);
@@ -351,28 +353,33 @@ void TestCraft::clickItem(TFormCraft &window, int position)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(entry).center());
 }
 
-QStringList TestCraft::gridRow(TFormCraft &window, int row)
+QStringList TestCraft::gridRow(CraftingWindow &window, int row)
 {
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     return {grid->cellText(0, row), grid->cellText(1, row), grid->cellText(2, row)};
 }
 
 void TestCraft::showingResetsToFirstItem()
 {
-    TFormCraft window;
+    CraftingWindow window;
     auto *list = window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
     auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
     auto *text = window.findChild<QLabel *>(QStringLiteral("StaticText1"));
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     QVERIFY(list && caption && text && grid);
     QCOMPARE(window.windowTitle(), QStringLiteral("Крафт"));
     QCOMPARE(caption->text(), QStringLiteral("Label2"));
     QCOMPARE(text->text(), QStringLiteral("StaticText1"));
     QCOMPARE(grid->rowCount(), 0);
+    // Centred frame included: by the frame the sizes are laid out for until the window is
+    // framed, then by its own.
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY((QRect(window.pos(), window.size() + QSize(8, 34)).center() - centre).manhattanLength() <= 3);
 
     for (int round = 0; round < 2; ++round) {
         window.showOrRaise();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(round > 0 || (window.frameGeometry().center() - centre).manhattanLength() <= 3);
         QCOMPARE(window.levelGroup(), 0);
         QCOMPARE(list->topLevelItemCount(), 7);
         QCOMPARE(list->selectedItems().size(), 1);
@@ -380,7 +387,18 @@ void TestCraft::showingResetsToFirstItem()
         QCOMPARE(caption->text(), QStringLiteral("Рапира фехтовальщика(Мд)"));
         QCOMPARE(grid->rowCount(), 4);
         QCOMPARE(gridRow(window, 3), QStringList({"3", "Часть рецепта на рапиру фехтовальщика", "6"}));
-        QCOMPARE(text->text(), description(0).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        // A name cut with "…" shows whole in its tool-tip.
+        const QPoint at = grid->visualItemRect(grid->item(3, 1)).center();
+        QHelpEvent help(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &help);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Часть рецепта на рапиру фехтовальщика"));
+        // One line per entry, each within the panel; the cut ones show whole in the tool-tip.
+        const QStringList lines = text->text().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), descriptionLines(0).size());
+        for (const QString &line : lines)
+            QVERIFY(text->fontMetrics().horizontalAdvance(line) <= text->contentsRect().width() - 4);
+        QVERIFY(lines != descriptionLines(0));
+        QCOMPARE(text->toolTip(), descriptionLines(0).join(QLatin1Char('\n')));
 
         // Leave it somewhere else; the next opening starts over.
         window.findChild<QPushButton *>(QStringLiteral("Button4"))->click();
@@ -402,11 +420,11 @@ void TestCraft::showingResetsToFirstItem()
 
 void TestCraft::itemDisplay()
 {
-    TFormCraft window;
+    CraftingWindow window;
     window.show();
     auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
     auto *text = window.findChild<QLabel *>(QStringLiteral("StaticText1"));
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
 
     for (int click = 0; click < 2; ++click) { // a second click gives the same rows, not twice as many
         clickItem(window, 3);
@@ -418,6 +436,10 @@ void TestCraft::itemDisplay()
         QVERIFY(text->text().startsWith(QStringLiteral("Долговечность: 0/25\n")));
     }
     QCOMPARE(grid->cellNumber(2, 1), 25.0);
+    // The keyboard shows the item it lands on, as a click does.
+    QTest::keyClick(window.findChild<QTreeWidget *>(QStringLiteral("TreeView1")), Qt::Key_Down);
+    QCOMPARE(caption->text(), QStringLiteral("Литой щит(Мд)"));
+    QCOMPARE(gridRow(window, 4), QStringList({"8", "ЧР на Литой щит", "6"}));
 
     // Recipe-part names exactly as stored, mixed forms and all.
     const struct {
@@ -436,9 +458,9 @@ void TestCraft::itemDisplay()
 
 void TestCraft::threadPictures()
 {
-    TFormCraft window;
+    CraftingWindow window;
     window.show();
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     auto threadPicture = [&]() {
         for (int row = 0; row < grid->rowCount(); ++row)
             if (grid->cellText(1, row) == QStringLiteral("Нитка"))
@@ -456,9 +478,9 @@ void TestCraft::threadPictures()
 
 void TestCraft::longestAndShortestRecipes()
 {
-    TFormCraft window;
+    CraftingWindow window;
     window.show();
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
     window.findChild<QPushButton *>(QStringLiteral("Button4"))->click();
     for (int position : {2, 3, 4}) {
@@ -478,11 +500,11 @@ void TestCraft::longestAndShortestRecipes()
 
 void TestCraft::setGroupFirstItem()
 {
-    TFormCraft window;
+    CraftingWindow window;
     window.show();
     auto *list = window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
     auto *text = window.findChild<QLabel *>(QStringLiteral("StaticText1"));
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     window.findChild<QPushButton *>(QStringLiteral("Button5"))->click();
     QCOMPARE(window.levelGroup(), 4);
     QCOMPARE(itemText(list, 0), QStringLiteral("Браслеты мантикоры"));
@@ -491,17 +513,17 @@ void TestCraft::setGroupFirstItem()
     QCOMPARE(grid->rowCount(), 8);
     QCOMPARE(gridRow(window, 7), QStringList({"25", "ЧР на Браслеты мантикоры", "9"}));
     QCOMPARE(text->text().split(QLatin1Char('\n')).size(), 15);
-    QCOMPARE(text->text(), description(28).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCOMPARE(text->toolTip().isEmpty() ? text->text() : text->toolTip(), descriptionLines(28).join(u'\n'));
 }
 
 void TestCraft::groupButtons()
 {
-    TFormCraft window;
+    CraftingWindow window;
     window.show();
     auto *list = window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
     auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
     auto *text = window.findChild<QLabel *>(QStringLiteral("StaticText1"));
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     const QString captions[] = {"4-5 уровень", "6-7 уровень", "8-9 уровень", "10-11 уровень",
                                 "Сет 8-11 уровень"};
     for (int g = 0; g < kLevelGroupCount; ++g) {
@@ -538,12 +560,12 @@ void TestCraft::groupButtons()
 
 void TestCraft::clickWithNothingSelected()
 {
-    TFormCraft window;
+    CraftingWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *list = window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
     auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
-    auto *grid = window.findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     clickItem(window, 4);
     QCOMPARE(caption->text(), QStringLiteral("Литой щит(Мд)"));
 
@@ -553,7 +575,7 @@ void TestCraft::clickWithNothingSelected()
     const QRect last = list->visualItemRect(list->topLevelItem(5));
     QVERIFY(last.bottom() + 10 < list->viewport()->height());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(40, last.bottom() + 8));
-    window.TreeView1Click();
+    window.showSelectedItem();
     QCOMPARE(caption->text(), QStringLiteral("Литой щит(Мд)"));
     QCOMPARE(grid->rowCount(), 5);
     QCOMPARE(gridRow(window, 4), QStringList({"8", "ЧР на Литой щит", "6"}));
@@ -566,7 +588,7 @@ void TestCraft::clickWithNothingSelected()
 
 void TestCraft::escapeHides()
 {
-    TFormCraft window;
+    CraftingWindow window;
     for (const char *focus : {"TreeView1", "Button3", "NextGrid1"}) {
         window.showOrRaise();
         window.activateWindow();

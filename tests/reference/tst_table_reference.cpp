@@ -1,8 +1,8 @@
 #include "AlchemyTable.h"
-#include "GridControl.h"
-#include "TFormAlchemy.h"
-#include "TFormExp.h"
-#include "TableLook.h"
+#include "ReferenceTable.h"
+#include "AlchemyWindow.h"
+#include "ExperienceWindow.h"
+#include "ReferenceTableStyle.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -11,9 +11,9 @@
 namespace
 {
 
-GridControl *gridOf(QWidget *window)
+ReferenceTable *gridOf(QWidget *window)
 {
-    auto *grid = window->findChild<GridControl *>(QStringLiteral("NextGrid1"));
+    auto *grid = window->findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     if (!grid)
         qFatal("no NextGrid1");
     return grid;
@@ -27,7 +27,7 @@ QPushButton *closeButton(QWidget *window)
     return button;
 }
 
-QStringList rowTexts(const GridControl *grid, int row)
+QStringList rowTexts(const ReferenceTable *grid, int row)
 {
     QStringList texts;
     for (int col = 0; col < grid->columnCount(); ++col)
@@ -45,10 +45,10 @@ class TestTableReference : public QObject
   private slots:
     void experienceWindowAndColumns()
     {
-        TFormExp window;
+        ExperienceWindow window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Таблица опыта"));
         QCOMPARE(window.size(), QSize(601 - 8, 504 - 34));
-        GridControl *grid = gridOf(&window);
+        ReferenceTable *grid = gridOf(&window);
         QCOMPARE(grid->geometry(), QRect(0, 0, 593, 425));
         const QStringList headers = {QStringLiteral("Уровень"), QStringLiteral("Базовый опыт"),
                                      QStringLiteral("Увеличение характеристик"),
@@ -58,15 +58,14 @@ class TestTableReference : public QObject
                                             Qt::AlignHCenter, Qt::AlignRight};
         QCOMPARE(grid->columnCount(), 5);
         for (int col = 0; col < 5; ++col) {
-            QCOMPARE(grid->columnKind(col), GridControl::ColumnKind::Text);
-            QCOMPARE(grid->columnCaption(col), headers[col]);
+            QCOMPARE(grid->columnKind(col), ReferenceTable::ColumnKind::Text);
+            QCOMPARE(grid->horizontalHeaderItem(col)->text(), headers[col]);
             QCOMPARE(grid->columnWidth(col), widths[col]);
             QCOMPARE(grid->columnAlignment(col) & Qt::AlignHorizontal_Mask, horizontal[col]);
         }
-        QVERIFY(grid->isReadOnly());
         QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
         QVERIFY(!grid->horizontalHeader()->isHidden());
-        QCOMPARE(grid->gridLines(), GridControl::GridLines::Framed3D);
+        QCOMPARE(grid->gridLines(), ReferenceTable::GridLines::Framed3D);
         QCOMPARE(grid->backgroundColor(), QColor(244, 255, 255));
         QCOMPARE(closeButton(&window)->text(), QStringLiteral("Закрыть"));
         QCOMPARE(closeButton(&window)->size(), QSize(97, 33));
@@ -74,8 +73,8 @@ class TestTableReference : public QObject
 
     void experienceRows()
     {
-        TFormExp window;
-        const GridControl *grid = gridOf(&window);
+        ExperienceWindow window;
+        const ReferenceTable *grid = gridOf(&window);
         QCOMPARE(grid->rowCount(), 119);
         QCOMPARE(rowTexts(grid, 0), (QStringList{"1-й", "30", "5", "1", "0"}));
         QCOMPARE(rowTexts(grid, 1), (QStringList{"", "", "1", "", "200"}));
@@ -117,9 +116,9 @@ class TestTableReference : public QObject
 
     void experienceHighlightsTransitionsOnly()
     {
-        TFormExp window;
-        const GridControl *grid = gridOf(&window);
-        const QColor info = infoBackgroundColor();
+        ExperienceWindow window;
+        const ReferenceTable *grid = gridOf(&window);
+        const QColor info = ReferenceTableStyle::highlightColor();
         QVERIFY(info.isValid());
         QSet<int> transitions(std::begin(kTransitionRows), std::end(kTransitionRows));
         for (int row = 0; row < grid->rowCount(); ++row)
@@ -135,9 +134,9 @@ class TestTableReference : public QObject
 
     void experienceCloseKeepsTheTable()
     {
-        TFormExp window;
+        ExperienceWindow window;
         window.showOrRaise();
-        GridControl *grid = gridOf(&window);
+        ReferenceTable *grid = gridOf(&window);
         QTableWidgetItem *cell = grid->item(118, 4);
         grid->selectRow(40);
         QTest::mouseClick(closeButton(&window), Qt::LeftButton);
@@ -152,7 +151,7 @@ class TestTableReference : public QObject
 
     void experienceResizeKeepsButtonInCorner()
     {
-        TFormExp window;
+        ExperienceWindow window;
         window.show();
         window.resize(800, 600);
         QCOMPARE(closeButton(&window)->geometry(), QRect(800 - 8 - 97, 600 - 6 - 33, 97, 33));
@@ -160,59 +159,64 @@ class TestTableReference : public QObject
         QVERIFY(gridOf(&window)->geometry().bottom() < closeButton(&window)->y());
     }
 
-    void escapeClosesExperience()
+    void focusAndEscapeInExperience()
     {
-        TFormExp window;
+        ExperienceWindow window;
         window.showOrRaise();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::keyClick(gridOf(&window), Qt::Key_Escape);
+        // The current cell looks the same with the focus as without: no focus tint.
+        ReferenceTable *grid = gridOf(&window);
+        grid->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
+        closeButton(&window)->setFocus();
+        const QRect cell = grid->visualItemRect(grid->item(0, 0));
+        const QImage unfocused = grid->viewport()->grab(cell).toImage();
+        grid->setFocus();
+        QCOMPARE(grid->viewport()->grab(cell).toImage(), unfocused);
+        QTest::keyClick(grid, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
     }
 
     void alchemyWindowAndColumns()
     {
-        TFormAlchemy window;
+        AlchemyWindow window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Алхимия"));
         QCOMPARE(window.size(), QSize(543 - 8, 425 - 34));
-        GridControl *grid = gridOf(&window);
+        ReferenceTable *grid = gridOf(&window);
         QCOMPARE(grid->geometry(), QRect(8, 8, 519, 350));
         QCOMPARE(grid->columnCount(), 6);
-        QCOMPARE(grid->columnKind(0), GridControl::ColumnKind::Image);
+        QCOMPARE(grid->columnKind(0), ReferenceTable::ColumnKind::Image);
         QCOMPARE(grid->columnWidth(0), 45);
-        QCOMPARE(grid->columnCaption(0), QString());
+        QCOMPARE(grid->horizontalHeaderItem(0)->text(), QString());
         QCOMPARE(grid->columnPictures(0).size(), 9);
         for (const QPixmap &picture : grid->columnPictures(0))
             QCOMPARE(picture.size(), QSize(40, 32));
-        QCOMPARE(grid->columnCaption(1), QStringLiteral("Ресурсы"));
+        QCOMPARE(grid->horizontalHeaderItem(1)->text(), QStringLiteral("Ресурсы"));
         QCOMPARE(grid->columnWidth(1), 150);
         QCOMPARE(grid->columnAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-        const QStringList potions = {
-            QStringLiteral("Малое\r\nзелье\r\nжизни"), QStringLiteral("Малое\r\nзелье\r\nманы"),
-            QStringLiteral("Большое\r\nзелье\r\nжизни"), QStringLiteral("Большое\r\nзелье\r\nманы")};
+        // Each potion's header shows its three lines.
+        const QStringList potions = {QStringLiteral("Малое\nзелье\nжизни"), QStringLiteral("Малое\nзелье\nманы"),
+                                     QStringLiteral("Большое\nзелье\nжизни"), QStringLiteral("Большое\nзелье\nманы")};
         for (int p = 0; p < 4; ++p) {
-            QCOMPARE(grid->columnCaption(2 + p), potions[p]);
+            QCOMPARE(grid->horizontalHeaderItem(2 + p)->text(), potions[p]);
             QCOMPARE(grid->columnWidth(2 + p), 80);
             QCOMPARE(grid->columnAlignment(2 + p) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-            // The header shows the three lines.
-            QCOMPARE(grid->horizontalHeaderItem(2 + p)->text().count(QLatin1Char('\n')), 2);
         }
         QCOMPARE(grid->horizontalHeader()->height(), 40);
         QCOMPARE(grid->rowHeight(0), 33);
         QCOMPARE(grid->rowHeight(8), 33);
-        QVERIFY(grid->isReadOnly());
         QCOMPARE(closeButton(&window)->size(), QSize(75, 25));
     }
 
     void alchemyCountsAndColours()
     {
-        TFormAlchemy window;
-        const GridControl *grid = gridOf(&window);
+        AlchemyWindow window;
+        const ReferenceTable *grid = gridOf(&window);
         QCOMPARE(grid->rowCount(), 9);
         const char *counts[9][4] = {{"1", "1", "", ""}, {"", "", "1", "1"}, {"3", "", "4", ""},
                                     {"", "2", "", "5"}, {"", "3", "", "4"}, {"", "1", "", "2"},
                                     {"2", "", "2", ""}, {"", "", "1", ""},  {"", "", "", "1"}};
-        const QColor info = infoBackgroundColor();
+        const QColor info = ReferenceTableStyle::highlightColor();
         int filled = 0, highlighted = 0;
         for (int row = 0; row < 9; ++row) {
             QCOMPARE(grid->cellNumber(0, row), double(row));
@@ -244,7 +248,7 @@ class TestTableReference : public QObject
 
     void alchemyResizeFollowsAllSides()
     {
-        TFormAlchemy window;
+        AlchemyWindow window;
         window.show();
         window.resize(700, 500);
         QCOMPARE(gridOf(&window)->geometry(), QRect(8, 8, 700 - 16, 500 - 8 - 33));
@@ -253,9 +257,9 @@ class TestTableReference : public QObject
 
     void alchemyCloseKeepsTheTable()
     {
-        TFormAlchemy window;
+        AlchemyWindow window;
         window.showOrRaise();
-        GridControl *grid = gridOf(&window);
+        ReferenceTable *grid = gridOf(&window);
         QTableWidgetItem *cell = grid->item(8, 5);
         QTest::mouseClick(closeButton(&window), Qt::LeftButton);
         QVERIFY(!window.isVisible());
@@ -265,12 +269,21 @@ class TestTableReference : public QObject
         QCOMPARE(grid->cellText(5, 8), QStringLiteral("1"));
     }
 
-    void alchemyDrawsTheIngredientPictures()
+    void alchemyDrawsPicturesAndSelectsWholeRows()
     {
-        TFormAlchemy window;
+        AlchemyWindow window;
         window.show();
-        const GridControl *grid = gridOf(&window);
+        ReferenceTable *grid = gridOf(&window);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QHeaderView *header = grid->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(3) + 9, 9});
+        QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty()); // a header picks no column
+        for (int row : {4, 6})
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              grid->visualItemRect(grid->item(row, 3)).center());
+        QCOMPARE(grid->selectionModel()->selectedRows(), {grid->model()->index(6, 0)}); // one, even with Ctrl
+        QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 6);                   // the whole row
+        grid->clearSelection();
         // The image cell of row 2 (St John's wort) shows its yellow flowers.
         const QRect cell = grid->visualItemRect(grid->item(2, 0));
         const QImage shot = grid->viewport()->grab(cell).toImage();

@@ -28,7 +28,7 @@ QString gameAddress()
     return QStringLiteral("http://%1/").arg(QString::fromUtf8(BuildConfig::kGameHost));
 }
 
-// The page as the main window shows it: set up and 169 × 250 with the riddle bar hidden.
+// The page as the main window shows it: 169 × 250 with the riddle bar hidden.
 struct Fixture {
     Opened opened;
     InfoPage page{recording(opened)};
@@ -37,7 +37,6 @@ struct Fixture {
     Fixture()
     {
         page.resize(169, 250);
-        page.setUp();
         page.show();
         view = page.findChild<QTextEdit *>(QStringLiteral("RichEdit1"));
     }

@@ -398,7 +398,7 @@ void TestWebLinks::itemShowsEmblemAtLeftAndNameAt37()
         image.fill(Qt::magenta);
         QPainter painter(&image);
         painter.setClipRect(0, 0, 145, 16); // the list draws one item in its own row
-        clans.Clans_ComboBoxDrawItem(painter, clan, QRect(0, 0, 145, 16), selected);
+        clans.drawItem(painter, clan, QRect(0, 0, 145, 16), selected);
         painter.end();
         QCOMPARE(findEmblem(image, QImage(emblemPath(clan))), QPoint(0, 0));
         const QRgb background = selected ? highlight : base;

@@ -1,11 +1,11 @@
-#include "TForm2.h"
+#include "LeatherworkingWindow.h"
 
-#include "WrapButton.h"
+#include "WrappingButton.h"
 
 #include <QLabel>
 
-TForm2::TForm2(QWidget *parent)
-    : ReferenceWindow("TForm2", QStringLiteral("Кожевничество"), QSize(698, 513), parent)
+LeatherworkingWindow::LeatherworkingWindow(QWidget *parent)
+    : ReferenceWindow("Form2", QStringLiteral("Кожевничество"), QSize(698, 513), parent)
 {
     move(256, 169);
 
@@ -20,20 +20,18 @@ TForm2::TForm2(QWidget *parent)
     const QString captions[kPictureCount] = {QStringLiteral("Заплатки 1-го уровня"),
                                              QStringLiteral("Заплатки 2-го уровня"),
                                              QStringLiteral("Заплатки 3-го уровня")};
-    void (TForm2::*const handlers[kPictureCount])() = {&TForm2::Button1Click, &TForm2::Button2Click,
-                                                       &TForm2::Button3Click};
     for (int i = 0; i < kPictureCount; ++i) {
-        auto *button = new WrapButton(captions[i], this);
+        auto *button = new WrappingButton(captions[i], this);
         button->setObjectName(QStringLiteral("Button%1").arg(i + 1));
         button->setGeometry(577, 8 + 56 * i, 105, 49);
-        connect(button, &QPushButton::clicked, this, handlers[i]);
+        connect(button, &QPushButton::clicked, this, [this, i] { showPicture(i); });
     }
     addCloseButton(QRect(593, 438, 89, 33));
 
     showPicture(0);
 }
 
-int TForm2::shownPicture() const
+int LeatherworkingWindow::shownPicture() const
 {
     for (int i = 0; i < kPictureCount; ++i)
         if (!m_images[i]->isHidden())
@@ -41,20 +39,7 @@ int TForm2::shownPicture() const
     return -1;
 }
 
-void TForm2::Button1Click()
-{
-    showPicture(0);
-}
-void TForm2::Button2Click()
-{
-    showPicture(1);
-}
-void TForm2::Button3Click()
-{
-    showPicture(2);
-}
-
-void TForm2::showPicture(int index)
+void LeatherworkingWindow::showPicture(int index)
 {
     for (int i = 0; i < kPictureCount; ++i)
         m_images[i]->setVisible(i == index);
@@ -62,14 +47,14 @@ void TForm2::showPicture(int index)
         fillShownPicture();
 }
 
-void TForm2::fillShownPicture()
+void LeatherworkingWindow::fillShownPicture()
 {
     const int shown = shownPicture();
     if (shown >= 0 && m_images[shown]->pixmap().isNull())
         m_images[shown]->setPixmap(m_pictures[shown].pixmap());
 }
 
-void TForm2::showEvent(QShowEvent *event)
+void LeatherworkingWindow::showEvent(QShowEvent *event)
 {
     fillShownPicture();
     ReferenceWindow::showEvent(event);

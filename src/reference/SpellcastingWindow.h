@@ -6,39 +6,31 @@
 
 class QLabel;
 
-// The spellcasting window (UnitZakl): five stored pictures of enchanting recipes; a
+// The spellcasting window: five stored pictures of enchanting recipes; a
 // button copies one into the display and fits the window's height to it.
-class TFormZakl : public ReferenceWindow
+class SpellcastingWindow : public ReferenceWindow
 {
     Q_OBJECT
   public:
     static constexpr int kPictureCount = 5;
     static constexpr int kDisplayWidth = 577;
-    // The window's outer height is the picture's height plus this.
+    // The window's height, frame included, is the picture's height plus this, or more
+    // where the frame is taller: the picture always shows whole.
     static constexpr int kHeightOverPicture = 30;
 
-    explicit TFormZakl(QWidget *parent = nullptr);
+    explicit SpellcastingWindow(QWidget *parent = nullptr);
 
-    // The outer height (frame included, as the window was designed) that the last picture
-    // chosen set: its height plus 30. The client area is this less the designed frame.
-    int designedOuterHeight() const { return m_outerHeight; }
     // Stored picture k (0 to 4); never changed by showing it.
     const QPixmap &storedPicture(int k) const { return m_stored[k].pixmap(); }
 
-  public slots:
-    void FormCreate();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-
   protected:
+    void frameKnown() override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
   private:
     void displayPicture(int k);
+    void fitHeight();
     // Puts the chosen picture into the display, decoding it if it never was.
     void fillDisplay();
 
@@ -46,5 +38,4 @@ class TFormZakl : public ReferenceWindow
     LazyPicture m_stored[kPictureCount];
     int m_chosen = 0;
     int m_displayed = -1;
-    int m_outerHeight = 0;
 };

@@ -4,26 +4,20 @@
 #include "ReferenceWindow.h"
 
 class QLabel;
-class QPushButton;
 
-// The leatherworking window (UnitKoja): three pictures of patch recipes, one shown at a
+// The leatherworking window: three pictures of patch recipes, one shown at a
 // time, chosen by the three buttons at the right.
-class TForm2 : public ReferenceWindow
+class LeatherworkingWindow : public ReferenceWindow
 {
     Q_OBJECT
   public:
     static constexpr int kPictureCount = 3;
     static constexpr QSize kPictureSize{560, 464};
 
-    explicit TForm2(QWidget *parent = nullptr);
+    explicit LeatherworkingWindow(QWidget *parent = nullptr);
 
     // The picture shown now, 0 to 2.
     int shownPicture() const;
-
-  public slots:
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
 
   protected:
     void showEvent(QShowEvent *event) override;

@@ -1,14 +1,14 @@
-#include "TableLook.h"
+#include "ReferenceTableStyle.h"
 
 #include <QPalette>
 #include <QToolTip>
 
-QColor infoBackgroundColor()
+QColor ReferenceTableStyle::highlightColor()
 {
     return QToolTip::palette().color(QPalette::Inactive, QPalette::ToolTipBase);
 }
 
-QFont narrowFont()
+QFont ReferenceTableStyle::narrowFont()
 {
     // Narrow enough that "Увеличение характеристик" fits its 150-pixel header with the
     // header's margins; Qt narrows the glyphs itself where no condensed face exists.
