@@ -135,12 +135,12 @@ void CraftingWindow::showSelectedItem()
     // so the item shown before stays.
     if (selected.isEmpty())
         return;
-    QTreeWidgetItem *entry = selected.first();
+    QTreeWidgetItem *chosen = selected.first();
 
     m_recipeTable->clearRows();
-    m_itemTitle->setText(entry->text(0));
+    m_itemTitle->setText(chosen->text(0));
     // The item is known by its group and its place in the list, never by its text.
-    const int item = kLevelGroups[m_levelGroup].first + m_itemList->indexOfTopLevelItem(entry);
+    const int item = kLevelGroups[m_levelGroup].first + m_itemList->indexOfTopLevelItem(chosen);
 
     const CraftRecipe &recipe = kCraftRecipes[item];
     m_recipeTable->addRows(recipe.rowCount);
