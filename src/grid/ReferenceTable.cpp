@@ -38,7 +38,7 @@ class CellDelegate : public ElidedTextDelegate
   protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
-        QStyledItemDelegate::initStyleOption(option, index);
+        ElidedTextDelegate::initStyleOption(option, index);
         // Cells show only their own colours and the selected row; the current cell gets no
         // focus mark.
         option->state &= ~QStyle::State_HasFocus;
@@ -71,7 +71,7 @@ class CellDelegate : public ElidedTextDelegate
                 painter->drawPixmap(target, picture);
             }
         } else {
-            QStyledItemDelegate::paint(painter, option, index);
+            ElidedTextDelegate::paint(painter, option, index);
         }
         if (m_table->gridLines() == ReferenceTable::GridLines::Framed3D) {
             // A raised frame per cell: light on the top and left, shadow on the bottom
