@@ -65,3 +65,15 @@ void RiddleBar::BitBtn1Click()
     m_answer->setText(RiddleLookup::answerFor(m_riddle->text(), m_answer->text()));
     m_services.setClipboardText(m_answer->text());
 }
+
+bool RiddleBar::answerRiddle(const QString &riddle)
+{
+    m_riddle->setText(riddle);
+    // Every answer in the table is a word, so an empty result means no riddle matched.
+    const QString answer = RiddleLookup::answerFor(riddle, QString());
+    if (answer.isEmpty())
+        return false;
+    m_answer->setText(answer);
+    m_services.setClipboardText(answer);
+    return true;
+}

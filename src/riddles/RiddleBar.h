@@ -17,6 +17,11 @@ public:
     QLineEdit *riddleField() const { return m_riddle; }
     QLineEdit *answerField() const { return m_answer; }
 
+    // Puts `riddle` into the riddle field and looks it up as OK does, except that only a
+    // found answer reaches the answer field and the clipboard. False when no riddle
+    // contains it; the answer field and the clipboard then stay as they were.
+    bool answerRiddle(const QString &riddle);
+
 public slots:
     void BitBtn1Click();
 

@@ -54,6 +54,12 @@ void TTrayIcon::setShowApp(bool show)
     emit ShowAppChanged(show);
 }
 
+void TTrayIcon::showMessage(const QString &text)
+{
+    if (m_icon_)
+        m_icon_->showMessage(QStringLiteral("Kelo"), text, QSystemTrayIcon::Information, 3000);
+}
+
 bool TTrayIcon::isShownInTray() const
 {
     return m_active && (m_assumedPresent || (m_icon_ && m_icon_->isVisible()));

@@ -30,6 +30,9 @@ public:
     void setShowApp(bool show);
     QMenu *PopupMenu() const { return m_popupMenu; }
     void setPopupMenu(QMenu *menu) { m_popupMenu = menu; }
+    // A short note beside the icon, captioned "Kelo", that takes no focus; nothing where
+    // there is no icon.
+    void showMessage(const QString &text);
 
     // True while an icon stands in the notification area for the player to click.
     bool isShownInTray() const;

@@ -1,0 +1,100 @@
+#include "ClipboardRiddle.h"
+#include "RiddleBar.h"
+#include "RiddleTable.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+// The clipboard as the lookup sees it through the services, with every write recorded.
+struct RecordedClipboard {
+    QString text;
+    QStringList writes;
+
+    Services services()
+    {
+        Services s = Services::silent();
+        s.clipboardText = [this] { return text; };
+        s.setClipboardText = [this](const QString &t) { writes << (text = t); };
+        return s;
+    }
+};
+
+QString riddle(int i) { return QString::fromUtf8(kRiddleTable[i].text); }
+
+// The longest riddle text; no other riddle contains it.
+int longest()
+{
+    int found = 0;
+    for (int i = 0; i < kRiddleCount; ++i)
+        if (riddle(i).size() > riddle(found).size())
+            found = i;
+    return found;
+}
+} // namespace
+
+class TestClipboardRiddle : public QObject {
+    Q_OBJECT
+private slots:
+    void answersTheCopiedRiddle_data();
+    void answersTheCopiedRiddle();
+    void missLeavesTheClipboard_data();
+    void missLeavesTheClipboard();
+};
+
+void TestClipboardRiddle::answersTheCopiedRiddle_data()
+{
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("two matches, the last wins") << "Кто он?" << "икар";
+    QTest::newRow("the longest riddle in full") << riddle(longest()) << kRiddleTable[longest()].answer;
+}
+
+void TestClipboardRiddle::answersTheCopiedRiddle()
+{
+    QFETCH(QString, copied);
+    QFETCH(QString, answer);
+    RecordedClipboard clipboard{copied, {}};
+    RiddleBar bar(clipboard.services());
+    ClipboardRiddle riddle(clipboard.services(), &bar);
+    QSignalSpy notFound(&riddle, &ClipboardRiddle::notFound);
+    riddle.lookUp();
+    QCOMPARE(bar.findChild<QLineEdit *>("LabeledEdit1")->text(), copied);
+    QCOMPARE(bar.findChild<QLineEdit *>("LabeledEdit2")->text(), answer);
+    QCOMPARE(clipboard.writes, QStringList{answer});
+    QCOMPARE(notFound.count(), 0);
+}
+
+void TestClipboardRiddle::missLeavesTheClipboard_data()
+{
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("riddleField"); // what the riddle field shows afterwards
+    QTest::newRow("no riddle contains it") << "что это" << "что это";
+    QTest::newRow("empty") << "" << "28 дней";
+    QTest::newRow("one character longer than every riddle") << riddle(longest()) + "?" << "28 дней";
+}
+
+void TestClipboardRiddle::missLeavesTheClipboard()
+{
+    QFETCH(QString, copied);
+    QFETCH(QString, riddleField);
+    RecordedClipboard clipboard{"28 дней", {}};
+    RiddleBar bar(clipboard.services());
+    ClipboardRiddle riddle(clipboard.services(), &bar);
+    QSignalSpy notFound(&riddle, &ClipboardRiddle::notFound);
+    riddle.lookUp();
+    QCOMPARE(clipboard.writes, QStringList{"все"});
+
+    clipboard.text = copied;
+    riddle.lookUp();
+    QCOMPARE(clipboard.text, copied);
+    QCOMPARE(clipboard.writes, QStringList{"все"});
+    QCOMPARE(bar.findChild<QLineEdit *>("LabeledEdit1")->text(), riddleField);
+    QCOMPARE(bar.findChild<QLineEdit *>("LabeledEdit2")->text(), QString("все"));
+    QCOMPARE(notFound.count(), 1);
+    QCOMPARE(notFound.at(0).at(0).toString(), QString("Загадка не найдена"));
+}
+
+QTEST_MAIN(TestClipboardRiddle)
+#include "tst_clipboardriddle.moc"
