@@ -1,11 +1,45 @@
+#include "ClipboardRiddle.h"
+#include "CommandLine.h"
+#include "GlobalShortcut.h"
 #include "KeloLook.h"
 #include "Services.h"
 #include "MainWindow.h"
+#include "TrayIcon.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace {
+// The desktop-wide riddle shortcut. Where it cannot be had, Kelo runs on without it and
+// says so once.
+std::unique_ptr<GlobalShortcut> grabRiddleShortcut(const QKeySequence &keys, ClipboardRiddle *riddle)
+{
+    std::unique_ptr<GlobalShortcut> shortcut = GlobalShortcut::forThisSession();
+    QString reason;
+    if (!shortcut->grab(keys, &reason)) {
+        std::fprintf(stderr, "kelo: the riddle shortcut %s is off: %s.\n",
+                     qPrintable(keys.toString(QKeySequence::PortableText)), qPrintable(reason));
+        return nullptr;
+    }
+    QObject::connect(shortcut.get(), &GlobalShortcut::activated, riddle, &ClipboardRiddle::lookUp);
+    return shortcut;
+}
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // Read before anything starts, so that --help, --version and a mistyped option
+    // answer at once, with or without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = CommandLine::parse(arguments);
+    if (command.exitStatus) {
+        std::fputs(command.message.toLocal8Bit().constData(), *command.exitStatus == 0 ? stdout : stderr);
+        return *command.exitStatus;
+    }
+
     // Wayland ignores a window's wish to stay on top at a given place; where XWayland is
     // there, run on it so the window can sit at the right edge above the game.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
@@ -19,5 +53,11 @@ int main(int argc, char *argv[])
     // The main window shows itself once the start-up request has ended.
     MainWindow mainWindow(services);
     mainWindow.finishStartup();
+
+    ClipboardRiddle clipboardRiddle(services, mainWindow.riddleBar());
+    QObject::connect(&clipboardRiddle, &ClipboardRiddle::notFound, mainWindow.trayIcon(), &TrayIcon::showMessage);
+    std::unique_ptr<GlobalShortcut> riddleShortcut;
+    if (!command.riddleHotkey.isEmpty())
+        riddleShortcut = grabRiddleShortcut(command.riddleHotkey, &clipboardRiddle);
     return app.exec();
 }

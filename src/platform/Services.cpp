@@ -16,6 +16,7 @@ Services Services::real()
     s.setClipboardText = [](const QString &text) {
         QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
     };
+    s.clipboardText = [] { return QGuiApplication::clipboard()->text(QClipboard::Clipboard); };
     s.showMessage = [](QWidget *parent, const QString &text) { MessageBox::show(parent, text); };
     return s;
 }
@@ -27,6 +28,7 @@ Services Services::silent()
     s.openMail = [](const QString &) {};
     s.playSound = [] {};
     s.setClipboardText = [](const QString &) {};
+    s.clipboardText = [] { return QString(); };
     s.showMessage = [](QWidget *, const QString &) {};
     return s;
 }

@@ -16,6 +16,8 @@ struct Services {
     std::function<void()> playSound;
     // Replaces the clipboard's content with plain text.
     std::function<void(const QString &text)> setClipboardText;
+    // The clipboard's plain text; empty when it holds none.
+    std::function<QString()> clipboardText;
     // Shows a modal message box captioned "Kelo" with one OK button and waits for it.
     std::function<void(QWidget *parent, const QString &text)> showMessage;
 

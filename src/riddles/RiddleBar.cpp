@@ -76,3 +76,15 @@ void RiddleBar::focusRiddle()
 {
     m_riddle->setFocus();
 }
+
+bool RiddleBar::answerRiddle(const QString &riddle)
+{
+    m_riddle->setText(riddle);
+    // Every answer in the table is a word, so an empty result means no riddle matched.
+    const QString answer = RiddleLookup::answerFor(riddle, QString());
+    if (answer.isEmpty())
+        return false;
+    m_answer->setText(answer);
+    m_services.setClipboardText(answer);
+    return true;
+}

@@ -17,6 +17,11 @@ public:
     // Riddles are pasted: the riddle field takes the keyboard focus whenever the bar shows.
     void focusRiddle();
 
+    // Puts `riddle` into the riddle field and looks it up as OK does, except that only a
+    // found answer reaches the answer field and the clipboard. False when no riddle
+    // contains it; the answer field and the clipboard then stay as they were.
+    bool answerRiddle(const QString &riddle);
+
 public slots:
     // Looks the riddle field up and copies the answer field to the clipboard.
     void lookUpAnswer();

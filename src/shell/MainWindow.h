@@ -37,6 +37,7 @@ public:
     void finishStartup();
 
     TrayIcon *trayIcon() const { return m_tray; }
+    RiddleBar *riddleBar() const { return m_riddleBar; }
     QStackedWidget *pageStack() const { return m_pages; }
     // The pages besides the Tablet and Settings are made on their first visit; these hand
     // them out, making them when needed.

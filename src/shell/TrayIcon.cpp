@@ -46,6 +46,12 @@ void TrayIcon::setToolTip(const QString &toolTip)
         m_trayIcon->setToolTip(m_toolTip);
 }
 
+void TrayIcon::showMessage(const QString &text)
+{
+    if (m_trayIcon)
+        m_trayIcon->showMessage(QStringLiteral("Kelo"), text, QSystemTrayIcon::Information, 3000);
+}
+
 bool TrayIcon::isShownInTray() const
 {
     return m_active && (m_assumedPresent || (m_trayIcon && m_trayIcon->isVisible()));

@@ -23,6 +23,9 @@ public:
     QString toolTip() const { return m_toolTip; }
     // Longer texts are cut to kMaxToolTipLength characters.
     void setToolTip(const QString &toolTip);
+    // A short note beside the icon, captioned "Kelo", that takes no focus; nothing where
+    // there is no icon.
+    void showMessage(const QString &text);
 
     // True while an icon stands in the notification area for the player to click.
     bool isShownInTray() const;

@@ -159,6 +159,56 @@ else
   fail "player lookup reaches xdg-open"
 fi
 
+# The riddle shortcut, pressed while another program's window has the focus: the copied
+# riddle's answer replaces it on the clipboard, and the focus stays where it was.
+xmessage -title game-stand-in -geometry +100+300 "Игра" >/dev/null 2>&1 &
+game_pid=$!
+pids+=($game_pid)
+game=$(timeout 10 xdotool search --sync --onlyvisible --name '^game-stand-in$' | head -n 1)
+xdotool windowactivate --sync "$game" 2>/dev/null
+focus_on_game() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$game" ]; }
+check "another window has the focus" wait_for 5 focus_on_game
+clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+printf '%s' "Кто он?" | xclip -selection clipboard
+xdotool key ctrl+alt+z
+check "shortcut puts the answer on the clipboard" wait_for 5 clipboard_is "икар"
+check "shortcut leaves the focus on the other window" focus_on_game
+# The grab holds the key, not the letter: in a Russian layout the same key (Я) answers.
+setxkbmap -layout ru,us
+printf '%s' "Кто он?" | xclip -selection clipboard
+xdotool key ctrl+alt+Cyrillic_ya
+check "shortcut answers in a Russian layout" wait_for 5 clipboard_is "икар"
+setxkbmap -layout us
+printf '%s' "нет такой загадки" | xclip -selection clipboard
+kelo_windows() { xdotool search --onlyvisible --pid "$kelo_pid" 2>/dev/null | wc -l; }
+windows_before=$(kelo_windows)
+xdotool key ctrl+alt+z
+note_shown() { [ "$(kelo_windows)" -gt "$windows_before" ]; }
+check "a miss shows a note at the tray icon" wait_for 5 note_shown
+check "a miss leaves the copied text on the clipboard" clipboard_is "нет такой загадки"
+check "a miss leaves the focus on the other window" focus_on_game
+kill "$game_pid"
+
+# A second Kelo finds the shortcut taken, says so and runs on; with none it grabs nothing.
+"${offline[@]}" "$kelo" >"$work/second.log" 2>&1 &
+second=$!
+"${offline[@]}" "$kelo" --riddle-hotkey=none >"$work/third.log" 2>&1 &
+third=$!
+pids+=($second $third)
+taken() { grep -q "riddle shortcut Ctrl+Alt+Z is off: another program holds it" "$work/second.log"; }
+check "a second Kelo reports the shortcut as taken" wait_for 20 taken
+check "a second Kelo runs on without it" kill -0 "$second"
+timeout 20 xdotool search --sync --onlyvisible --pid "$third" --name '^Kelo$' >/dev/null
+sleep 1
+check "--riddle-hotkey=none grabs nothing" bash -c '! grep -q "riddle shortcut" "$0"' "$work/third.log"
+kill "$second" "$third"
+wait "$second" "$third" 2>/dev/null
+
+check "--version prints and exits 0" bash -c 'timeout 10 "$0" --version | grep -q "^Kelo [0-9]"' "$kelo"
+timeout 10 "$kelo" --bogus >"$work/bogus.out" 2>"$work/bogus.err"
+status=$?
+check "--bogus exits 2 with a message" test "$status" = 2 -a -s "$work/bogus.err" -a ! -s "$work/bogus.out"
+
 # The tray icon is there while Kelo runs and gone with it.
 tray_icon() { xwininfo -root -tree | awk '/"panel"/ {p=1; next} p && /"Kelo"/ {found=1} END {exit !found}'; }
 check "tray icon present" tray_icon

@@ -1,0 +1,33 @@
+#include "ClipboardRiddle.h"
+
+#include "RiddleBar.h"
+#include "RiddleTable.h"
+
+#include <algorithm>
+
+namespace {
+// A text longer than this contains no riddle and can match none; such a text (a whole
+// page copied by mistake, say) is not put into the riddle field at all.
+qsizetype longestRiddle()
+{
+    static const qsizetype longest = [] {
+        qsizetype length = 0;
+        for (const RiddlePair &pair : kRiddleTable)
+            length = std::max(length, QString::fromUtf8(pair.text).size());
+        return length;
+    }();
+    return longest;
+}
+} // namespace
+
+ClipboardRiddle::ClipboardRiddle(const Services &services, RiddleBar *bar, QObject *parent)
+    : QObject(parent), m_services(services), m_bar(bar)
+{
+}
+
+void ClipboardRiddle::lookUp()
+{
+    const QString text = m_services.clipboardText();
+    if (text.isEmpty() || text.size() > longestRiddle() || !m_bar->answerRiddle(text))
+        emit notFound(QStringLiteral("Загадка не найдена"));
+}

@@ -1,0 +1,92 @@
+#include "ClipboardRiddle.h"
+#include "RiddleBar.h"
+#include "RiddleTable.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+// The clipboard as the lookup sees it through the services, with every write recorded.
+struct RecordedClipboard {
+    QString text;
+    QStringList writes;
+
+    Services services()
+    {
+        Services s = Services::silent();
+        s.clipboardText = [this] { return text; };
+        s.setClipboardText = [this](const QString &t) { writes << (text = t); };
+        return s;
+    }
+};
+
+QString riddle(int i) { return QString::fromUtf8(kRiddleTable[i].text); }
+
+// The longest riddle text; no other riddle contains it.
+int longest()
+{
+    int found = 0;
+    for (int i = 0; i < kRiddleCount; ++i)
+        if (riddle(i).size() > riddle(found).size())
+            found = i;
+    return found;
+}
+} // namespace
+
+class TestClipboardRiddle : public QObject {
+    Q_OBJECT
+private slots:
+    void answersTheCopiedRiddle();
+    void missLeavesTheClipboard_data();
+    void missLeavesTheClipboard();
+};
+
+void TestClipboardRiddle::answersTheCopiedRiddle()
+{
+    RecordedClipboard clipboard{"Кто он?", {}};
+    RiddleBar bar(clipboard.services());
+    ClipboardRiddle lookup(clipboard.services(), &bar);
+    QSignalSpy notFound(&lookup, &ClipboardRiddle::notFound);
+    lookup.lookUp();
+    QCOMPARE(bar.findChild<QLineEdit *>("LabeledEdit1")->text(), QString("Кто он?"));
+    QCOMPARE(bar.findChild<QLineEdit *>("LabeledEdit2")->text(), QString("икар"));
+    QCOMPARE(clipboard.writes, QStringList{"икар"});
+
+    // The longest riddle copied whole is not too long.
+    clipboard.text = riddle(longest());
+    lookup.lookUp();
+    QCOMPARE(clipboard.writes, (QStringList{"икар", kRiddleTable[longest()].answer}));
+    QCOMPARE(notFound.count(), 0);
+}
+
+void TestClipboardRiddle::missLeavesTheClipboard_data()
+{
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("riddleField"); // what the riddle field shows afterwards
+    QTest::newRow("no riddle contains it") << "что это" << "что это";
+    QTest::newRow("empty") << "" << "28 дней";
+    QTest::newRow("one character longer than every riddle") << riddle(longest()) + "?" << "28 дней";
+}
+
+void TestClipboardRiddle::missLeavesTheClipboard()
+{
+    QFETCH(QString, copied);
+    QFETCH(QString, riddleField);
+    RecordedClipboard clipboard{"28 дней", {}};
+    RiddleBar bar(clipboard.services());
+    ClipboardRiddle lookup(clipboard.services(), &bar);
+    QSignalSpy notFound(&lookup, &ClipboardRiddle::notFound);
+    lookup.lookUp();
+    clipboard.text = copied;
+    lookup.lookUp();
+    QCOMPARE(clipboard.text, copied);
+    QCOMPARE(clipboard.writes, QStringList{"все"});
+    QCOMPARE(bar.findChild<QLineEdit *>("LabeledEdit1")->text(), riddleField);
+    QCOMPARE(bar.findChild<QLineEdit *>("LabeledEdit2")->text(), QString("все"));
+    QCOMPARE(notFound.count(), 1);
+    QCOMPARE(notFound.at(0).at(0).toString(), QString("Загадка не найдена"));
+}
+
+QTEST_MAIN(TestClipboardRiddle)
+#include "tst_clipboardriddle.moc"
