@@ -2,7 +2,7 @@
 // answer reader whole and in pieces. Besides the sanitizers, it checks that the pieces do
 // not change the reading and that a redirect the client would follow gives a well-formed
 // next request.
-#include "HttpMessages.h"
+#include "web/HttpMessages.h"
 
 #include <QByteArray>
 #include <QList>

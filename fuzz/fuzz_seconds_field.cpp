@@ -1,6 +1,6 @@
 // libFuzzer target: any text typed or pasted into the custom timer's field. Besides the
 // sanitizers, it compares SecondsField::read with a second, plainer reading of the same rules.
-#include "SecondsField.h"
+#include "timers/SecondsField.h"
 
 #include <QString>
 

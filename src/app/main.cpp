@@ -1,10 +1,10 @@
-#include "ClipboardRiddle.h"
-#include "CommandLine.h"
-#include "GlobalShortcut.h"
-#include "KeloLook.h"
-#include "Services.h"
-#include "MainWindow.h"
-#include "TrayIcon.h"
+#include "riddles/ClipboardRiddle.h"
+#include "app/CommandLine.h"
+#include "platform/GlobalShortcut.h"
+#include "shell/KeloLook.h"
+#include "platform/Services.h"
+#include "shell/MainWindow.h"
+#include "shell/TrayIcon.h"
 
 #include <QApplication>
 

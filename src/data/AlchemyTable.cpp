@@ -1,4 +1,4 @@
-#include "AlchemyTable.h"
+#include "data/AlchemyTable.h"
 
 const std::array<const char *, kIngredientCount> kIngredientNames = {
     "Маленькая пустая бутылка",

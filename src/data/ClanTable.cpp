@@ -1,4 +1,4 @@
-#include "ClanTable.h"
+#include "data/ClanTable.h"
 
 // The clan-site directory. Every address lies under the reserved .example domain until
 // the real directory is filled in here; several clans share a site, and some addresses

@@ -1,4 +1,4 @@
-#include "CraftData.h"
+#include "data/CraftData.h"
 
 const std::array<const char *, kCraftItemCount> kCraftItemNames = {{
     "Рапира фехтовальщика(Мд)", // 0

@@ -1,4 +1,4 @@
-#include "ExperienceTable.h"
+#include "data/ExperienceTable.h"
 
 namespace
 {

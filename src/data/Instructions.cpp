@@ -1,4 +1,4 @@
-#include "Instructions.h"
+#include "data/Instructions.h"
 
 #include <array>
 

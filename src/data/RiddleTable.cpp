@@ -1,4 +1,4 @@
-#include "RiddleTable.h"
+#include "data/RiddleTable.h"
 
 // Built-in riddles. The order matters: a lookup keeps the answer of the last
 // riddle that matches, and some entries are deliberate rewordings of each other

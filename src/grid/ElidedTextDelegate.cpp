@@ -1,4 +1,4 @@
-#include "ElidedTextDelegate.h"
+#include "grid/ElidedTextDelegate.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>

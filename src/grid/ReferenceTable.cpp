@@ -1,6 +1,6 @@
-#include "ReferenceTable.h"
+#include "grid/ReferenceTable.h"
 
-#include "ElidedTextDelegate.h"
+#include "grid/ElidedTextDelegate.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "BoardView.h"
+#include "hunting/BoardView.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "HuntStatistics.h"
+#include "hunting/HuntStatistics.h"
 
 HuntTally tallyHunt(const CellTable &animals, const CellTable &marks)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HuntingBoard.h"
+#include "hunting/HuntingBoard.h"
 
 #include <array>
 #include <cstdint>

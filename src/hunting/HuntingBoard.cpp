@@ -1,4 +1,4 @@
-#include "HuntingBoard.h"
+#include "hunting/HuntingBoard.h"
 
 #include <QPainter>
 

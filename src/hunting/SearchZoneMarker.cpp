@@ -1,4 +1,4 @@
-#include "SearchZoneMarker.h"
+#include "hunting/SearchZoneMarker.h"
 
 #include <QMouseEvent>
 #include <QPainter>

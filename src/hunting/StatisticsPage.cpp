@@ -1,4 +1,4 @@
-#include "StatisticsPage.h"
+#include "hunting/StatisticsPage.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "HuntStatistics.h"
+#include "hunting/HuntStatistics.h"
 
 class QLabel;
 class QTableWidget;

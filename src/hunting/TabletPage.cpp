@@ -1,9 +1,9 @@
-#include "TabletPage.h"
+#include "hunting/TabletPage.h"
 
-#include "BoardView.h"
-#include "SearchZoneMarker.h"
-#include "Settings.h"
-#include "WrappingButton.h"
+#include "hunting/BoardView.h"
+#include "hunting/SearchZoneMarker.h"
+#include "platform/Settings.h"
+#include "platform/WrappingButton.h"
 
 #include <QAction>
 #include <QCursor>

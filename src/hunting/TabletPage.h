@@ -5,7 +5,7 @@
 #include <array>
 #include <functional>
 
-#include "HuntingBoard.h"
+#include "hunting/HuntingBoard.h"
 
 class QAction;
 class QMenu;

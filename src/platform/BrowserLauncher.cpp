@@ -1,4 +1,4 @@
-#include "BrowserLauncher.h"
+#include "platform/BrowserLauncher.h"
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>

@@ -1,7 +1,7 @@
-#include "GlobalShortcut.h"
+#include "platform/GlobalShortcut.h"
 
 #ifdef KELO_HAVE_XCB
-#include "X11GlobalShortcut.h"
+#include "platform/X11GlobalShortcut.h"
 #endif
 
 namespace {

@@ -1,8 +1,8 @@
-#include "Services.h"
+#include "platform/Services.h"
 
-#include "BrowserLauncher.h"
-#include "MessageBox.h"
-#include "SystemSound.h"
+#include "platform/BrowserLauncher.h"
+#include "platform/MessageBox.h"
+#include "platform/SystemSound.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

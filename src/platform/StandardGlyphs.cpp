@@ -1,4 +1,4 @@
-#include "StandardGlyphs.h"
+#include "platform/StandardGlyphs.h"
 
 QIcon standardGlyph(StandardGlyph kind)
 {

@@ -1,4 +1,4 @@
-#include "SystemSound.h"
+#include "platform/SystemSound.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "WrappingButton.h"
+#include "platform/WrappingButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

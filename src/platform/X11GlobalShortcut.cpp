@@ -1,4 +1,4 @@
-#include "X11GlobalShortcut.h"
+#include "platform/X11GlobalShortcut.h"
 
 #include <QGuiApplication>
 #include <qguiapplication_platform.h>

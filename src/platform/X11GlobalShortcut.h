@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GlobalShortcut.h"
+#include "platform/GlobalShortcut.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QList>

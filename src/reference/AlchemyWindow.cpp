@@ -1,8 +1,8 @@
-#include "AlchemyWindow.h"
+#include "reference/AlchemyWindow.h"
 
-#include "AlchemyTable.h"
-#include "ReferenceTable.h"
-#include "ReferenceTableStyle.h"
+#include "data/AlchemyTable.h"
+#include "grid/ReferenceTable.h"
+#include "reference/ReferenceTableStyle.h"
 
 #include <QPushButton>
 

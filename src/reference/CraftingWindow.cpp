@@ -1,9 +1,9 @@
-#include "CraftingWindow.h"
+#include "reference/CraftingWindow.h"
 
-#include "CraftData.h"
-#include "ElidedTextDelegate.h"
-#include "ReferenceTable.h"
-#include "ReferenceTableStyle.h"
+#include "data/CraftData.h"
+#include "grid/ElidedTextDelegate.h"
+#include "grid/ReferenceTable.h"
+#include "reference/ReferenceTableStyle.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "ExperienceWindow.h"
+#include "reference/ExperienceWindow.h"
 
-#include "ExperienceTable.h"
-#include "ReferenceTable.h"
-#include "ReferenceTableStyle.h"
+#include "data/ExperienceTable.h"
+#include "grid/ReferenceTable.h"
+#include "reference/ReferenceTableStyle.h"
 
 #include <QPushButton>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReferenceWindow.h"
+#include "reference/ReferenceWindow.h"
 
 class ReferenceTable;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "LazyPicture.h"
+#include "reference/LazyPicture.h"
 
 const QPixmap &LazyPicture::pixmap() const
 {

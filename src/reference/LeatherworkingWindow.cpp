@@ -1,6 +1,6 @@
-#include "LeatherworkingWindow.h"
+#include "reference/LeatherworkingWindow.h"
 
-#include "WrappingButton.h"
+#include "platform/WrappingButton.h"
 
 #include <QLabel>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LazyPicture.h"
-#include "ReferenceWindow.h"
+#include "reference/LazyPicture.h"
+#include "reference/ReferenceWindow.h"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "ReferenceTableStyle.h"
+#include "reference/ReferenceTableStyle.h"
 
 #include <QPalette>
 #include <QToolTip>

@@ -1,6 +1,6 @@
-#include "ReferenceWindow.h"
+#include "reference/ReferenceWindow.h"
 
-#include "StandardGlyphs.h"
+#include "platform/StandardGlyphs.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

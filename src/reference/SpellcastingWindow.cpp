@@ -1,6 +1,6 @@
-#include "SpellcastingWindow.h"
+#include "reference/SpellcastingWindow.h"
 
-#include "ReferenceTableStyle.h"
+#include "reference/ReferenceTableStyle.h"
 
 #include <QLabel>
 #include <QPushButton>

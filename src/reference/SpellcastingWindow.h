@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ReferenceWindow.h"
+#include "reference/ReferenceWindow.h"
 
-#include "LazyPicture.h"
+#include "reference/LazyPicture.h"
 
 class QLabel;
 

@@ -1,7 +1,7 @@
-#include "ClipboardRiddle.h"
+#include "riddles/ClipboardRiddle.h"
 
-#include "RiddleBar.h"
-#include "RiddleTable.h"
+#include "riddles/RiddleBar.h"
+#include "data/RiddleTable.h"
 
 #include <algorithm>
 

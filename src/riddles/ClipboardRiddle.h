@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "Services.h"
+#include "platform/Services.h"
 
 class RiddleBar;
 

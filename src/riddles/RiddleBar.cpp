@@ -1,7 +1,7 @@
-#include "RiddleBar.h"
+#include "riddles/RiddleBar.h"
 
-#include "RiddleLookup.h"
-#include "StandardGlyphs.h"
+#include "riddles/RiddleLookup.h"
+#include "platform/StandardGlyphs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "Services.h"
+#include "platform/Services.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,6 +1,6 @@
-#include "RiddleLookup.h"
+#include "riddles/RiddleLookup.h"
 
-#include "RiddleTable.h"
+#include "data/RiddleTable.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "KeloLook.h"
+#include "shell/KeloLook.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,11 +1,11 @@
-#include "KnowledgePage.h"
+#include "shell/KnowledgePage.h"
 
-#include "AlchemyWindow.h"
-#include "CraftingWindow.h"
-#include "ExperienceWindow.h"
-#include "LeatherworkingWindow.h"
-#include "NewsLinks.h"
-#include "SpellcastingWindow.h"
+#include "reference/AlchemyWindow.h"
+#include "reference/CraftingWindow.h"
+#include "reference/ExperienceWindow.h"
+#include "reference/LeatherworkingWindow.h"
+#include "web/NewsLinks.h"
+#include "reference/SpellcastingWindow.h"
 
 #include <QPushButton>
 

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "HuntingBoard.h"
-#include "Services.h"
-#include "Settings.h"
+#include "hunting/HuntingBoard.h"
+#include "platform/Services.h"
+#include "platform/Settings.h"
 
 class QStackedWidget;
 class VisitCounters;

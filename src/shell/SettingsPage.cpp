@@ -1,6 +1,6 @@
-#include "SettingsPage.h"
+#include "shell/SettingsPage.h"
 
-#include "Settings.h"
+#include "platform/Settings.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>

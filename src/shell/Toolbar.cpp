@@ -1,4 +1,4 @@
-#include "Toolbar.h"
+#include "shell/Toolbar.h"
 
 #include <QIcon>
 #include <QToolButton>

@@ -1,4 +1,4 @@
-#include "Countdown.h"
+#include "timers/Countdown.h"
 
 namespace Countdown {
 

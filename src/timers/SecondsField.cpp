@@ -1,4 +1,4 @@
-#include "SecondsField.h"
+#include "timers/SecondsField.h"
 
 #include <cstdint>
 #include <limits>

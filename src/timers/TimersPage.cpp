@@ -1,9 +1,9 @@
-#include "TimersPage.h"
+#include "timers/TimersPage.h"
 
-#include "Countdown.h"
-#include "SecondsField.h"
-#include "Settings.h"
-#include "StandardGlyphs.h"
+#include "timers/Countdown.h"
+#include "timers/SecondsField.h"
+#include "platform/Settings.h"
+#include "platform/StandardGlyphs.h"
 
 #include <QLabel>
 #include <QLineEdit>

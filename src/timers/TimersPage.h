@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "Services.h"
+#include "platform/Services.h"
 
 class QLabel;
 class QLineEdit;

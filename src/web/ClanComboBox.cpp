@@ -1,6 +1,6 @@
-#include "ClanComboBox.h"
+#include "web/ClanComboBox.h"
 
-#include "ClanTable.h"
+#include "data/ClanTable.h"
 
 #include <QAbstractItemDelegate>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "CounterView.h"
+#include "web/CounterView.h"
 
-#include "HttpGet.h"
+#include "web/HttpGet.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,4 +1,4 @@
-#include "HttpGet.h"
+#include "web/HttpGet.h"
 
 #include <QHostInfo>
 #include <QTcpSocket>

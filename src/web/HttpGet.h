@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HttpMessages.h"
+#include "web/HttpMessages.h"
 
 #include <QHash>
 #include <QHostAddress>

@@ -1,4 +1,4 @@
-#include "InfoLinks.h"
+#include "web/InfoLinks.h"
 
 namespace {
 const QChar kSpace(u' ');

@@ -1,8 +1,8 @@
-#include "InfoPage.h"
+#include "web/InfoPage.h"
 
 #include "BuildConfig.h"
-#include "InfoLinks.h"
-#include "Instructions.h"
+#include "web/InfoLinks.h"
+#include "data/Instructions.h"
 
 #include <QLabel>
 #include <QMouseEvent>

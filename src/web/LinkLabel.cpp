@@ -1,4 +1,4 @@
-#include "LinkLabel.h"
+#include "web/LinkLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,10 +1,10 @@
-#include "LocatorPage.h"
+#include "web/LocatorPage.h"
 
-#include "ClanComboBox.h"
-#include "ClanTable.h"
-#include "LinkLabel.h"
-#include "StandardGlyphs.h"
-#include "WebAddresses.h"
+#include "web/ClanComboBox.h"
+#include "data/ClanTable.h"
+#include "web/LinkLabel.h"
+#include "platform/StandardGlyphs.h"
+#include "web/WebAddresses.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "NewsLinks.h"
+#include "web/NewsLinks.h"
 
-#include "LinkLabel.h"
-#include "WebAddresses.h"
+#include "web/LinkLabel.h"
+#include "web/WebAddresses.h"
 
 #include <QWidget>
 

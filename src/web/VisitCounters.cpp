@@ -1,8 +1,8 @@
-#include "VisitCounters.h"
+#include "web/VisitCounters.h"
 
 #include "BuildConfig.h"
-#include "CounterView.h"
-#include "HttpGet.h"
+#include "web/CounterView.h"
+#include "web/HttpGet.h"
 
 #include <QTimer>
 

@@ -1,4 +1,4 @@
-#include "WebAddresses.h"
+#include "web/WebAddresses.h"
 
 #include "BuildConfig.h"
 

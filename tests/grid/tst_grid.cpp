@@ -1,4 +1,4 @@
-#include "ReferenceTable.h"
+#include "grid/ReferenceTable.h"
 
 #include <QHeaderView>
 #include <QImage>

@@ -1,7 +1,7 @@
 // The board model and the statistics, without widgets: cell mapping, what each operation
 // restores and draws, the cell tables through sequences of operations, the tally.
-#include "HuntStatistics.h"
-#include "HuntingBoard.h"
+#include "hunting/HuntStatistics.h"
+#include "hunting/HuntingBoard.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // A hunt marked in the main window and summed up by the Statistics button.
-#include "MainWindow.h"
-#include "Services.h"
-#include "TabletPage.h"
+#include "shell/MainWindow.h"
+#include "platform/Services.h"
+#include "hunting/TabletPage.h"
 
 #include <QAction>
 #include <QLabel>

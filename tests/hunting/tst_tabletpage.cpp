@@ -1,11 +1,11 @@
 // The Tablet and Statistics pages as the player uses them: presses on the board, the menu
 // choices (triggered directly, no menu is ever opened), the markers, the reset and the
 // statistics; plus the artwork the pages rely on.
-#include "HuntingBoard.h"
-#include "SearchZoneMarker.h"
-#include "Settings.h"
-#include "StatisticsPage.h"
-#include "TabletPage.h"
+#include "hunting/HuntingBoard.h"
+#include "hunting/SearchZoneMarker.h"
+#include "platform/Settings.h"
+#include "hunting/StatisticsPage.h"
+#include "hunting/TabletPage.h"
 
 #include <QAction>
 #include <QLabel>

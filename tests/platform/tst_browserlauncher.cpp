@@ -1,4 +1,4 @@
-#include "BrowserLauncher.h"
+#include "platform/BrowserLauncher.h"
 #include "StandInHandler.h"
 
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
-#include "CraftData.h"
-#include "ReferenceTable.h"
-#include "CraftingWindow.h"
+#include "data/CraftData.h"
+#include "grid/ReferenceTable.h"
+#include "reference/CraftingWindow.h"
 
 #include <QLabel>
 #include <QPushButton>

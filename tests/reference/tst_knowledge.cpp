@@ -1,6 +1,6 @@
-#include "KnowledgePage.h"
-#include "LeatherworkingWindow.h"
-#include "SpellcastingWindow.h"
+#include "shell/KnowledgePage.h"
+#include "reference/LeatherworkingWindow.h"
+#include "reference/SpellcastingWindow.h"
 
 #include <QApplication>
 #include <QPushButton>

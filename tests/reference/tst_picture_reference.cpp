@@ -1,5 +1,5 @@
-#include "LeatherworkingWindow.h"
-#include "SpellcastingWindow.h"
+#include "reference/LeatherworkingWindow.h"
+#include "reference/SpellcastingWindow.h"
 
 #include <QLabel>
 #include <QPushButton>

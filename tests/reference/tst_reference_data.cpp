@@ -1,5 +1,5 @@
-#include "AlchemyTable.h"
-#include "ExperienceTable.h"
+#include "data/AlchemyTable.h"
+#include "data/ExperienceTable.h"
 
 #include <QtTest>
 

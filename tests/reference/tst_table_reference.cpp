@@ -1,8 +1,8 @@
-#include "AlchemyTable.h"
-#include "ReferenceTable.h"
-#include "AlchemyWindow.h"
-#include "ExperienceWindow.h"
-#include "ReferenceTableStyle.h"
+#include "data/AlchemyTable.h"
+#include "grid/ReferenceTable.h"
+#include "reference/AlchemyWindow.h"
+#include "reference/ExperienceWindow.h"
+#include "reference/ReferenceTableStyle.h"
 
 #include <QHeaderView>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "ClipboardRiddle.h"
-#include "RiddleBar.h"
-#include "RiddleTable.h"
+#include "riddles/ClipboardRiddle.h"
+#include "riddles/RiddleBar.h"
+#include "data/RiddleTable.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "RiddleBar.h"
-#include "RiddleLookup.h"
-#include "RiddleTable.h"
+#include "riddles/RiddleBar.h"
+#include "riddles/RiddleLookup.h"
+#include "data/RiddleTable.h"
 
 #include <QLineEdit>
 #include <QPushButton>

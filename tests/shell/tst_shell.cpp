@@ -1,7 +1,7 @@
-#include "KeloLook.h"
-#include "MainWindow.h"
-#include "Placement.h"
-#include "TrayIcon.h"
+#include "shell/KeloLook.h"
+#include "shell/MainWindow.h"
+#include "shell/Placement.h"
+#include "shell/TrayIcon.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "Countdown.h"
-#include "SecondsField.h"
+#include "timers/Countdown.h"
+#include "timers/SecondsField.h"
 
 #include <QtTest>
 

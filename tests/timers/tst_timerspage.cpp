@@ -1,8 +1,8 @@
-#include "MainWindow.h"
-#include "MessageBox.h"
-#include "Settings.h"
-#include "StandardGlyphs.h"
-#include "TimersPage.h"
+#include "shell/MainWindow.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+#include "platform/StandardGlyphs.h"
+#include "timers/TimersPage.h"
 
 #include <QDialog>
 #include <QLabel>

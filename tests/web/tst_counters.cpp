@@ -1,8 +1,8 @@
 #include "BuildConfig.h"
-#include "CounterView.h"
+#include "web/CounterView.h"
 #include "LocalHttpServer.h"
-#include "HttpGet.h"
-#include "VisitCounters.h"
+#include "web/HttpGet.h"
+#include "web/VisitCounters.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

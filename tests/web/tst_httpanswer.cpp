@@ -1,4 +1,4 @@
-#include "HttpMessages.h"
+#include "web/HttpMessages.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "HttpMessages.h"
+#include "web/HttpMessages.h"
 #include "LocalHttpServer.h"
-#include "HttpGet.h"
+#include "web/HttpGet.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

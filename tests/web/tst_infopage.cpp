@@ -1,7 +1,7 @@
 #include "BuildConfig.h"
-#include "InfoLinks.h"
-#include "InfoPage.h"
-#include "Instructions.h"
+#include "web/InfoLinks.h"
+#include "web/InfoPage.h"
+#include "data/Instructions.h"
 
 #include <QLabel>
 #include <QScrollBar>

@@ -1,10 +1,10 @@
 #include "BuildConfig.h"
-#include "ClanComboBox.h"
-#include "ClanTable.h"
-#include "LocatorPage.h"
-#include "NewsLinks.h"
+#include "web/ClanComboBox.h"
+#include "data/ClanTable.h"
+#include "web/LocatorPage.h"
+#include "web/NewsLinks.h"
 #include "StandInHandler.h"
-#include "WebAddresses.h"
+#include "web/WebAddresses.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
