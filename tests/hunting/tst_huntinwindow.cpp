@@ -2,6 +2,7 @@
 #include "shell/MainWindow.h"
 #include "platform/Services.h"
 #include "hunting/TabletPage.h"
+#include "common/TestSupport.h"
 
 #include <QAction>
 #include <QLabel>
@@ -28,9 +29,9 @@ void HuntInWindowTest::statisticsButtonSumsUpTheBoard()
 
     // A wolf in the second column of the top row, then its pelt.
     QTest::mousePress(boardView, Qt::RightButton, Qt::NoModifier, QPoint(50, 20));
-    tablet->findChild<QAction *>(QStringLiteral("N2"))->trigger();
+    requireChild<QAction>(tablet, QStringLiteral("N2"))->trigger();
     QTest::mousePress(boardView, Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
-    tablet->findChild<QAction *>(QStringLiteral("N10"))->trigger();
+    requireChild<QAction>(tablet, QStringLiteral("N10"))->trigger();
     QCOMPARE(opened.size(), 2);
 
     QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("SpeedButton2")), Qt::LeftButton);
@@ -40,7 +41,7 @@ void HuntInWindowTest::statisticsButtonSumsUpTheBoard()
     QCOMPARE(grid->item(2, 0)->text(), QStringLiteral("Волк"));
     QCOMPARE(grid->item(2, 1)->text(), QStringLiteral("1/2"));
     QCOMPARE(grid->item(2, 2)->text(), QStringLiteral("1"));
-    QCOMPARE(statistics->findChild<QLabel *>(QStringLiteral("Label_NOpyt"))->text(), QStringLiteral("3"));
+    QCOMPARE(requireChild<QLabel>(statistics, QStringLiteral("Label_NOpyt"))->text(), QStringLiteral("3"));
     // The widths come from the grid as it is shown: together they fill it.
     const int inside = grid->width() - 2 * grid->frameWidth();
     QCOMPARE(50 + 1 + grid->columnWidth(1) + 1 + grid->columnWidth(2), inside);

@@ -1,6 +1,7 @@
 #include "data/CraftData.h"
 #include "grid/ReferenceTable.h"
 #include "reference/CraftingWindow.h"
+#include "common/TestSupport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -401,17 +402,17 @@ void TestCraft::showingResetsToFirstItem()
         QCOMPARE(text->toolTip(), descriptionLines(0).join(QLatin1Char('\n')));
 
         // Leave it somewhere else; the next opening starts over.
-        window.findChild<QPushButton *>(QStringLiteral("Button4"))->click();
+        requireChild<QPushButton>(&window, QStringLiteral("Button4"))->click();
         clickItem(window, 2);
         QCOMPARE(caption->text(), QStringLiteral("Меч раскаяния(Мд)"));
-        window.findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+        requireChild<QPushButton>(&window, QStringLiteral("BitBtn1"))->click();
         QVERIFY(window.isHidden());
         QCOMPARE(caption->text(), QStringLiteral("Меч раскаяния(Мд)")); // kept while hidden
     }
 
     // Showing an already shown window only raises it.
     window.showOrRaise();
-    window.findChild<QPushButton *>(QStringLiteral("Button2"))->click();
+    requireChild<QPushButton>(&window, QStringLiteral("Button2"))->click();
     clickItem(window, 1);
     window.showOrRaise();
     QCOMPARE(window.levelGroup(), 1);
@@ -450,7 +451,7 @@ void TestCraft::itemDisplay()
                  {2, 0, "ЧР на шип. боев. лук"},
                  {4, 2, "ЧР на Браслеты бол. виверны"}};
     for (const auto &p : parts) {
-        window.findChild<QPushButton *>(QStringLiteral("Button%1").arg(p.group + 1))->click();
+        requireChild<QPushButton>(&window, QStringLiteral("Button%1").arg(p.group + 1))->click();
         clickItem(window, p.position);
         QCOMPARE(grid->cellText(1, grid->rowCount() - 1), QString::fromUtf8(p.part));
     }
@@ -469,7 +470,7 @@ void TestCraft::threadPictures()
     };
     clickItem(window, 6); // Дорожный плащ
     QCOMPARE(threadPicture(), 13.0);
-    window.findChild<QPushButton *>(QStringLiteral("Button2"))->click();
+    requireChild<QPushButton>(&window, QStringLiteral("Button2"))->click();
     clickItem(window, 0); // Тисовый лук
     QCOMPARE(threadPicture(), 13.0);
     clickItem(window, 2); // Купеческий плащ
@@ -482,18 +483,18 @@ void TestCraft::longestAndShortestRecipes()
     window.show();
     auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
     auto *caption = window.findChild<QLabel *>(QStringLiteral("Label2"));
-    window.findChild<QPushButton *>(QStringLiteral("Button4"))->click();
+    requireChild<QPushButton>(&window, QStringLiteral("Button4"))->click();
     for (int position : {2, 3, 4}) {
         clickItem(window, position);
         QCOMPARE(grid->rowCount(), 11);
     }
     QCOMPARE(caption->text(), QStringLiteral("Секира ярости(Мд)"));
     QCOMPARE(gridRow(window, 10), QStringList({"24", "ЧР на Секиру ярости", "10"}));
-    window.findChild<QPushButton *>(QStringLiteral("Button5"))->click();
+    requireChild<QPushButton>(&window, QStringLiteral("Button5"))->click();
     clickItem(window, 4);
     QCOMPARE(grid->rowCount(), 11);
     QCOMPARE(gridRow(window, 1), QStringList({"1", "Железная руда", "200"}));
-    window.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
+    requireChild<QPushButton>(&window, QStringLiteral("Button1"))->click();
     clickItem(window, 3);
     QCOMPARE(grid->rowCount(), 3);
 }
@@ -505,7 +506,7 @@ void TestCraft::setGroupFirstItem()
     auto *list = window.findChild<QTreeWidget *>(QStringLiteral("TreeView1"));
     auto *text = window.findChild<QLabel *>(QStringLiteral("StaticText1"));
     auto *grid = window.findChild<ReferenceTable *>(QStringLiteral("NextGrid1"));
-    window.findChild<QPushButton *>(QStringLiteral("Button5"))->click();
+    requireChild<QPushButton>(&window, QStringLiteral("Button5"))->click();
     QCOMPARE(window.levelGroup(), 4);
     QCOMPARE(itemText(list, 0), QStringLiteral("Браслеты мантикоры"));
     QCOMPARE(itemText(list, 5), QStringLiteral("Небесные браслеты"));
@@ -551,7 +552,7 @@ void TestCraft::groupButtons()
     }
     // Every group lists exactly its own stretch of items.
     for (int g = 0; g < kLevelGroupCount; ++g) {
-        window.findChild<QPushButton *>(QStringLiteral("Button%1").arg(g + 1))->click();
+        requireChild<QPushButton>(&window, QStringLiteral("Button%1").arg(g + 1))->click();
         QCOMPARE(list->topLevelItemCount(), kLevelGroups[g].count);
         for (int k = 0; k < kLevelGroups[g].count; ++k)
             QCOMPARE(itemText(list, k), QString::fromUtf8(kCraftItemNames[kLevelGroups[g].first + k]));
@@ -569,7 +570,7 @@ void TestCraft::clickWithNothingSelected()
     clickItem(window, 4);
     QCOMPARE(caption->text(), QStringLiteral("Литой щит(Мд)"));
 
-    window.findChild<QPushButton *>(QStringLiteral("Button2"))->click();
+    requireChild<QPushButton>(&window, QStringLiteral("Button2"))->click();
     QVERIFY(list->selectedItems().isEmpty());
     // Below the six items of this group there is empty space to click.
     const QRect last = list->visualItemRect(list->topLevelItem(5));

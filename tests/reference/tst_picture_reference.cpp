@@ -1,5 +1,6 @@
 #include "reference/LeatherworkingWindow.h"
 #include "reference/SpellcastingWindow.h"
+#include "common/TestSupport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -88,7 +89,7 @@ class TestPictureReference : public QObject
         QCOMPARE(button(&window, "BitBtn1")->size(), QSize(89, 33));
         // Pictures are decoded when first shown: none while the window is hidden.
         for (int i = 1; i <= 3; ++i)
-            QVERIFY(window.findChild<QLabel *>(QStringLiteral("Image%1").arg(i))->pixmap().isNull());
+            QVERIFY(requireChild<QLabel>(&window, QStringLiteral("Image%1").arg(i))->pixmap().isNull());
         window.show();
         for (int i = 1; i <= 3; ++i) {
             QTest::mouseClick(button(&window, qPrintable(QStringLiteral("Button%1").arg(i))), Qt::LeftButton);
@@ -110,7 +111,7 @@ class TestPictureReference : public QObject
         auto visible = [&] {
             QList<bool> flags;
             for (int i = 1; i <= 3; ++i)
-                flags << window.findChild<QLabel *>(QStringLiteral("Image%1").arg(i))->isVisible();
+                flags << requireChild<QLabel>(&window, QStringLiteral("Image%1").arg(i))->isVisible();
             return flags;
         };
         QCOMPARE(visible(), (QList<bool>{true, false, false}));
@@ -133,7 +134,7 @@ class TestPictureReference : public QObject
         window.showOrRaise();
         QVERIFY(window.isVisible());
         QCOMPARE(window.shownPicture(), 2);
-        QVERIFY(window.findChild<QLabel *>(QStringLiteral("Image3"))->isVisible());
+        QVERIFY(requireChild<QLabel>(&window, QStringLiteral("Image3"))->isVisible());
     }
 
     void escapeClosesLeatherworking()
@@ -199,7 +200,7 @@ class TestPictureReference : public QObject
         SpellcastingWindow window;
         window.show();
         window.resize(900, 200);
-        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Image1"))->height(), 200);
+        QCOMPARE(requireChild<QLabel>(&window, QStringLiteral("Image1"))->height(), 200);
         QTest::mouseClick(button(&window, "Button3"), Qt::LeftButton);
         QCOMPARE(window.width(), 900);
         QCOMPARE(window.frameGeometry().height(), 330);
@@ -225,7 +226,7 @@ class TestPictureReference : public QObject
         QTest::mouseClick(button(&window, "BitBtn1"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
         window.showOrRaise();
-        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().size(), QSize(556, 279));
+        QCOMPARE(requireChild<QLabel>(&window, QStringLiteral("Image1"))->pixmap().size(), QSize(556, 279));
     }
 };
 

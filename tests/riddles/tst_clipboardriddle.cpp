@@ -1,26 +1,13 @@
 #include "riddles/ClipboardRiddle.h"
 #include "riddles/RiddleBar.h"
 #include "data/RiddleTable.h"
+#include "common/TestSupport.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
-// The clipboard as the lookup sees it through the services, with every write recorded.
-struct RecordedClipboard {
-    QString text;
-    QStringList writes;
-
-    Services services()
-    {
-        Services s = Services::silent();
-        s.clipboardText = [this] { return text; };
-        s.setClipboardText = [this](const QString &t) { writes << (text = t); };
-        return s;
-    }
-};
-
 QString riddle(int i) { return QString::fromUtf8(kRiddleTable[i].text); }
 
 // The longest riddle text; no other riddle contains it.
@@ -44,19 +31,20 @@ private slots:
 
 void TestClipboardRiddle::answersTheCopiedRiddle()
 {
-    RecordedClipboard clipboard{"Кто он?", {}};
+    RecordingServices clipboard;
+    clipboard.clipboard = QStringLiteral("Кто он?");
     RiddleBar bar(clipboard.services());
     ClipboardRiddle lookup(clipboard.services(), &bar);
     QSignalSpy notFound(&lookup, &ClipboardRiddle::notFound);
     lookup.lookUp();
-    QCOMPARE(bar.findChild<QLineEdit *>("LabeledEdit1")->text(), QString("Кто он?"));
-    QCOMPARE(bar.findChild<QLineEdit *>("LabeledEdit2")->text(), QString("икар"));
-    QCOMPARE(clipboard.writes, QStringList{"икар"});
+    QCOMPARE(requireChild<QLineEdit>(&bar, QStringLiteral("LabeledEdit1"))->text(), QString("Кто он?"));
+    QCOMPARE(requireChild<QLineEdit>(&bar, QStringLiteral("LabeledEdit2"))->text(), QString("икар"));
+    QCOMPARE(clipboard.clipboardWrites, QStringList{"икар"});
 
     // The longest riddle copied whole is not too long.
-    clipboard.text = riddle(longest());
+    clipboard.clipboard = riddle(longest());
     lookup.lookUp();
-    QCOMPARE(clipboard.writes, (QStringList{"икар", kRiddleTable[longest()].answer}));
+    QCOMPARE(clipboard.clipboardWrites, (QStringList{"икар", kRiddleTable[longest()].answer}));
     QCOMPARE(notFound.count(), 0);
 }
 
@@ -73,17 +61,18 @@ void TestClipboardRiddle::missLeavesTheClipboard()
 {
     QFETCH(QString, copied);
     QFETCH(QString, riddleField);
-    RecordedClipboard clipboard{"28 дней", {}};
+    RecordingServices clipboard;
+    clipboard.clipboard = QStringLiteral("28 дней");
     RiddleBar bar(clipboard.services());
     ClipboardRiddle lookup(clipboard.services(), &bar);
     QSignalSpy notFound(&lookup, &ClipboardRiddle::notFound);
     lookup.lookUp();
-    clipboard.text = copied;
+    clipboard.clipboard = copied;
     lookup.lookUp();
-    QCOMPARE(clipboard.text, copied);
-    QCOMPARE(clipboard.writes, QStringList{"все"});
-    QCOMPARE(bar.findChild<QLineEdit *>("LabeledEdit1")->text(), riddleField);
-    QCOMPARE(bar.findChild<QLineEdit *>("LabeledEdit2")->text(), QString("все"));
+    QCOMPARE(clipboard.clipboard, copied);
+    QCOMPARE(clipboard.clipboardWrites, QStringList{"все"});
+    QCOMPARE(requireChild<QLineEdit>(&bar, QStringLiteral("LabeledEdit1"))->text(), riddleField);
+    QCOMPARE(requireChild<QLineEdit>(&bar, QStringLiteral("LabeledEdit2"))->text(), QString("все"));
     QCOMPARE(notFound.count(), 1);
     QCOMPARE(notFound.at(0).at(0).toString(), QString("Загадка не найдена"));
 }

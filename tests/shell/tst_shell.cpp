@@ -2,6 +2,7 @@
 #include "shell/MainWindow.h"
 #include "shell/Placement.h"
 #include "shell/TrayIcon.h"
+#include "common/TestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -97,8 +98,8 @@ void TestShell::mainWindowShape()
 void TestShell::startsOnTabletWithRiddleBar()
 {
     QCOMPARE(visiblePage(), m_form->findChild<QWidget *>("TabSheet1"));
-    QVERIFY(m_form->findChild<QWidget *>("Panel2")->isVisible());
-    QVERIFY(m_form->findChild<QWidget *>("Panel1")->isVisible());
+    QVERIFY(requireChild<QWidget>(m_form, QStringLiteral("Panel2"))->isVisible());
+    QVERIFY(requireChild<QWidget>(m_form, QStringLiteral("Panel1"))->isVisible());
 }
 
 void TestShell::hiddenPagesAreMadeOnFirstVisit()
@@ -142,8 +143,8 @@ void TestShell::pageAreaGrowsWithoutRiddleBar()
 {
     auto *pages = m_form->findChild<QWidget *>("PageControl1");
     QCOMPARE(pages->geometry(), QRect(0, 0, 169, 176));
-    QCOMPARE(m_form->findChild<QWidget *>("Panel2")->geometry(), QRect(0, 176, 169, 74));
-    QCOMPARE(m_form->findChild<QWidget *>("Panel1")->geometry(), QRect(0, 250, 169, 26));
+    QCOMPARE(requireChild<QWidget>(m_form, QStringLiteral("Panel2"))->geometry(), QRect(0, 176, 169, 74));
+    QCOMPARE(requireChild<QWidget>(m_form, QStringLiteral("Panel1"))->geometry(), QRect(0, 250, 169, 26));
     click(3);
     QTRY_COMPARE(pages->geometry(), QRect(0, 0, 169, 250));
     click(2);
@@ -182,7 +183,7 @@ void TestShell::enterLooksUpOnlyWhileRiddleBarShown()
 
     // With the bar hidden Enter does nothing.
     click(3);
-    m_form->findChild<QWidget *>("TabSheet3")->setFocus();
+    requireChild<QWidget>(m_form, QStringLiteral("TabSheet3"))->setFocus();
     QTest::keyClick(m_form, Qt::Key_Return);
     QCOMPARE(m_clipboard.size(), 2);
     click(1);
@@ -196,10 +197,10 @@ void TestShell::riddleFieldTakesFocusWithItsPages()
     auto *riddleField = m_form->findChild<QLineEdit *>("LabeledEdit1");
     QCOMPARE(m_form->focusWidget(), riddleField);
     click(3);
-    m_form->findChild<QWidget *>("Edit1")->setFocus();
+    requireChild<QWidget>(m_form, QStringLiteral("Edit1"))->setFocus();
     click(1);
     QCOMPARE(m_form->focusWidget(), riddleField);
-    m_form->findChild<QWidget *>("Button6")->setFocus();
+    requireChild<QWidget>(m_form, QStringLiteral("Button6"))->setFocus();
     click(2);
     QCOMPARE(m_form->focusWidget(), riddleField);
 }

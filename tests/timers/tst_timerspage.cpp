@@ -3,6 +3,7 @@
 #include "platform/Settings.h"
 #include "platform/StandardGlyphs.h"
 #include "timers/TimersPage.h"
+#include "common/TestSupport.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -380,7 +381,7 @@ void TestTimersPage::ownTimerBringsBackOnlyAMinimizedWindow()
     // Minimized where there is no tray, it comes back; hidden in the tray, it stays there.
     for (bool minimized : {true, false}) {
         minimized ? form.setWindowState(Qt::WindowMinimized) : form.hide();
-        page->findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(QStringLiteral("0"));
+        requireChild<QLineEdit>(page, QStringLiteral("Edit1"))->setText(QStringLiteral("0"));
         page->toggleOwnTimer();
         page->tickOwnTimer();
         QCOMPARE(form.isVisible(), minimized);
@@ -450,8 +451,8 @@ void TestTimersPage::twoEndsWhileMessageBoxOpen()
     QVERIFY(!caveActiveWhileOpen);
     QVERIFY(!caveTimer->isActive());
     QVERIFY(!fishingTimer->isActive());
-    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("Label10"))->text(), kReady);
-    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("Label3"))->text(), kReady);
+    QCOMPARE(requireChild<QLabel>(&page, QStringLiteral("Label10"))->text(), kReady);
+    QCOMPARE(requireChild<QLabel>(&page, QStringLiteral("Label3"))->text(), kReady);
 }
 
 void TestTimersPage::customTimerRunsDownAndEnds()

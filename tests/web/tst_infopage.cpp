@@ -9,20 +9,9 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include "common/TestSupport.h"
+
 namespace {
-struct Opened {
-    QStringList urls;
-    QStringList mails;
-};
-
-Services recording(Opened &opened)
-{
-    Services services = Services::silent();
-    services.openUrl = [&opened](const QString &address) { opened.urls.append(address); };
-    services.openMail = [&opened](const QString &address) { opened.mails.append(address); };
-    return services;
-}
-
 QString gameAddress()
 {
     return QStringLiteral("http://%1/").arg(QString::fromUtf8(BuildConfig::kGameHost));
@@ -30,8 +19,8 @@ QString gameAddress()
 
 // The page as the main window shows it: 169 × 250 with the riddle bar hidden.
 struct Fixture {
-    Opened opened;
-    InfoPage page{recording(opened)};
+    RecordingServices opened;
+    InfoPage page{opened.services()};
     QTextEdit *view = nullptr;
 
     Fixture()

@@ -5,6 +5,7 @@
 #include "web/NewsLinks.h"
 #include "StandInHandler.h"
 #include "web/WebAddresses.h"
+#include "common/TestSupport.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -20,17 +21,6 @@ const QString kGame = QString::fromUtf8(BuildConfig::kGameHost);
 const QString kCommunity = QString::fromUtf8(BuildConfig::kCommunityHost);
 const QString kPlayerPage =
     QStringLiteral("http://") + kGame + QStringLiteral("/index.php?file=infouser&login=");
-
-// Services whose browser only remembers what it was asked to open.
-struct OpenedAddresses {
-    QStringList list;
-    Services services()
-    {
-        Services s = Services::silent();
-        s.openUrl = [this](const QString &address) { list << address; };
-        return s;
-    }
-};
 
 // Counts the key presses that reach a widget, to see whether a child passed one on.
 struct KeyPressCounter : QObject {
@@ -155,7 +145,7 @@ void TestWebLinks::addressesAreSchemeHostAndPath()
 
 void TestWebLinks::newsLinksOpenOnClickAndAgainOnDoubleClick()
 {
-    OpenedAddresses opened;
+    RecordingServices opened;
     QWidget page;
     page.resize(169, 240);
     NewsLinks::addTo(&page, opened.services());
@@ -174,26 +164,26 @@ void TestWebLinks::newsLinksOpenOnClickAndAgainOnDoubleClick()
     const QString newsAddress = QStringLiteral("http://") + kGame + QStringLiteral("/guide/news.php");
     const QString communityAddress = QStringLiteral("http://") + kCommunity + QStringLiteral("/");
     QTest::mouseClick(news, Qt::LeftButton);
-    QCOMPARE(opened.list, QStringList{newsAddress});
+    QCOMPARE(opened.urls, QStringList{newsAddress});
 
-    opened.list.clear();
+    opened.urls.clear();
     doubleClick(news);
-    QCOMPARE(opened.list, QStringList({newsAddress, newsAddress}));
+    QCOMPARE(opened.urls, QStringList({newsAddress, newsAddress}));
 
-    opened.list.clear();
+    opened.urls.clear();
     QTest::mouseClick(community, Qt::LeftButton);
     doubleClick(community);
-    QCOMPARE(opened.list, QStringList({communityAddress, communityAddress, communityAddress}));
+    QCOMPARE(opened.urls, QStringList({communityAddress, communityAddress, communityAddress}));
 
     // The right button is no click.
-    opened.list.clear();
+    opened.urls.clear();
     QTest::mouseClick(news, Qt::RightButton);
-    QVERIFY(opened.list.isEmpty());
+    QVERIFY(opened.urls.isEmpty());
 }
 
 void TestWebLinks::locatorLinkOpensOncePerClickOrDoubleClick()
 {
-    OpenedAddresses opened;
+    RecordingServices opened;
     LocatorPage page(opened.services());
     page.resize(169, 240);
     page.show();
@@ -208,10 +198,10 @@ void TestWebLinks::locatorLinkOpensOncePerClickOrDoubleClick()
 
     const QString address = QStringLiteral("http://") + kCommunity + QStringLiteral("/index/0-24");
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(opened.list, QStringList{address});
-    opened.list.clear();
+    QCOMPARE(opened.urls, QStringList{address});
+    opened.urls.clear();
     doubleClick(link);
-    QCOMPARE(opened.list, QStringList{address});
+    QCOMPARE(opened.urls, QStringList{address});
 }
 
 void TestWebLinks::clanTableShape()
@@ -254,7 +244,7 @@ void TestWebLinks::clanListPairsNamesEmblemsAndAddresses()
 
 void TestWebLinks::goOpensTheSelectedClanExactlyAsStored()
 {
-    OpenedAddresses opened;
+    RecordingServices opened;
     LocatorPage page(opened.services());
     auto *clans = child<ClanComboBox>(&page, "Clans_ComboBox");
     auto *go = child<QPushButton>(&page, "BitBtn6");
@@ -262,7 +252,7 @@ void TestWebLinks::goOpensTheSelectedClanExactlyAsStored()
     QCOMPARE(go->text(), QStringLiteral("Перейти"));
 
     QTest::mouseClick(go, Qt::LeftButton);
-    QCOMPARE(opened.list, QStringList{QString::fromUtf8(kClanTable[0].address)});
+    QCOMPARE(opened.urls, QStringList{QString::fromUtf8(kClanTable[0].address)});
 
     int spaced = -1;
     for (int i = 0; i < kClanCount && spaced < 0; ++i)
@@ -270,16 +260,16 @@ void TestWebLinks::goOpensTheSelectedClanExactlyAsStored()
             spaced = i;
     QVERIFY(spaced > 0);
     clans->setCurrentIndex(spaced);
-    opened.list.clear();
+    opened.urls.clear();
     QTest::mouseClick(go, Qt::LeftButton);
-    QCOMPARE(opened.list, QStringList{QString::fromUtf8(kClanTable[spaced].address)});
-    QVERIFY(opened.list.first().endsWith(QLatin1Char(' ')));
+    QCOMPARE(opened.urls, QStringList{QString::fromUtf8(kClanTable[spaced].address)});
+    QVERIFY(opened.urls.first().endsWith(QLatin1Char(' ')));
     QCOMPARE(clans->currentIndex(), spaced);
 }
 
 void TestWebLinks::enterInTheClanListGoesAndIsSwallowed()
 {
-    OpenedAddresses opened;
+    RecordingServices opened;
     LocatorPage page(opened.services());
     auto *clans = child<ClanComboBox>(&page, "Clans_ComboBox");
     QVERIFY(clans);
@@ -290,20 +280,20 @@ void TestWebLinks::enterInTheClanListGoesAndIsSwallowed()
     QTest::keyClick(clans, Qt::Key_Return);
     QTest::keyClick(clans, Qt::Key_Enter, Qt::KeypadModifier);
     const QString address = QString::fromUtf8(kClanTable[kClanCount - 1].address);
-    QCOMPARE(opened.list, QStringList({address, address}));
+    QCOMPARE(opened.urls, QStringList({address, address}));
     QCOMPARE(reachedPage.count, 0);
     QCOMPARE(clans->currentIndex(), kClanCount - 1);
 
     // Other keys keep their meaning in the list.
-    opened.list.clear();
+    opened.urls.clear();
     QTest::keyClick(clans, Qt::Key_Up);
     QCOMPARE(clans->currentIndex(), kClanCount - 2);
-    QVERIFY(opened.list.isEmpty());
+    QVERIFY(opened.urls.isEmpty());
 }
 
 void TestWebLinks::enterInTheDroppedDownListGoesToTheHighlightedClan()
 {
-    OpenedAddresses opened;
+    RecordingServices opened;
     LocatorPage page(opened.services());
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -316,7 +306,7 @@ void TestWebLinks::enterInTheDroppedDownListGoesToTheHighlightedClan()
     QTest::keyClick(clans->view(), Qt::Key_Return);
     QTRY_VERIFY(!clans->view()->isVisible());
     QCOMPARE(clans->currentIndex(), 2);
-    QCOMPARE(opened.list, QStringList{QString::fromUtf8(kClanTable[2].address)});
+    QCOMPARE(opened.urls, QStringList{QString::fromUtf8(kClanTable[2].address)});
 }
 
 void TestWebLinks::droppedDownListShowsFifteenItems()
@@ -354,7 +344,7 @@ void TestWebLinks::searchOpensThePlayerPage_data()
 void TestWebLinks::searchOpensThePlayerPage()
 {
     QFETCH(QString, nickname);
-    OpenedAddresses opened;
+    RecordingServices opened;
     LocatorPage page(opened.services());
     auto *field = child<QLineEdit>(&page, "Edit_info");
     auto *search = child<QPushButton>(&page, "BitBtn7");
@@ -363,13 +353,13 @@ void TestWebLinks::searchOpensThePlayerPage()
     QVERIFY(field->text().isEmpty());
     typeText(field, nickname);
     QTest::mouseClick(search, Qt::LeftButton);
-    QCOMPARE(opened.list, QStringList{kPlayerPage + nickname});
+    QCOMPARE(opened.urls, QStringList{kPlayerPage + nickname});
     QCOMPARE(field->text(), nickname);
 }
 
 void TestWebLinks::enterInTheNicknameFieldSearchesAndIsSwallowed()
 {
-    OpenedAddresses opened;
+    RecordingServices opened;
     LocatorPage page(opened.services());
     auto *field = child<QLineEdit>(&page, "Edit_info");
     QVERIFY(field);
@@ -381,7 +371,7 @@ void TestWebLinks::enterInTheNicknameFieldSearchesAndIsSwallowed()
     QTest::keyClick(field, Qt::Key_Return);
     QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
     const QString address = kPlayerPage + QStringLiteral("Лесной Охотник");
-    QCOMPARE(opened.list, QStringList({address, address}));
+    QCOMPARE(opened.urls, QStringList({address, address}));
     QCOMPARE(field->text(), QStringLiteral("Лесной Охотник"));
     QCOMPARE(returnPressed.count(), 0);
     QCOMPARE(reachedPage.count, 0);
