@@ -17,8 +17,8 @@
 namespace {
 std::string windowTitle(xcb_connection_t *c, xcb_window_t w)
 {
-    xcb_get_property_reply_t *reply = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, w, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr);
+    xcb_get_property_reply_t *reply =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, w, XCB_ATOM_WM_NAME, XCB_ATOM_ANY, 0, 256), nullptr);
     std::string title;
     if (reply) {
         title.assign(static_cast<const char *>(xcb_get_property_value(reply)),

@@ -15,8 +15,7 @@
 
 using HttpMessages::AnswerReader;
 
-namespace
-{
+namespace {
 
 [[noreturn]] void fail(const char *what, const QByteArray &detail = QByteArray())
 {

@@ -11,8 +11,7 @@
 #include <cstring>
 #include <limits>
 
-namespace
-{
+namespace {
 
 bool isDigitOf(QChar c, int base)
 {

@@ -11,8 +11,7 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
 
 enum class Kind { Rapier, Sword, Mace, Bow, Shield, Crossbow, Cloak, Axe, BroadAxe, Hammer, Shirt, Bracers };
 

@@ -175,17 +175,15 @@ AnimalShape hareShape()
 {
     AnimalShape s;
     s.body = unite({
-        ellipse(17.5, 21.5, 9.5, 7.0),          // back and belly, hunched
-        ellipse(22.5, 22.5, 6.5, 6.5),          // haunch
-        ellipse(9.0, 15.0, 5.2, 4.3, -10),      // head
-        polygon({{7, 17}, {12, 12}, {17, 15}, {12, 22}}),
-        ellipse(12.3, 6.0, 1.9, 6.5, 18),       // far ear
-        ellipse(9.6, 6.3, 1.8, 6.3, 4),         // near ear
-        leg({10.5, 20}, {9.5, 28.8}, 3.2, 2.2), // forelegs
-        leg({13.0, 21}, {12.5, 28.8}, 3.0, 2.2),
-        ellipse(22.0, 28.6, 7.0, 1.9),          // long hind foot
-        ellipse(28.3, 18.5, 2.6, 2.6),          // scut
-        ellipse(4.6, 16.3, 1.3, 1.2),           // nose
+        ellipse(17.5, 21.5, 9.5, 7.0),     // back and belly, hunched
+        ellipse(22.5, 22.5, 6.5, 6.5),     // haunch
+        ellipse(9.0, 15.0, 5.2, 4.3, -10), // head
+        polygon({{7, 17}, {12, 12}, {17, 15}, {12, 22}}), ellipse(12.3, 6.0, 1.9, 6.5, 18), // far ear
+        ellipse(9.6, 6.3, 1.8, 6.3, 4),                                                     // near ear
+        leg({10.5, 20}, {9.5, 28.8}, 3.2, 2.2),                                             // forelegs
+        leg({13.0, 21}, {12.5, 28.8}, 3.0, 2.2), ellipse(22.0, 28.6, 7.0, 1.9),             // long hind foot
+        ellipse(28.3, 18.5, 2.6, 2.6),                                                      // scut
+        ellipse(4.6, 16.3, 1.3, 1.2),                                                       // nose
     });
     s.belly = unite({ellipse(16.0, 27.0, 7.5, 3.0), ellipse(28.5, 18.8, 1.7, 1.7)});
     s.dark = unite({ellipse(13.6, 1.3, 1.6, 1.8, 18), ellipse(9.9, 1.6, 1.5, 1.8, 4)});
@@ -197,21 +195,21 @@ AnimalShape wolfShape()
 {
     AnimalShape s;
     s.body = unite({
-        ellipse(17.5, 15.5, 10.0, 4.8),                       // body
-        ellipse(10.5, 15.0, 5.0, 5.8),                        // chest
-        polygon({{6.5, 9.5}, {12.5, 8.5}, {14.5, 15}, {8.5, 17}}), // neck
-        ellipse(6.2, 9.8, 3.8, 3.2),                          // skull
+        ellipse(17.5, 15.5, 10.0, 4.8),                               // body
+        ellipse(10.5, 15.0, 5.0, 5.8),                                // chest
+        polygon({{6.5, 9.5}, {12.5, 8.5}, {14.5, 15}, {8.5, 17}}),    // neck
+        ellipse(6.2, 9.8, 3.8, 3.2),                                  // skull
         polygon({{0.3, 11.2}, {5.0, 7.6}, {7.0, 12.6}, {0.8, 12.6}}), // long snout
-        polygon({{4.3, 7.6}, {5.2, 2.0}, {7.4, 7.0}}),        // ear
-        polygon({{6.8, 7.6}, {8.4, 2.4}, {9.8, 7.8}}),        // ear
-        leg({9.0, 18}, {7.6, 29.3}, 2.8, 1.7),                // forelegs
+        polygon({{4.3, 7.6}, {5.2, 2.0}, {7.4, 7.0}}),                // ear
+        polygon({{6.8, 7.6}, {8.4, 2.4}, {9.8, 7.8}}),                // ear
+        leg({9.0, 18}, {7.6, 29.3}, 2.8, 1.7),                        // forelegs
         leg({12.0, 18}, {12.2, 29.3}, 2.8, 1.7),
-        leg({22.5, 17}, {21.0, 29.3}, 3.6, 1.7),              // hind legs, thicker at the thigh
+        leg({22.5, 17}, {21.0, 29.3}, 3.6, 1.7), // hind legs, thicker at the thigh
         leg({25.5, 17}, {26.4, 29.3}, 3.4, 1.7),
-        ellipse(28.6, 20.5, 2.6, 7.0, -20),                   // bushy tail hanging down
+        ellipse(28.6, 20.5, 2.6, 7.0, -20), // bushy tail hanging down
     });
     s.belly = unite({ellipse(16.0, 20.0, 8.5, 2.2), ellipse(9.5, 18.0, 3.0, 3.0), // belly and chest
-                     ellipse(3.5, 12.2, 3.0, 0.8)});                                // jaw
+                     ellipse(3.5, 12.2, 3.0, 0.8)});                              // jaw
     s.dark = unite({ellipse(18.0, 11.3, 9.0, 1.6), ellipse(30.3, 26.0, 1.4, 1.8, -20)});
     s.eye = {6.3, 9.2};
     return s;
@@ -232,17 +230,14 @@ AnimalShape boarShape()
     ridge.addPolygon(bristles);
     ridge.closeSubpath();
     s.body = unite({
-        ellipse(18.0, 18.0, 11.5, 7.5),                          // barrel body
-        ellipse(11.0, 16.5, 6.0, 6.5),                           // heavy shoulders
+        ellipse(18.0, 18.0, 11.5, 7.5),                                              // barrel body
+        ellipse(11.0, 16.5, 6.0, 6.5),                                               // heavy shoulders
         polygon({{7.0, 11.5}, {1.0, 17.0}, {0.6, 21.2}, {4.0, 22.0}, {10.0, 22.0}}), // wedge head
-        polygon({{7.2, 12.8}, {8.0, 8.4}, {10.2, 12.0}}),        // ear
-        polygon({{2.6, 20.0}, {4.2, 20.2}, {3.6, 16.8}, {2.9, 17.6}}), // tusk
-        ridge,
-        leg({9.5, 22}, {9.0, 29.4}, 3.2, 2.0),                   // short legs
-        leg({13.0, 22}, {13.3, 29.4}, 3.2, 2.0),
-        leg({23.5, 22}, {23.0, 29.4}, 3.6, 2.0),
-        leg({27.0, 21}, {27.4, 29.4}, 3.2, 2.0),
-        leg({29.0, 15}, {31.0, 21.5}, 1.0, 0.8),                 // thin tail
+        polygon({{7.2, 12.8}, {8.0, 8.4}, {10.2, 12.0}}),                            // ear
+        polygon({{2.6, 20.0}, {4.2, 20.2}, {3.6, 16.8}, {2.9, 17.6}}),               // tusk
+        ridge, leg({9.5, 22}, {9.0, 29.4}, 3.2, 2.0),                                // short legs
+        leg({13.0, 22}, {13.3, 29.4}, 3.2, 2.0), leg({23.5, 22}, {23.0, 29.4}, 3.6, 2.0),
+        leg({27.0, 21}, {27.4, 29.4}, 3.2, 2.0), leg({29.0, 15}, {31.0, 21.5}, 1.0, 0.8), // thin tail
     });
     s.belly = unite({ellipse(1.2, 19.1, 0.9, 2.1)}); // the snout's disc
     s.dark = unite({ridge, ellipse(31.0, 21.8, 0.8, 1.2)});
@@ -254,13 +249,13 @@ AnimalShape bearShape()
 {
     AnimalShape s;
     s.body = unite({
-        ellipse(18.0, 17.5, 12.5, 8.0),          // massive body
-        ellipse(12.0, 12.8, 6.5, 5.5),           // shoulder hump
-        ellipse(5.8, 14.6, 4.6, 4.2),            // head
-        ellipse(2.0, 16.6, 2.6, 2.1),            // short muzzle
-        ellipse(6.4, 10.3, 1.9, 1.9),            // round ear
+        ellipse(18.0, 17.5, 12.5, 8.0), // massive body
+        ellipse(12.0, 12.8, 6.5, 5.5),  // shoulder hump
+        ellipse(5.8, 14.6, 4.6, 4.2),   // head
+        ellipse(2.0, 16.6, 2.6, 2.1),   // short muzzle
+        ellipse(6.4, 10.3, 1.9, 1.9),   // round ear
         ellipse(8.6, 10.8, 1.7, 1.7),
-        leg({9.5, 20}, {9.2, 29.0}, 5.2, 4.4),   // thick legs
+        leg({9.5, 20}, {9.2, 29.0}, 5.2, 4.4), // thick legs
         leg({14.5, 21}, {14.6, 29.0}, 4.8, 4.2),
         leg({23.0, 20}, {23.4, 29.0}, 5.6, 4.4),
         leg({27.5, 19}, {28.0, 29.0}, 5.0, 4.2),
@@ -326,8 +321,8 @@ PeltShape harePelt()
     PeltShape s;
     s.hide = unite({ellipse(17.0, 13.5, 8.5, 6.0), ellipse(8.0, 13.5, 3.2, 2.8),
                     ellipse(4.0, 10.0, 4.8, 1.3, 25), ellipse(4.0, 17.0, 4.8, 1.3, -25), // long ears
-                    ellipse(26.5, 13.5, 2.0, 2.0)})
-             + flaps(17.0, 13.5, 4.5, 10.0, 4.2);
+                    ellipse(26.5, 13.5, 2.0, 2.0)}) +
+             flaps(17.0, 13.5, 4.5, 10.0, 4.2);
     s.marks = unite({ellipse(0.4, 8.1, 1.3, 1.0, 25), ellipse(0.4, 18.9, 1.3, 1.0, -25)});
     s.fur = QColor(0xcf, 0xc2, 0xa8);
     s.markColour = QColor(0x5a, 0x4a, 0x38);
@@ -362,8 +357,8 @@ PeltShape boarPelt()
     ragged.addPolygon(bristles);
     ragged.closeSubpath();
     s.hide = unite({ragged, polygon({{0.8, 11.5}, {0.8, 15.5}, {7.5, 17.0}, {7.5, 10.0}}),
-                    ellipse(6.0, 10.0, 1.5, 1.2), ellipse(6.0, 17.0, 1.5, 1.2)})
-             + flaps(16.5, 13.5, 6.5, 11.8, 5.2);
+                    ellipse(6.0, 10.0, 1.5, 1.2), ellipse(6.0, 17.0, 1.5, 1.2)}) +
+             flaps(16.5, 13.5, 6.5, 11.8, 5.2);
     s.marks = unite({ellipse(16.5, 13.5, 9.5, 1.5), ellipse(1.4, 13.5, 0.9, 1.8)});
     s.fur = QColor(0x5e, 0x44, 0x30);
     s.markColour = QColor(0x2e, 0x20, 0x16);
@@ -446,8 +441,8 @@ QImage grass()
                 for (int b = -2; b <= 2; ++b) {
                     QPainterPath blade;
                     blade.moveTo(t.x + b * 0.9, t.y);
-                    blade.quadTo(t.x + b * 1.2, t.y - t.height * 0.6,
-                                 t.x + b * 3.2, t.y - t.height * (1.0 - 0.15 * std::abs(b)));
+                    blade.quadTo(t.x + b * 1.2, t.y - t.height * 0.6, t.x + b * 3.2,
+                                 t.y - t.height * (1.0 - 0.15 * std::abs(b)));
                     p.setBrush(Qt::NoBrush);
                     if (pass == 0)
                         p.setPen(QPen(QColor(0x1e, 0x4a, 0x10), 2.1, Qt::SolidLine, Qt::RoundCap));

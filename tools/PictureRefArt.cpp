@@ -13,8 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace
-{
+namespace {
 
 // ---------------------------------------------------------------------------------------
 // Recipe tables

@@ -12,8 +12,7 @@
 #include <cmath>
 #include <functional>
 
-namespace
-{
+namespace {
 
 // Warm browns and golds with dark outlines, the look of the game's own interface.
 const QColor kInk(0x3a, 0x22, 0x12);

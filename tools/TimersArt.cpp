@@ -1,3 +1,5 @@
 #include "Artwork.h"
 
-void drawTimersArt(const QDir &) {}
+void drawTimersArt(const QDir &)
+{
+}

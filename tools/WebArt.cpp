@@ -127,9 +127,9 @@ void drawCharge(QPainter &p, int kind, QPointF c, const QColor &colour, const QC
         p.drawRect(QRectF(c.x() - 1.1, c.y() - 1.5, 2.2, 7.0));
         break;
     case 9: // crown
-        p.drawPolygon(QPolygonF({c + QPointF(-5, 4), c + QPointF(-5, -3), c + QPointF(-2.5, 0),
-                                 c + QPointF(0, -4.5), c + QPointF(2.5, 0), c + QPointF(5, -3),
-                                 c + QPointF(5, 4)}));
+        p.drawPolygon(
+            QPolygonF({c + QPointF(-5, 4), c + QPointF(-5, -3), c + QPointF(-2.5, 0), c + QPointF(0, -4.5),
+                       c + QPointF(2.5, 0), c + QPointF(5, -3), c + QPointF(5, 4)}));
         break;
     case 10: // fir tree
         p.drawPolygon(QPolygonF({c + QPointF(0, -5.5), c + QPointF(3.5, -1), c + QPointF(-3.5, -1)}));

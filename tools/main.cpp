@@ -22,8 +22,11 @@ int main(int argc, char *argv[])
     const struct {
         const char *folder;
         void (*draw)(const QDir &);
-    } areas[] = {{"shell", drawShellArt}, {"hunting", drawHuntingArt}, {"timers", drawTimersArt},
-                 {"reference", drawReferenceArt}, {"web", drawWebArt}};
+    } areas[] = {{"shell", drawShellArt},
+                 {"hunting", drawHuntingArt},
+                 {"timers", drawTimersArt},
+                 {"reference", drawReferenceArt},
+                 {"web", drawWebArt}};
     for (const auto &area : areas) {
         assets.mkpath(QString::fromLatin1(area.folder));
         area.draw(QDir(assets.filePath(QString::fromLatin1(area.folder))));

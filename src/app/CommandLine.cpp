@@ -5,9 +5,10 @@
 namespace {
 // Qt's own options, which the application object takes out of the arguments after this
 // parse: known here so that they are not refused, and left out of the help.
-const char *const kQtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                           "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
-                                           "display", "geometry", "style", "stylesheet"};
+const char *const kQtOptionsWithValue[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "display",         "geometry",           "style",         "stylesheet"};
 const char *const kQtFlags[] = {"reverse", "widgetcount"};
 
 CommandLine usageError(const QString &error)
@@ -32,8 +33,8 @@ bool isOneCombination(const QKeySequence &keys)
     if (keys.count() != 1)
         return false;
     const Qt::Key key = keys[0].key();
-    return key != Qt::Key_unknown && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Shift
-           && key != Qt::Key_Meta;
+    return key != Qt::Key_unknown && key != Qt::Key_Control && key != Qt::Key_Alt && key != Qt::Key_Shift &&
+           key != Qt::Key_Meta;
 }
 } // namespace
 
@@ -72,7 +73,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        return usageError(
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (parser.isSet(help)) // the parser names the program only once an application object exists
         return finished(parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("kelo")));
     if (parser.isSet(version))

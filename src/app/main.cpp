@@ -1,8 +1,8 @@
-#include "riddles/ClipboardRiddle.h"
 #include "app/CommandLine.h"
 #include "platform/GlobalShortcut.h"
-#include "shell/KeloLook.h"
 #include "platform/Services.h"
+#include "riddles/ClipboardRiddle.h"
+#include "shell/KeloLook.h"
 #include "shell/MainWindow.h"
 #include "shell/TrayIcon.h"
 
@@ -42,8 +42,8 @@ int main(int argc, char *argv[])
 
     // Wayland ignores a window's wish to stay on top at a given place; where XWayland is
     // there, run on it so the window can sit at the right edge above the game.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && !qEnvironmentVariableIsEmpty("DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);
@@ -55,7 +55,8 @@ int main(int argc, char *argv[])
     mainWindow.finishStartup();
 
     ClipboardRiddle clipboardRiddle(services, mainWindow.riddleBar());
-    QObject::connect(&clipboardRiddle, &ClipboardRiddle::notFound, mainWindow.trayIcon(), &TrayIcon::showMessage);
+    QObject::connect(&clipboardRiddle, &ClipboardRiddle::notFound, mainWindow.trayIcon(),
+                     &TrayIcon::showMessage);
     std::unique_ptr<GlobalShortcut> riddleShortcut;
     if (!command.riddleHotkey.isEmpty())
         riddleShortcut = grabRiddleShortcut(command.riddleHotkey, &clipboardRiddle);

@@ -1,7 +1,6 @@
 #include "data/ExperienceTable.h"
 
-namespace
-{
+namespace {
 
 // One line per level: its first row, then its intermediate steps.
 // clang-format off

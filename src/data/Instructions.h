@@ -15,4 +15,4 @@ QStringList lines(const QString &gameHost, const QString &communityHost);
 // The two credit lines: the tool's team by role.
 QString programmerCredit();
 QString designerCredit();
-}
+} // namespace Instructions

@@ -9,8 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace
-{
+namespace {
 
 QString headerText(const QString &caption)
 {
@@ -30,12 +29,11 @@ QString plainNumber(double value)
 
 // Draws each cell by its column: column alignment for text and numbers, the picture
 // of the cell's value for image columns, and the raised frame of Framed3D lines.
-class CellDelegate : public ElidedTextDelegate
-{
-  public:
+class CellDelegate : public ElidedTextDelegate {
+public:
     explicit CellDelegate(ReferenceTable *table) : ElidedTextDelegate(table), m_table(table) {}
 
-  protected:
+protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         ElidedTextDelegate::initStyleOption(option, index);
@@ -50,7 +48,7 @@ class CellDelegate : public ElidedTextDelegate
             option->text = m_table->cellText(index.column(), index.row());
     }
 
-  public:
+public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         if (m_table->columnKind(index.column()) == ReferenceTable::ColumnKind::Image) {
@@ -88,7 +86,7 @@ class CellDelegate : public ElidedTextDelegate
         }
     }
 
-  private:
+private:
     ReferenceTable *m_table;
 };
 

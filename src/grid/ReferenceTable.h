@@ -29,10 +29,9 @@
 //
 // With setSortableByHeader, clicking a header sorts the rows by that column (text by
 // text, numbers and pictures by value); a second click reverses the order.
-class ReferenceTable : public QTableWidget
-{
+class ReferenceTable : public QTableWidget {
     Q_OBJECT
-  public:
+public:
     enum class ColumnKind { Text, Number, Image };
     enum class GridLines { Flat, Framed3D };
 
@@ -65,7 +64,7 @@ class ReferenceTable : public QTableWidget
     double cellNumber(int col, int row) const;
     QColor cellColor(int col, int row) const;
 
-  private:
+private:
     struct Column {
         ColumnKind kind = ColumnKind::Text;
         Qt::Alignment alignment = Qt::AlignLeft;

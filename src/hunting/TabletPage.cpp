@@ -56,8 +56,8 @@ TabletPage::TabletPage(HuntingBoard *hunt, const Settings *settings, QWidget *pa
 {
     setObjectName(QStringLiteral("TabSheet1"));
 
-    m_boardView = new BoardView(&m_hunt->picture(),
-                                [this](Qt::MouseButton button, QPoint at) { onBoardPressed(button, at); }, this);
+    m_boardView = new BoardView(
+        &m_hunt->picture(), [this](Qt::MouseButton button, QPoint at) { onBoardPressed(button, at); }, this);
     m_boardView->setObjectName(QStringLiteral("Image1"));
     m_boardView->move(0, 5);
 
@@ -92,10 +92,9 @@ TabletPage::TabletPage(HuntingBoard *hunt, const Settings *settings, QWidget *pa
 void TabletPage::buildMenus()
 {
     // Both animal menus show the standard animals beside their items.
-    const QImage menuPictures[4] = {QImage(QStringLiteral(":/hunting/hare.png")),
-                                    QImage(QStringLiteral(":/hunting/wolf.png")),
-                                    QImage(QStringLiteral(":/hunting/boar.png")),
-                                    QImage(QStringLiteral(":/hunting/bear.png"))};
+    const QImage menuPictures[4] = {
+        QImage(QStringLiteral(":/hunting/hare.png")), QImage(QStringLiteral(":/hunting/wolf.png")),
+        QImage(QStringLiteral(":/hunting/boar.png")), QImage(QStringLiteral(":/hunting/bear.png"))};
     const QString clear = QStringLiteral("Очистить");
     const QString space = QStringLiteral(" ");
 

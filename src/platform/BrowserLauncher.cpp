@@ -58,19 +58,19 @@ QString registeredHtmlCommand()
 {
     HKEY key = nullptr;
     // Reading is all this needs, and all an ordinary user may do with this key.
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, L"htmlfile\\shell\\open\\command", 0, KEY_QUERY_VALUE, &key)
-        != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, L"htmlfile\\shell\\open\\command", 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS)
         return {};
     QString command;
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExW(key, nullptr, nullptr, &type, nullptr, &size) == ERROR_SUCCESS
-        && (type == REG_SZ || type == REG_EXPAND_SZ) && size > 0) {
+    if (RegQueryValueExW(key, nullptr, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+        (type == REG_SZ || type == REG_EXPAND_SZ) && size > 0) {
         std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
         DWORD got = DWORD(buffer.size() * sizeof(wchar_t));
-        if (RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE *>(buffer.data()), &got)
-                == ERROR_SUCCESS
-            && (type == REG_SZ || type == REG_EXPAND_SZ)) {
+        if (RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE *>(buffer.data()), &got) ==
+                ERROR_SUCCESS &&
+            (type == REG_SZ || type == REG_EXPAND_SZ)) {
             command = QString::fromWCharArray(buffer.data(), qsizetype(got / sizeof(wchar_t)));
             const qsizetype zero = command.indexOf(QChar(0));
             if (zero >= 0)

@@ -17,4 +17,4 @@ QString programFromCommand(const QString &command);
 // `argument` written for a Windows command line so that the usual argument parsing of
 // the started program gives back exactly `argument` as one argument.
 QString quotedWindowsArgument(const QString &argument);
-}
+} // namespace BrowserLauncher

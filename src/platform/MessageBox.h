@@ -9,4 +9,4 @@ namespace MessageBox {
 // application's title and one OK button. It stays above the always-on-top main window
 // and returns when the player closes it.
 void show(QWidget *parent, const QString &text);
-}
+} // namespace MessageBox

@@ -7,8 +7,8 @@
 class Settings : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool sound READ sound WRITE setSound NOTIFY soundChanged)
-    Q_PROPERTY(bool standardPictures READ standardPictures WRITE setStandardPictures NOTIFY
-                   standardPicturesChanged)
+    Q_PROPERTY(
+        bool standardPictures READ standardPictures WRITE setStandardPictures NOTIFY standardPicturesChanged)
     Q_PROPERTY(bool searchZones READ searchZones WRITE setSearchZones NOTIFY searchZonesChanged)
 public:
     using QObject::QObject;

@@ -4,8 +4,8 @@
 
 #if defined(Q_OS_WIN)
 
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 void SystemSound::playActivityFinished()
 {

@@ -10,8 +10,7 @@
 #include <initializer_list>
 
 namespace {
-template <class T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 // The X keysym of a key that a shortcut may end in; 0 for keys not offered.
 xcb_keysym_t keysymOf(int key)
@@ -52,8 +51,8 @@ public:
                 xcb_get_keyboard_mapping_reply(connection, keyboardCookie, nullptr), &std::free}) {
             m_keysymsPerKeycode = reply->keysyms_per_keycode;
             const xcb_keysym_t *keysyms = xcb_get_keyboard_mapping_keysyms(reply.get());
-            m_keysyms = QList<xcb_keysym_t>(keysyms,
-                                            keysyms + xcb_get_keyboard_mapping_keysyms_length(reply.get()));
+            m_keysyms =
+                QList<xcb_keysym_t>(keysyms, keysyms + xcb_get_keyboard_mapping_keysyms_length(reply.get()));
         }
         if (Reply<xcb_get_modifier_mapping_reply_t> reply{
                 xcb_get_modifier_mapping_reply(connection, modifierCookie, nullptr), &std::free}) {
@@ -196,8 +195,8 @@ bool X11GlobalShortcut::nativeEventFilter(const QByteArray &eventType, void *mes
         return false;
     // Press and release have the same layout; the grab reports both on the root window.
     const auto *key = static_cast<const xcb_key_press_event_t *>(message);
-    if (!m_roots.contains(key->event) || !m_keycodes.contains(key->detail)
-        || (key->state & m_significant) != m_modifiers)
+    if (!m_roots.contains(key->event) || !m_keycodes.contains(key->detail) ||
+        (key->state & m_significant) != m_modifiers)
         return false;
     if (type == XCB_KEY_PRESS)
         QMetaObject::invokeMethod(this, &GlobalShortcut::activated, Qt::QueuedConnection);

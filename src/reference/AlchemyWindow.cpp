@@ -6,8 +6,7 @@
 
 #include <QPushButton>
 
-namespace
-{
+namespace {
 // Margins of the grid, which is anchored to all four sides; the bottom one holds the
 // close button, which keeps to the bottom-right corner.
 constexpr int kGridMargin = 8;
@@ -72,6 +71,7 @@ void AlchemyWindow::resizeEvent(QResizeEvent *event)
 void AlchemyWindow::layOut()
 {
     m_table->setGeometry(kGridMargin, kGridMargin, qMax(0, width() - 2 * kGridMargin),
-                           qMax(0, height() - kGridMargin - kGridBottomMargin));
-    m_closeButton->move(width() - kCloseRight - kCloseSize.width(), height() - kCloseBottom - kCloseSize.height());
+                         qMax(0, height() - kGridMargin - kGridBottomMargin));
+    m_closeButton->move(width() - kCloseRight - kCloseSize.width(),
+                        height() - kCloseBottom - kCloseSize.height());
 }

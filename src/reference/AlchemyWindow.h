@@ -9,16 +9,15 @@ class ReferenceTable;
 class QPushButton;
 
 // The alchemy window: the four potions' recipes as one table, filled once at creation.
-class AlchemyWindow : public ReferenceWindow
-{
+class AlchemyWindow : public ReferenceWindow {
     Q_OBJECT
-  public:
+public:
     explicit AlchemyWindow(QWidget *parent = nullptr);
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent *event) override;
 
-  private:
+private:
     void fillTable();
     void layOut();
 

@@ -10,8 +10,7 @@
 #include <QShowEvent>
 #include <QTreeWidget>
 
-namespace
-{
+namespace {
 
 QList<QPixmap> loadPictures(const char *pattern, int count)
 {

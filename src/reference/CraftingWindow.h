@@ -11,23 +11,22 @@ class QTreeWidget;
 
 // The crafting reference: the craftable items one level group at a time, and for the
 // item picked in the list its recipe (table) and its characteristics (description).
-class CraftingWindow : public ReferenceWindow
-{
+class CraftingWindow : public ReferenceWindow {
     Q_OBJECT
-  public:
+public:
     explicit CraftingWindow(QWidget *parent = nullptr);
 
     int levelGroup() const { return m_levelGroup; }
 
-  public slots:
+public slots:
     // Shows the item selected in the list; with nothing selected it leaves the
     // right-hand side as it is.
     void showSelectedItem();
 
-  protected:
+protected:
     void showEvent(QShowEvent *event) override;
 
-  private:
+private:
     // Refills the list with the items of `group`; selects nothing and leaves the
     // right-hand side showing the item last displayed.
     void showLevelGroup(int group);

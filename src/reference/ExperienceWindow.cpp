@@ -6,8 +6,7 @@
 
 #include <QPushButton>
 
-namespace
-{
+namespace {
 // The band below the grid that holds the close button.
 constexpr int kButtonBand = 45;
 constexpr QSize kCloseSize{97, 33};
@@ -78,5 +77,6 @@ void ExperienceWindow::layOut()
     // The grid spans the width above the button band; the button keeps to the
     // bottom-right corner.
     m_table->setGeometry(0, 0, width(), qMax(0, height() - kButtonBand));
-    m_closeButton->move(width() - kCloseRight - kCloseSize.width(), height() - kCloseBottom - kCloseSize.height());
+    m_closeButton->move(width() - kCloseRight - kCloseSize.width(),
+                        height() - kCloseBottom - kCloseSize.height());
 }

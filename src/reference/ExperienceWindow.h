@@ -6,18 +6,17 @@ class ReferenceTable;
 class QPushButton;
 
 // The experience window: the game's level table, filled once at creation.
-class ExperienceWindow : public ReferenceWindow
-{
+class ExperienceWindow : public ReferenceWindow {
     Q_OBJECT
-  public:
+public:
     static constexpr QColor kGridBackground{244, 255, 255};
 
     explicit ExperienceWindow(QWidget *parent = nullptr);
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent *event) override;
 
-  private:
+private:
     void fillTable();
     void layOut();
 

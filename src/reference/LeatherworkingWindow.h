@@ -7,10 +7,9 @@ class QLabel;
 
 // The leatherworking window: three pictures of patch recipes, one shown at a
 // time, chosen by the three buttons at the right.
-class LeatherworkingWindow : public ReferenceWindow
-{
+class LeatherworkingWindow : public ReferenceWindow {
     Q_OBJECT
-  public:
+public:
     static constexpr int kPictureCount = 3;
     static constexpr QSize kPictureSize{560, 464};
 
@@ -19,10 +18,10 @@ class LeatherworkingWindow : public ReferenceWindow
     // The picture shown now, 0 to 2.
     int shownPicture() const;
 
-  protected:
+protected:
     void showEvent(QShowEvent *event) override;
 
-  private:
+private:
     void showPicture(int index);
     // Gives the shown picture's control its picture, decoding it on first use.
     void fillShownPicture();

@@ -4,8 +4,7 @@
 #include <QFont>
 
 // The look the reference tables share.
-namespace ReferenceTableStyle
-{
+namespace ReferenceTableStyle {
 // The system's colour for tool-tip backgrounds, with which the experience and alchemy
 // tables mark the cells worth noticing.
 QColor highlightColor();

@@ -5,8 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace
-{
+namespace {
 // The pictures' sizes, known before any is decoded.
 constexpr QSize kPictureSizes[SpellcastingWindow::kPictureCount] = {
     {564, 447}, {559, 615}, {559, 300}, {557, 607}, {556, 279}};

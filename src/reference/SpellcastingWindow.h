@@ -8,10 +8,9 @@ class QLabel;
 
 // The spellcasting window: five stored pictures of enchanting recipes; a
 // button copies one into the display and fits the window's height to it.
-class SpellcastingWindow : public ReferenceWindow
-{
+class SpellcastingWindow : public ReferenceWindow {
     Q_OBJECT
-  public:
+public:
     static constexpr int kPictureCount = 5;
     static constexpr int kDisplayWidth = 577;
     // The window's height, frame included, is the picture's height plus this, or more
@@ -23,12 +22,12 @@ class SpellcastingWindow : public ReferenceWindow
     // Stored picture k (0 to 4); never changed by showing it.
     const QPixmap &storedPicture(int k) const { return m_stored[k].pixmap(); }
 
-  protected:
+protected:
     void frameKnown() override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
-  private:
+private:
     void displayPicture(int k);
     void fitHeight();
     // Puts the chosen picture into the display, decoding it if it never was.

@@ -1,7 +1,7 @@
 #include "riddles/ClipboardRiddle.h"
 
-#include "riddles/RiddleBar.h"
 #include "data/RiddleTable.h"
+#include "riddles/RiddleBar.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "riddles/RiddleBar.h"
 
-#include "riddles/RiddleLookup.h"
 #include "platform/StandardGlyphs.h"
+#include "riddles/RiddleLookup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -29,8 +29,7 @@ QLineEdit *labeledEdit(QWidget *parent, const char *name, const QString &caption
 }
 } // namespace
 
-RiddleBar::RiddleBar(const Services &services, QWidget *parent)
-    : QWidget(parent), m_services(services)
+RiddleBar::RiddleBar(const Services &services, QWidget *parent) : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("Panel2"));
     setFixedHeight(74);

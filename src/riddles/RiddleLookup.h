@@ -7,4 +7,4 @@ namespace RiddleLookup {
 // riddle that contains `query` exactly (case-sensitive, no trimming), or `current`
 // when none does. An empty query matches nothing.
 QString answerFor(const QString &query, const QString &current);
-}
+} // namespace RiddleLookup

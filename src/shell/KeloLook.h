@@ -9,4 +9,4 @@ namespace KeloLook {
 void apply(QApplication &app);
 // The program's emblem, with a dedicated small picture for trays and title bars.
 QIcon icon();
-}
+} // namespace KeloLook

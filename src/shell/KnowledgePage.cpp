@@ -4,14 +4,13 @@
 #include "reference/CraftingWindow.h"
 #include "reference/ExperienceWindow.h"
 #include "reference/LeatherworkingWindow.h"
-#include "web/NewsLinks.h"
 #include "reference/SpellcastingWindow.h"
+#include "web/NewsLinks.h"
 
 #include <QPushButton>
 
 namespace {
-template <class Window>
-ReferenceWindow *make()
+template <class Window> ReferenceWindow *make()
 {
     return new Window;
 }

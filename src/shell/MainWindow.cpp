@@ -1,18 +1,18 @@
 #include "shell/MainWindow.h"
 
-#include "web/VisitCounters.h"
-#include "web/InfoPage.h"
-#include "shell/KeloLook.h"
-#include "shell/KnowledgePage.h"
-#include "web/LocatorPage.h"
-#include "shell/Placement.h"
-#include "riddles/RiddleBar.h"
-#include "shell/SettingsPage.h"
 #include "hunting/StatisticsPage.h"
 #include "hunting/TabletPage.h"
-#include "timers/TimersPage.h"
+#include "riddles/RiddleBar.h"
+#include "shell/KeloLook.h"
+#include "shell/KnowledgePage.h"
+#include "shell/Placement.h"
+#include "shell/SettingsPage.h"
 #include "shell/Toolbar.h"
 #include "shell/TrayIcon.h"
+#include "timers/TimersPage.h"
+#include "web/InfoPage.h"
+#include "web/LocatorPage.h"
+#include "web/VisitCounters.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -107,8 +107,8 @@ void MainWindow::showEvent(QShowEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == windowHandle() && (event->type() == QEvent::Expose || event->type() == QEvent::Move)
-        && !windowHandle()->frameMargins().isNull()) {
+    if (watched == windowHandle() && (event->type() == QEvent::Expose || event->type() == QEvent::Move) &&
+        !windowHandle()->frameMargins().isNull()) {
         windowHandle()->removeEventFilter(this);
         m_placedByFrame = true;
         placeAtRightEdge();
@@ -144,8 +144,8 @@ void MainWindow::hideToTrayOrMinimize()
 
 void MainWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)
-        && m_tray->isShownInTray()) {
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) &&
+        m_tray->isShownInTray()) {
         // Qt reports the minimize after the fact: undo it and hide to the tray instead.
         setWindowState(windowState() & ~Qt::WindowMinimized);
         QTimer::singleShot(0, this, [this] {
@@ -206,8 +206,7 @@ void MainWindow::showPage(Page page)
     }
 }
 
-template <class PageWidget, class Make>
-PageWidget *MainWindow::madePage(PageWidget *&page, Make make)
+template <class PageWidget, class Make> PageWidget *MainWindow::madePage(PageWidget *&page, Make make)
 {
     if (!page) {
         page = make();

@@ -67,8 +67,7 @@ private:
     // Shows the window, not minimized, in front of the others: also where an activity's
     // countdown ends, be the window hidden in the tray or minimized where there is none.
     void bringToFront();
-    template <class PageWidget, class Make>
-    PageWidget *madePage(PageWidget *&page, Make make);
+    template <class PageWidget, class Make> PageWidget *madePage(PageWidget *&page, Make make);
     // Puts the frame's right edge on the primary screen's right edge, 10 pixels from its top.
     void placeAtRightEdge();
 

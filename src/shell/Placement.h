@@ -10,4 +10,4 @@ inline QPoint startPosition(const QRect &screen, int frameWidth)
 {
     return {screen.x() + screen.width() - frameWidth, screen.y() + 10};
 }
-}
+} // namespace Placement

@@ -13,9 +13,9 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
         QSize glyphSize;
     };
     const Entry entries[kButtonCount] = {
-        {"tablet", "Планшет", {20, 20}},     {"statistics", "Статистика", {20, 20}},
-        {"timers", "Таймеры", {20, 21}},     {"knowledge", "Знания", {20, 20}},
-        {"locator", "Локатор", {20, 20}},    {"settings", "Настройки", {20, 20}},
+        {"tablet", "Планшет", {20, 20}},         {"statistics", "Статистика", {20, 20}},
+        {"timers", "Таймеры", {20, 21}},         {"knowledge", "Знания", {20, 20}},
+        {"locator", "Локатор", {20, 20}},        {"settings", "Настройки", {20, 20}},
         {"information", "Информация", {20, 20}},
     };
     for (int i = 0; i < kButtonCount; ++i) {

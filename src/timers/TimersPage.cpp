@@ -1,9 +1,9 @@
 #include "timers/TimersPage.h"
 
-#include "timers/Countdown.h"
-#include "timers/SecondsField.h"
 #include "platform/Settings.h"
 #include "platform/StandardGlyphs.h"
+#include "timers/Countdown.h"
+#include "timers/SecondsField.h"
 
 #include <QLabel>
 #include <QLineEdit>

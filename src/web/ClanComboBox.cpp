@@ -28,8 +28,7 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         painter->save();
-        m_combo->drawItem(*painter, index.row(), option.rect,
-                                        option.state.testFlag(QStyle::State_Selected));
+        m_combo->drawItem(*painter, index.row(), option.rect, option.state.testFlag(QStyle::State_Selected));
         painter->restore();
     }
 
@@ -61,8 +60,7 @@ ClanComboBox::ClanComboBox(QWidget *parent) : QComboBox(parent)
     setCurrentIndex(0);
 }
 
-void ClanComboBox::drawItem(QPainter &painter, int index, const QRect &rect,
-                                          bool selected) const
+void ClanComboBox::drawItem(QPainter &painter, int index, const QRect &rect, bool selected) const
 {
     const QPalette &colours = palette();
     painter.fillRect(rect, colours.brush(selected ? QPalette::Highlight : QPalette::Base));

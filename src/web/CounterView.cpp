@@ -28,8 +28,8 @@ bool CounterView::navigate(const QUrl &address)
 bool CounterView::setAddress(const QUrl &address)
 {
     const QString scheme = address.scheme();
-    if (!address.isValid() || address.host().isEmpty()
-        || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+    if (!address.isValid() || address.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return false;
     m_address = address;
     return true;

@@ -9,10 +9,9 @@ class HttpGet;
 // A small view that loads an address and shows the picture the server returns: all that a
 // visit counter needs of a web view. Besides the usual enabled state it keeps a flag of its
 // own for whether it is in use, true until someone clears it.
-class CounterView : public QLabel
-{
+class CounterView : public QLabel {
     Q_OBJECT
-  public:
+public:
     // What a counter picture may be: anything larger is refused as it arrives.
     static constexpr qint64 kMaxPictureBytes = 256 * 1024;
     static constexpr int kMaxPictureSide = 1024;
@@ -42,12 +41,12 @@ class CounterView : public QLabel
     // is refused from its header before a pixel is decoded.
     static QImage decodePicture(const QByteArray &data, const QSize &room);
 
-  signals:
+signals:
     void browserVisibleChanged(bool visible);
     // A load has ended; `shown` tells whether it brought a picture.
     void loadFinished(bool shown);
 
-  private:
+private:
     void onFinished(bool ok);
 
     HttpGet *m_load;

@@ -6,8 +6,7 @@
 
 using HttpMessages::AnswerReader;
 
-namespace
-{
+namespace {
 constexpr quint16 kHttpPort = 80;
 // What one read takes from the socket: the head never grows far past its limit before the
 // limit is seen.
@@ -26,7 +25,8 @@ QTimer *singleShotTimer(QObject *parent)
 HttpGet::HttpGet(QObject *parent)
     : QObject(parent), m_deadline(singleShotTimer(this)), m_connectTimer(singleShotTimer(this))
 {
-    connect(m_deadline, &QTimer::timeout, this, [this] { finish(false, QStringLiteral("Time limit reached")); });
+    connect(m_deadline, &QTimer::timeout, this,
+            [this] { finish(false, QStringLiteral("Time limit reached")); });
     connect(m_connectTimer, &QTimer::timeout, this, [this] {
         m_error = QStringLiteral("Connection timed out");
         dropSocket();
@@ -131,9 +131,9 @@ void HttpGet::onConnected()
 {
     m_connectTimer->stop();
     m_addresses.clear();
-    m_socket->write(HttpMessages::requestBytes(HttpMessages::hostHeaderOf(m_url),
-                                               HttpMessages::pathAndQueryOf(m_url),
-                                               HttpMessages::cookieHeaderValue(m_cookies.value(m_url.host()))));
+    m_socket->write(
+        HttpMessages::requestBytes(HttpMessages::hostHeaderOf(m_url), HttpMessages::pathAndQueryOf(m_url),
+                                   HttpMessages::cookieHeaderValue(m_cookies.value(m_url.host()))));
 }
 
 void HttpGet::onReadyRead()
@@ -164,8 +164,9 @@ void HttpGet::onDisconnected()
     if (m_answer.closeCompletesAnswer())
         answerComplete();
     else
-        finish(false, m_answer.nothingReceived() ? QStringLiteral("Connection closed without an answer")
-                                                 : QStringLiteral("Connection closed inside the answer head"));
+        finish(false, m_answer.nothingReceived()
+                          ? QStringLiteral("Connection closed without an answer")
+                          : QStringLiteral("Connection closed inside the answer head"));
 }
 
 void HttpGet::answerComplete()

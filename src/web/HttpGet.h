@@ -17,12 +17,11 @@ class QTimer;
 // through `finished`. Every read is bounded while it happens (Qt's own HTTP stack reads an
 // endless header line for ever on a thread nobody can stop), so a hostile server can
 // neither flood memory nor hold anything up past the time limit.
-class HttpGet : public QObject
-{
+class HttpGet : public QObject {
     Q_OBJECT
-  public:
+public:
     struct Limits {
-        int totalMilliseconds = 5000;  // the whole exchange, redirects included
+        int totalMilliseconds = 5000;   // the whole exchange, redirects included
         int connectMilliseconds = 1500; // each address tried, so one dead address leaves time for the next
         int maxRedirects = 5;           // one more redirect than this is a failure
         qint64 maxHeadBytes = 64 * 1024;
@@ -62,10 +61,10 @@ class HttpGet : public QObject
     // The most bytes of answer held in memory at any moment of the exchange.
     qint64 peakBytesHeld() const { return m_peakHeld; }
 
-  signals:
+signals:
     void finished(bool ok);
 
-  private:
+private:
     void request(const QUrl &url);
     void onAddressesFound(const QList<QHostAddress> &addresses);
     void connectNext();

@@ -1,10 +1,8 @@
 #include "web/HttpMessages.h"
 
-namespace HttpMessages
-{
+namespace HttpMessages {
 
-namespace
-{
+namespace {
 constexpr int kHttpPort = 80;
 
 // Control bytes other than tab. A header line ends only at a line feed, so a carriage

@@ -7,8 +7,7 @@
 
 // The socket-free part of the start-up request: composing the request and reading the
 // answer. Everything here takes whatever bytes a server sends, so none of it may trust them.
-namespace HttpMessages
-{
+namespace HttpMessages {
 
 // The request as sent, byte for byte. `hostHeader` is the host, with ":port" when the port
 // is not 80; `cookie` is left out when empty.
@@ -34,9 +33,8 @@ bool isFollowable(const QUrl &target);
 
 // Reads one HTTP/1.0 answer as it arrives, in pieces of any size: the status line and the
 // headers the client acts upon; the body is counted, and kept when asked for.
-class AnswerReader
-{
-  public:
+class AnswerReader {
+public:
     enum class State {
         Head,        // inside the status line and headers
         Body,        // the head is read, or there was none; further bytes are body
@@ -70,7 +68,7 @@ class AnswerReader
     // The body as it arrived; empty unless kept.
     const QByteArray &body() const { return m_body; }
 
-  private:
+private:
     void parseHead(const QByteArray &head);
     // The whole of `data` is body from here on.
     void beginBody(const QByteArray &data);

@@ -1,8 +1,8 @@
 #include "web/InfoPage.h"
 
 #include "BuildConfig.h"
-#include "web/InfoLinks.h"
 #include "data/Instructions.h"
+#include "web/InfoLinks.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -12,7 +12,7 @@
 
 namespace {
 void creditLine(QWidget *page, const char *name, const QString &text, const QColor &colour,
-                   const QRect &geometry)
+                const QRect &geometry)
 {
     auto *label = new QLabel(text, page);
     label->setObjectName(QString::fromLatin1(name));
@@ -28,8 +28,7 @@ void creditLine(QWidget *page, const char *name, const QString &text, const QCol
 }
 } // namespace
 
-InfoPage::InfoPage(const Services &services, QWidget *parent)
-    : QWidget(parent), m_services(services)
+InfoPage::InfoPage(const Services &services, QWidget *parent) : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("TabSheet7"));
     creditLine(this, "Label7", Instructions::programmerCredit(), Qt::blue, QRect(0, 8, 150, 25));

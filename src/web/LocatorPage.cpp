@@ -1,9 +1,9 @@
 #include "web/LocatorPage.h"
 
-#include "web/ClanComboBox.h"
 #include "data/ClanTable.h"
-#include "web/LinkLabel.h"
 #include "platform/StandardGlyphs.h"
+#include "web/ClanComboBox.h"
+#include "web/LinkLabel.h"
 #include "web/WebAddresses.h"
 
 #include <QAbstractItemView>

@@ -7,9 +7,8 @@
 #include <QTimer>
 
 VisitCounters::VisitCounters(QWidget *parent)
-    : QWidget(parent), m_startupRequest(new HttpGet(this)),
-      m_gameAddress(gameCounterAddress()), m_ratingAddress(ratingCounterAddress()),
-      m_startupAddress(startupAddress())
+    : QWidget(parent), m_startupRequest(new HttpGet(this)), m_gameAddress(gameCounterAddress()),
+      m_ratingAddress(ratingCounterAddress()), m_startupAddress(startupAddress())
 {
     // The game's counter lowest, the rating service's directly above it.
     m_ratingView = new CounterView(this);
@@ -35,14 +34,15 @@ VisitCounters::VisitCounters(QWidget *parent)
 
 QString VisitCounters::gameCounterAddress()
 {
-    return QStringLiteral("http://") + QString::fromUtf8(BuildConfig::kGameCounterHost) + QStringLiteral("/c/b/?")
-           + QString::fromUtf8(BuildConfig::kGameCounterNumber);
+    return QStringLiteral("http://") + QString::fromUtf8(BuildConfig::kGameCounterHost) +
+           QStringLiteral("/c/b/?") + QString::fromUtf8(BuildConfig::kGameCounterNumber);
 }
 
 QString VisitCounters::ratingCounterAddress()
 {
-    return QStringLiteral("http://") + QString::fromUtf8(BuildConfig::kRatingHost) + QStringLiteral("/counter?id=")
-           + QString::fromUtf8(BuildConfig::kRatingCounterNumber) + QStringLiteral(";t=53");
+    return QStringLiteral("http://") + QString::fromUtf8(BuildConfig::kRatingHost) +
+           QStringLiteral("/counter?id=") + QString::fromUtf8(BuildConfig::kRatingCounterNumber) +
+           QStringLiteral(";t=53");
 }
 
 QUrl VisitCounters::startupAddress()

@@ -9,10 +9,9 @@ class HttpGet;
 
 // The two visit counters, stacked as the Settings page shows them at its foot, and the
 // request sent at start. A failure of either switches the counters off for the rest of the run.
-class VisitCounters : public QWidget
-{
+class VisitCounters : public QWidget {
     Q_OBJECT
-  public:
+public:
     static constexpr int kViewWidth = 161;
     static constexpr int kViewHeight = 55;
     static constexpr int kRefreshMilliseconds = 5000;
@@ -42,14 +41,14 @@ class VisitCounters : public QWidget
     CounterView *ratingCounter() const { return m_ratingView; }
     QTimer *refreshTimer() const { return m_timer; }
 
-  public slots:
+public slots:
     // One refresh: reloads both views while they are in use.
     void refresh();
 
-  signals:
+signals:
     void started();
 
-  private:
+private:
     bool navigateBoth();
     // Switches the counters off for the rest of the run.
     void switchOff();

@@ -14,8 +14,8 @@ QString playerInfo(const QString &gameHost, const QString &nickname);
 QString gameHost();
 QString communityHost();
 
-QString gameNews();          // the game's news page
-QString communityStart();    // the community's start page
-QString communityLocator();  // the community's clan-site locator
+QString gameNews();         // the game's news page
+QString communityStart();   // the community's start page
+QString communityLocator(); // the community's clan-site locator
 QString playerInfo(const QString &nickname);
-}
+} // namespace WebAddresses

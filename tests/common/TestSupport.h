@@ -28,8 +28,7 @@ struct RecordingServices {
 };
 
 // The child of `parent` with the object name `name`; a missing one fails the test with its name.
-template <class T>
-T *requireChild(const QObject *parent, const QString &name)
+template <class T> T *requireChild(const QObject *parent, const QString &name)
 {
     T *child = parent->findChild<T *>(name);
     if (!child)

@@ -7,8 +7,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 QPixmap solid(const QColor &color, QSize size = QSize(40, 32))
 {
@@ -30,10 +29,9 @@ QColor pixelAt(ReferenceTable &grid, QPoint viewportPoint)
 
 } // namespace
 
-class TestGrid : public QObject
-{
+class TestGrid : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void columnsAndHeaders();
     void rowsAndDefaults();
     void cellsByColumnAndRow();

@@ -1,8 +1,8 @@
 // A hunt marked in the main window and summed up by the Statistics button.
-#include "shell/MainWindow.h"
-#include "platform/Services.h"
-#include "hunting/TabletPage.h"
 #include "common/TestSupport.h"
+#include "hunting/TabletPage.h"
+#include "platform/Services.h"
+#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QLabel>

@@ -3,9 +3,9 @@
 // statistics; plus the artwork the pages rely on.
 #include "hunting/HuntingBoard.h"
 #include "hunting/SearchZoneMarker.h"
-#include "platform/Settings.h"
 #include "hunting/StatisticsPage.h"
 #include "hunting/TabletPage.h"
+#include "platform/Settings.h"
 
 #include <QAction>
 #include <QLabel>
@@ -44,7 +44,10 @@ struct Tablet {
     {
         return page->findChild<SearchZoneMarker *>(QStringLiteral("l%1").arg(n));
     }
-    void press(Qt::MouseButton button, QPoint at) { QTest::mousePress(boardView(), button, Qt::NoModifier, at); }
+    void press(Qt::MouseButton button, QPoint at)
+    {
+        QTest::mousePress(boardView(), button, Qt::NoModifier, at);
+    }
     void choose(const char *actionName) { action(actionName)->trigger(); }
 };
 

@@ -11,11 +11,10 @@
 
 class StandInHandler {
 public:
-    StandInHandler()
-        : m_oldPath(qgetenv("PATH")), m_oldRecord(qgetenv("KELO_ARGV_RECORD"))
+    StandInHandler() : m_oldPath(qgetenv("PATH")), m_oldRecord(qgetenv("KELO_ARGV_RECORD"))
     {
-        m_ready = m_dir.isValid()
-                  && QFile::link(QStringLiteral(ARGV_RECORDER), m_dir.filePath(QStringLiteral("xdg-open")));
+        m_ready = m_dir.isValid() &&
+                  QFile::link(QStringLiteral(ARGV_RECORDER), m_dir.filePath(QStringLiteral("xdg-open")));
         qputenv("PATH", QFile::encodeName(m_dir.path()) + ':' + m_oldPath);
         qputenv("KELO_ARGV_RECORD", QFile::encodeName(recordPath()));
     }

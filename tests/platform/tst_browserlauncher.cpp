@@ -1,5 +1,5 @@
-#include "platform/BrowserLauncher.h"
 #include "StandInHandler.h"
+#include "platform/BrowserLauncher.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -24,9 +24,10 @@ void TestBrowserLauncher::programFromCommand_data()
     QTest::newRow("quoted path with arguments")
         << R"("C:\Program Files\Web Browser\browser.exe" -osint -url "%1")"
         << R"(C:\Program Files\Web Browser\browser.exe)";
-    QTest::newRow("quoted path alone") << R"("C:\Web\browser.exe")" << R"(C:\Web\browser.exe)";
-    QTest::newRow("text before the quoted path")
-        << R"(rundll32.exe "C:\Web Tools\view.dll",Open %1)" << R"(C:\Web Tools\view.dll)";
+    QTest::newRow("quoted path alone") << R"("C:\Web\browser.exe")"
+                                       << R"(C:\Web\browser.exe)";
+    QTest::newRow("text before the quoted path") << R"(rundll32.exe "C:\Web Tools\view.dll",Open %1)"
+                                                 << R"(C:\Web Tools\view.dll)";
     QTest::newRow("no quotes") << R"(C:\Web\browser.exe -nohome %1)" << QString();
     QTest::newRow("one quote only") << R"("C:\Web\browser.exe -nohome %1)" << QString();
     QTest::newRow("empty") << QString() << QString();
@@ -44,15 +45,22 @@ void TestBrowserLauncher::quotedWindowsArgument_data()
 {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("quoted");
-    QTest::newRow("plain") << "http://game.example/" << R"("http://game.example/")";
+    QTest::newRow("plain") << "http://game.example/"
+                           << R"("http://game.example/")";
     QTest::newRow("spaces kept") << "http://game.example/?login=a b "
                                  << R"("http://game.example/?login=a b ")";
-    QTest::newRow("switch stays inside") << "login=x --some-switch" << R"("login=x --some-switch")";
-    QTest::newRow("quotes escaped") << R"(say "hi")" << R"("say \"hi\"")";
-    QTest::newRow("backslashes before a quote doubled") << R"(a\"b)" << R"("a\\\"b")";
-    QTest::newRow("other backslashes literal") << R"(a\\b\c)" << R"("a\\b\c")";
-    QTest::newRow("trailing backslashes doubled") << R"(C:\dir\)" << R"("C:\dir\\")";
-    QTest::newRow("cyrillic") << "login=Лесной Охотник" << R"("login=Лесной Охотник")";
+    QTest::newRow("switch stays inside") << "login=x --some-switch"
+                                         << R"("login=x --some-switch")";
+    QTest::newRow("quotes escaped") << R"(say "hi")"
+                                    << R"("say \"hi\"")";
+    QTest::newRow("backslashes before a quote doubled") << R"(a\"b)"
+                                                        << R"("a\\\"b")";
+    QTest::newRow("other backslashes literal") << R"(a\\b\c)"
+                                               << R"("a\\b\c")";
+    QTest::newRow("trailing backslashes doubled") << R"(C:\dir\)"
+                                                  << R"("C:\dir\\")";
+    QTest::newRow("cyrillic") << "login=Лесной Охотник"
+                              << R"("login=Лесной Охотник")";
     QTest::newRow("empty") << QString() << R"("")";
 }
 
@@ -70,7 +78,8 @@ void TestBrowserLauncher::addressReachesHandlerAsOneUnchangedArgument_data()
     QTest::newRow("trailing space") << "http://clan.example/ ";
     QTest::newRow("nickname with a switch")
         << "http://game.example/index.php?file=infouser&login=x --some-browser-switch";
-    QTest::newRow("cyrillic and spaces") << "http://game.example/index.php?file=infouser&login=Лесной Охотник";
+    QTest::newRow("cyrillic and spaces")
+        << "http://game.example/index.php?file=infouser&login=Лесной Охотник";
     QTest::newRow("quotes and shell characters")
         << R"(http://game.example/?login="a" 'b' $(false);`c` | d & e)";
     QTest::newRow("empty nickname") << "http://game.example/index.php?file=infouser&login=";

@@ -1,7 +1,7 @@
+#include "common/TestSupport.h"
 #include "data/CraftData.h"
 #include "grid/ReferenceTable.h"
 #include "reference/CraftingWindow.h"
-#include "common/TestSupport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,8 +11,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 // The recipe table as the game documents it: rows, resources in row order, the recipe
 // part's text, picture and count.
@@ -153,10 +152,9 @@ QString itemText(QTreeWidget *list, int position)
 
 } // namespace
 
-class TestCraft : public QObject
-{
+class TestCraft : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void itemsAndGroups();
     void recipesMatchTable();
     void descriptionsWrittenOut();
@@ -171,7 +169,7 @@ class TestCraft : public QObject
     void clickWithNothingSelected();
     void escapeHides();
 
-  private:
+private:
     void clickItem(CraftingWindow &window, int position);
     QStringList gridRow(CraftingWindow &window, int row);
 };

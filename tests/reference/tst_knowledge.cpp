@@ -1,6 +1,6 @@
-#include "shell/KnowledgePage.h"
 #include "reference/LeatherworkingWindow.h"
 #include "reference/SpellcastingWindow.h"
+#include "shell/KnowledgePage.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -17,10 +17,9 @@ template <class Window = ReferenceWindow> QList<Window *> made(const char *name 
 }
 
 // The Knowledge page's buttons open the reference windows and only raise an open one.
-class TestKnowledge : public QObject
-{
+class TestKnowledge : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void buttonsShowTheirWindows()
     {
         KnowledgePage page(Services::silent());

@@ -1,13 +1,12 @@
+#include "common/TestSupport.h"
 #include "reference/LeatherworkingWindow.h"
 #include "reference/SpellcastingWindow.h"
-#include "common/TestSupport.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 // A picture of a table has ink on it: plenty of dark pixels, not one flat colour.
 int darkPixels(const QImage &image)
@@ -36,10 +35,9 @@ QImage shown(QWidget *window, const QString &name)
 
 } // namespace
 
-class TestPictureReference : public QObject
-{
+class TestPictureReference : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void recipePicturesDecodeAtTheirSizes_data()
     {
         QTest::addColumn<QString>("path");

@@ -3,10 +3,9 @@
 
 #include <QtTest>
 
-class TestReferenceData : public QObject
-{
+class TestReferenceData : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void levelsBeginAtTheirRows()
     {
         const int firstRows[] = {0, 3, 7, 12, 18, 25, 33, 42, 52, 63, 74, 85, 96, 107, 118};

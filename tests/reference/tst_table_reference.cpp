@@ -8,8 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 ReferenceTable *gridOf(QWidget *window)
 {
@@ -39,10 +38,9 @@ const int kTransitionRows[] = {3, 7, 12, 18, 25, 33, 42, 52, 63, 74, 85, 96, 107
 
 } // namespace
 
-class TestTableReference : public QObject
-{
+class TestTableReference : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void experienceWindowAndColumns()
     {
         ExperienceWindow window;
@@ -195,8 +193,9 @@ class TestTableReference : public QObject
         QCOMPARE(grid->columnWidth(1), 150);
         QCOMPARE(grid->columnAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
         // Each potion's header shows its three lines.
-        const QStringList potions = {QStringLiteral("Малое\nзелье\nжизни"), QStringLiteral("Малое\nзелье\nманы"),
-                                     QStringLiteral("Большое\nзелье\nжизни"), QStringLiteral("Большое\nзелье\nманы")};
+        const QStringList potions = {
+            QStringLiteral("Малое\nзелье\nжизни"), QStringLiteral("Малое\nзелье\nманы"),
+            QStringLiteral("Большое\nзелье\nжизни"), QStringLiteral("Большое\nзелье\nманы")};
         for (int p = 0; p < 4; ++p) {
             QCOMPARE(grid->horizontalHeaderItem(2 + p)->text(), potions[p]);
             QCOMPARE(grid->columnWidth(2 + p), 80);
@@ -276,13 +275,14 @@ class TestTableReference : public QObject
         ReferenceTable *grid = gridOf(&window);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QHeaderView *header = grid->horizontalHeader();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionViewportPosition(3) + 9, 9});
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          {header->sectionViewportPosition(3) + 9, 9});
         QVERIFY(grid->selectionModel()->selectedIndexes().isEmpty()); // a header picks no column
         for (int row : {4, 6})
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier,
                               grid->visualItemRect(grid->item(row, 3)).center());
         QCOMPARE(grid->selectionModel()->selectedRows(), {grid->model()->index(6, 0)}); // one, even with Ctrl
-        QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 6);                   // the whole row
+        QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 6);                  // the whole row
         grid->clearSelection();
         // The image cell of row 2 (St John's wort) shows its yellow flowers.
         const QRect cell = grid->visualItemRect(grid->item(2, 0));

@@ -1,14 +1,17 @@
+#include "common/TestSupport.h"
+#include "data/RiddleTable.h"
 #include "riddles/ClipboardRiddle.h"
 #include "riddles/RiddleBar.h"
-#include "data/RiddleTable.h"
-#include "common/TestSupport.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
-QString riddle(int i) { return QString::fromUtf8(kRiddleTable[i].text); }
+QString riddle(int i)
+{
+    return QString::fromUtf8(kRiddleTable[i].text);
+}
 
 // The longest riddle text; no other riddle contains it.
 int longest()
@@ -52,9 +55,12 @@ void TestClipboardRiddle::missLeavesTheClipboard_data()
 {
     QTest::addColumn<QString>("copied");
     QTest::addColumn<QString>("riddleField"); // what the riddle field shows afterwards
-    QTest::newRow("no riddle contains it") << "что это" << "что это";
-    QTest::newRow("empty") << "" << "28 дней";
-    QTest::newRow("one character longer than every riddle") << riddle(longest()) + "?" << "28 дней";
+    QTest::newRow("no riddle contains it") << "что это"
+                                           << "что это";
+    QTest::newRow("empty") << ""
+                           << "28 дней";
+    QTest::newRow("one character longer than every riddle") << riddle(longest()) + "?"
+                                                            << "28 дней";
 }
 
 void TestClipboardRiddle::missLeavesTheClipboard()

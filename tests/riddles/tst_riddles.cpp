@@ -1,6 +1,6 @@
+#include "data/RiddleTable.h"
 #include "riddles/RiddleBar.h"
 #include "riddles/RiddleLookup.h"
-#include "data/RiddleTable.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,8 +8,14 @@
 #include <QtTest>
 
 namespace {
-QString riddle(int i) { return QString::fromUtf8(kRiddleTable[i].text); }
-QString answer(int i) { return QString::fromUtf8(kRiddleTable[i].answer); }
+QString riddle(int i)
+{
+    return QString::fromUtf8(kRiddleTable[i].text);
+}
+QString answer(int i)
+{
+    return QString::fromUtf8(kRiddleTable[i].answer);
+}
 
 QList<int> riddlesContaining(const QString &fragment)
 {
@@ -39,19 +45,40 @@ void TestRiddles::lookup_data()
     QTest::addColumn<QString>("query");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("two matches, the last wins") << "Кто он?" << "" << "икар";
-    QTest::newRow("five matches, the last wins") << "Что это?" << "" << "перчатка";
-    QTest::newRow("case and punctuation count") << "что это" << "прежний" << "прежний";
-    QTest::newRow("fragment") << "28 дней" << "" << "все";
-    QTest::newRow("shared ending of two candle riddles") << "собственным пламенем" << "" << "свеча";
+    QTest::newRow("two matches, the last wins") << "Кто он?"
+                                                << ""
+                                                << "икар";
+    QTest::newRow("five matches, the last wins") << "Что это?"
+                                                 << ""
+                                                 << "перчатка";
+    QTest::newRow("case and punctuation count") << "что это"
+                                                << "прежний"
+                                                << "прежний";
+    QTest::newRow("fragment") << "28 дней"
+                              << ""
+                              << "все";
+    QTest::newRow("shared ending of two candle riddles") << "собственным пламенем"
+                                                         << ""
+                                                         << "свеча";
     QTest::newRow("whole riddle without its final space")
-        << "Что не видно, но слышно, и не говорит, но отвечает?" << "" << "эхо";
+        << "Что не видно, но слышно, и не говорит, но отвечает?"
+        << ""
+        << "эхо";
     QTest::newRow("whole riddle with its final space")
-        << "Что не видно, но слышно, и не говорит, но отвечает? " << "" << "эхо";
-    QTest::newRow("empty query keeps the field") << "" << "что-то своё" << "что-то своё";
-    QTest::newRow("longer than every riddle") << QString(300, QLatin1Char('a')) << "было" << "было";
-    QTest::newRow("no trimming") << "  28 дней" << "было" << "было";
-    QTest::newRow("ё differs from е") << "Бёз ног" << "было" << "было";
+        << "Что не видно, но слышно, и не говорит, но отвечает? "
+        << ""
+        << "эхо";
+    QTest::newRow("empty query keeps the field") << ""
+                                                 << "что-то своё"
+                                                 << "что-то своё";
+    QTest::newRow("longer than every riddle") << QString(300, QLatin1Char('a')) << "было"
+                                              << "было";
+    QTest::newRow("no trimming") << "  28 дней"
+                                 << "было"
+                                 << "было";
+    QTest::newRow("ё differs from е") << "Бёз ног"
+                                      << "было"
+                                      << "было";
 }
 
 void TestRiddles::lookup()
@@ -95,16 +122,18 @@ void TestRiddles::barCopiesTheAnswerFieldOnEveryLookup()
 
 void TestRiddles::tableAnswersInOrder()
 {
-    const QStringList expected = QString::fromUtf8(
-        "коромысло,время,арбуз,спичку,любовь,кукуруза,солнце,радуга,лук,болото,болото,радуга,огонь,"
-        "варежки,пять,яйцо,пустой,большая медведица,арбуз,репейник,дверь,тригонометрия,гром,запасное,"
-        "лысый,мороз,неверно,соня,запасное,репейник,любовь,лестница,ветер,туча,тараканы,изюминка,свеча,"
-        "хвост,завтра,вода,рюкзак,прометей,тени,чучело,икар,будильник,мокрым,платок,облако,гром,крот,"
-        "кокос,тапочки,все,тень,вишня,душ,качели,воздушный шар,утенок,песочные часы,зима,щука,один,"
-        "серьги,завтра,время,гроб,гвоздь,шаг,живут,дождь,марка,зеркало,ожидание,крыша,совет,время,эхо,"
-        "изюминка,темнота,зеркало,воздух,якорь,свеча,звезда,полотенце,свет,часы,холод,смысл,пух,"
-        "дыхание,заноза,дыхание,тень,кольцо,ковер,губка,свеча,роса,змея,зеркало,нога,метла,заноза,"
-        "перчатка").split(',');
+    const QStringList expected =
+        QString::fromUtf8(
+            "коромысло,время,арбуз,спичку,любовь,кукуруза,солнце,радуга,лук,болото,болото,радуга,огонь,"
+            "варежки,пять,яйцо,пустой,большая медведица,арбуз,репейник,дверь,тригонометрия,гром,запасное,"
+            "лысый,мороз,неверно,соня,запасное,репейник,любовь,лестница,ветер,туча,тараканы,изюминка,свеча,"
+            "хвост,завтра,вода,рюкзак,прометей,тени,чучело,икар,будильник,мокрым,платок,облако,гром,крот,"
+            "кокос,тапочки,все,тень,вишня,душ,качели,воздушный шар,утенок,песочные часы,зима,щука,один,"
+            "серьги,завтра,время,гроб,гвоздь,шаг,живут,дождь,марка,зеркало,ожидание,крыша,совет,время,эхо,"
+            "изюминка,темнота,зеркало,воздух,якорь,свеча,звезда,полотенце,свет,часы,холод,смысл,пух,"
+            "дыхание,заноза,дыхание,тень,кольцо,ковер,губка,свеча,роса,змея,зеркало,нога,метла,заноза,"
+            "перчатка")
+            .split(',');
     QCOMPARE(expected.size(), kRiddleCount);
     for (int i = 0; i < kRiddleCount; ++i)
         QVERIFY2(answer(i) == expected[i], qPrintable(QString("answer %1").arg(i)));

@@ -1,8 +1,8 @@
+#include "common/TestSupport.h"
 #include "shell/KeloLook.h"
 #include "shell/MainWindow.h"
 #include "shell/Placement.h"
 #include "shell/TrayIcon.h"
-#include "common/TestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -153,8 +153,8 @@ void TestShell::pageAreaGrowsWithoutRiddleBar()
 
 void TestShell::toolbarHints()
 {
-    const QStringList hints = {"Планшет", "Статистика", "Таймеры", "Знания",
-                               "Локатор", "Настройки", "Информация"};
+    const QStringList hints = {"Планшет", "Статистика", "Таймеры",   "Знания",
+                               "Локатор", "Настройки",  "Информация"};
     for (int i = 1; i <= 7; ++i) {
         auto *button = m_form->findChild<QToolButton *>(QString("SpeedButton%1").arg(i));
         QCOMPARE(button->toolTip(), hints[i - 1]);
@@ -211,16 +211,16 @@ void TestShell::labelsLieInsideTheWindow()
         click(page);
         for (const QLabel *label : m_form->findChildren<QLabel *>()) {
             const QRect inWindow(label->mapTo(m_form, QPoint(0, 0)), label->size());
-            QVERIFY2(!label->isVisible() || m_form->rect().contains(inWindow), qPrintable(label->objectName()));
+            QVERIFY2(!label->isVisible() || m_form->rect().contains(inWindow),
+                     qPrintable(label->objectName()));
         }
     }
 }
 
 void TestShell::settingsFlagsCheckedAtStart()
 {
-    const QList<QPair<QString, QString>> flags = {{"CheckBox1", "Звук вкл/выкл"},
-                                                  {"CheckBox2", "Стандарт. картинки"},
-                                                  {"CheckBox3", "Зоны поиска"}};
+    const QList<QPair<QString, QString>> flags = {
+        {"CheckBox1", "Звук вкл/выкл"}, {"CheckBox2", "Стандарт. картинки"}, {"CheckBox3", "Зоны поиска"}};
     // The captions are fitted to their boxes when the page is first seen.
     click(6);
     int top = 8;

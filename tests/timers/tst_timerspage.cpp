@@ -1,9 +1,9 @@
-#include "shell/MainWindow.h"
+#include "common/TestSupport.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/StandardGlyphs.h"
+#include "shell/MainWindow.h"
 #include "timers/TimersPage.h"
-#include "common/TestSupport.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -142,14 +142,22 @@ void TestTimersPage::activityRun_data()
     QTest::addColumn<int>("duration");
     QTest::addColumn<QString>("firstText");
     QTest::addColumn<QString>("message");
-    QTest::newRow("forest") << "BitBtn2" << "Label1" << "TimerLes" << int(TimersPage::Forest) << 7200
-                            << "Осталось 1:59:59" << "Можно идти в лес!";
-    QTest::newRow("hunting") << "BitBtn3" << "Label2" << "TimerOhota" << int(TimersPage::Hunting)
-                             << 10800 << "Осталось 2:59:59" << "Можно идти на охоту!";
-    QTest::newRow("fishing") << "BitBtn4" << "Label3" << "TimerRyba" << int(TimersPage::Fishing) << 1800
-                             << "Осталось 0:29:59" << "Можно идти на рыбалку!";
-    QTest::newRow("cave") << "BitBtn5" << "Label10" << "TimerPeshera" << int(TimersPage::Cave)
-                          << 900 << "Осталось 0:14:59" << "Пришли в пещеру!";
+    QTest::newRow("forest") << "BitBtn2"
+                            << "Label1"
+                            << "TimerLes" << int(TimersPage::Forest) << 7200 << "Осталось 1:59:59"
+                            << "Можно идти в лес!";
+    QTest::newRow("hunting") << "BitBtn3"
+                             << "Label2"
+                             << "TimerOhota" << int(TimersPage::Hunting) << 10800 << "Осталось 2:59:59"
+                             << "Можно идти на охоту!";
+    QTest::newRow("fishing") << "BitBtn4"
+                             << "Label3"
+                             << "TimerRyba" << int(TimersPage::Fishing) << 1800 << "Осталось 0:29:59"
+                             << "Можно идти на рыбалку!";
+    QTest::newRow("cave") << "BitBtn5"
+                          << "Label10"
+                          << "TimerPeshera" << int(TimersPage::Cave) << 900 << "Осталось 0:14:59"
+                          << "Пришли в пещеру!";
 }
 
 void TestTimersPage::activityRun()

@@ -83,6 +83,6 @@ inline quint16 closedPort()
 inline QByteArray answerWithStatus(int status, const QByteArray &headers = QByteArray(),
                                    const QByteArray &body = QByteArrayLiteral("<html>ok</html>"))
 {
-    return "HTTP/1.0 " + QByteArray::number(status) + " Status\r\n" + headers
-           + "Content-Type: text/html\r\n\r\n" + body;
+    return "HTTP/1.0 " + QByteArray::number(status) + " Status\r\n" + headers +
+           "Content-Type: text/html\r\n\r\n" + body;
 }

@@ -1,6 +1,6 @@
 #include "BuildConfig.h"
-#include "web/CounterView.h"
 #include "LocalHttpServer.h"
+#include "web/CounterView.h"
 #include "web/HttpGet.h"
 #include "web/VisitCounters.h"
 
@@ -18,8 +18,8 @@ QByteArray counterPicture()
     QImage image(88, 31, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
     const QByteArray png = pngOf(image);
-    return "HTTP/1.0 200 OK\r\nContent-Type: image/png\r\nContent-Length: " + QByteArray::number(png.size())
-           + "\r\n\r\n" + png;
+    return "HTTP/1.0 200 OK\r\nContent-Type: image/png\r\nContent-Length: " + QByteArray::number(png.size()) +
+           "\r\n\r\n" + png;
 }
 
 // Records the switches of the two views in the order they happen.
@@ -38,8 +38,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::EnabledChange)
-            events.append(m_names.value(watched)
-                          + (static_cast<QWidget *>(watched)->isEnabled() ? " enabled" : " disabled"));
+            events.append(m_names.value(watched) +
+                          (static_cast<QWidget *>(watched)->isEnabled() ? " enabled" : " disabled"));
         return false;
     }
 
@@ -64,7 +64,10 @@ struct Fixture {
         limits.totalMilliseconds = 300;
         counters.startupRequest()->setLimits(limits);
     }
-    void aimStartupAt(quint16 port) { counters.setStartupAddress(QUrl(QStringLiteral("http://127.0.0.1:%1/test/1.php").arg(port))); }
+    void aimStartupAt(quint16 port)
+    {
+        counters.setStartupAddress(QUrl(QStringLiteral("http://127.0.0.1:%1/test/1.php").arg(port)));
+    }
     bool start()
     {
         QSignalSpy started(&counters, &VisitCounters::started);
@@ -77,7 +80,8 @@ struct Fixture {
     }
     bool switchedOff() const
     {
-        return !game->isEnabled() && !rating->isEnabled() && !game->browserVisible() && !rating->browserVisible();
+        return !game->isEnabled() && !rating->isEnabled() && !game->browserVisible() &&
+               !rating->browserVisible();
     }
 };
 
@@ -118,12 +122,14 @@ private slots:
 
 void TestCounters::addressesOfTheBuild()
 {
-    QCOMPARE(VisitCounters::gameCounterAddress(), QStringLiteral("http://%1/c/b/?%2")
-                                                      .arg(QString::fromUtf8(BuildConfig::kGameCounterHost),
-                                                           QString::fromUtf8(BuildConfig::kGameCounterNumber)));
-    QCOMPARE(VisitCounters::ratingCounterAddress(), QStringLiteral("http://%1/counter?id=%2;t=53")
-                                                        .arg(QString::fromUtf8(BuildConfig::kRatingHost),
-                                                             QString::fromUtf8(BuildConfig::kRatingCounterNumber)));
+    QCOMPARE(VisitCounters::gameCounterAddress(),
+             QStringLiteral("http://%1/c/b/?%2")
+                 .arg(QString::fromUtf8(BuildConfig::kGameCounterHost),
+                      QString::fromUtf8(BuildConfig::kGameCounterNumber)));
+    QCOMPARE(VisitCounters::ratingCounterAddress(),
+             QStringLiteral("http://%1/counter?id=%2;t=53")
+                 .arg(QString::fromUtf8(BuildConfig::kRatingHost),
+                      QString::fromUtf8(BuildConfig::kRatingCounterNumber)));
     QCOMPARE(VisitCounters::startupAddress(),
              QUrl(QStringLiteral("http://%1:80/test/1.php").arg(QString::fromUtf8(BuildConfig::kPingHost))));
 }
@@ -179,7 +185,8 @@ void TestCounters::answeredPingKeepsCountersOn()
     // Both counters were asked for, and their pictures arrive.
     QTRY_COMPARE_WITH_TIMEOUT(f.counterServer.requests.size(), 2, 3000);
     QCOMPARE(requestLines(f.counterServer.requests),
-             (QStringList{QStringLiteral("GET /c/b/?7 HTTP/1.0"), QStringLiteral("GET /counter?id=9;t=53 HTTP/1.0")}));
+             (QStringList{QStringLiteral("GET /c/b/?7 HTTP/1.0"),
+                          QStringLiteral("GET /counter?id=9;t=53 HTTP/1.0")}));
     QTRY_VERIFY_WITH_TIMEOUT(!f.game->pixmap().isNull(), 3000);
     QTRY_VERIFY_WITH_TIMEOUT(!f.rating->pixmap().isNull(), 3000);
     QCOMPARE(f.game->pixmap().size(), QSize(88, 31));
@@ -215,8 +222,9 @@ void TestCounters::failedPingSwitchesCountersOff()
     QVERIFY(f.start());
     QVERIFY2(clock.elapsed() < 3000, "the start never waits past the request's time limit");
     QVERIFY(f.switchedOff());
-    QCOMPARE(recorder.events, (QStringList{QStringLiteral("WebBrowser1 disabled"), QStringLiteral("WebBrowser2 disabled"),
-                                           QStringLiteral("WebBrowser1 hidden"), QStringLiteral("WebBrowser2 hidden")}));
+    QCOMPARE(recorder.events,
+             (QStringList{QStringLiteral("WebBrowser1 disabled"), QStringLiteral("WebBrowser2 disabled"),
+                          QStringLiteral("WebBrowser1 hidden"), QStringLiteral("WebBrowser2 hidden")}));
 }
 
 void TestCounters::refusedNavigationSkipsThePing()
@@ -247,8 +255,9 @@ void TestCounters::refreshReloadsOnlyWhileActive()
     QTRY_COMPARE_WITH_TIMEOUT(f.counterServer.requests.size(), 6, 3000);
     QVERIFY(f.active());
     // A reload that a view refuses switches the counters off as well.
-    f.counters.setCounterAddresses(QUrl(QStringLiteral("http://127.0.0.1:%1/c/b/?7").arg(f.counterServer.port())),
-                                   QUrl(QStringLiteral("gopher://127.0.0.1/")));
+    f.counters.setCounterAddresses(
+        QUrl(QStringLiteral("http://127.0.0.1:%1/c/b/?7").arg(f.counterServer.port())),
+        QUrl(QStringLiteral("gopher://127.0.0.1/")));
     f.counters.refresh();
     QVERIFY(f.switchedOff());
 

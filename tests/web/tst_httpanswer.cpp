@@ -6,8 +6,7 @@ using HttpMessages::AnswerReader;
 
 // The answers that came from the fuzzer (fuzz/fuzz_http_response.cpp) are kept below as
 // they were found, without the three bytes that picked the address and the piece sizes.
-namespace
-{
+namespace {
 const QUrl kRequestUrl(QStringLiteral("http://127.0.0.1:8080/a/b.php?x=1"));
 
 // A Set-Cookie value with a NUL inside its name; before, the pair went back in the Cookie line.
@@ -81,10 +80,9 @@ QList<qsizetype> everyByte(qsizetype size)
 }
 } // namespace
 
-class TestHttpAnswer : public QObject
-{
+class TestHttpAnswer : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void readsWhatTheClientActsUpon();
     void piecesDoNotChangeTheReading_data();
     void piecesDoNotChangeTheReading();

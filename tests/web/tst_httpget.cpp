@@ -1,6 +1,6 @@
-#include "web/HttpMessages.h"
 #include "LocalHttpServer.h"
 #include "web/HttpGet.h"
+#include "web/HttpMessages.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -12,8 +12,8 @@ const QByteArray kContentType = "Content-type: application/x-www-form-urlencoded
 
 QByteArray expectedRequest(const QByteArray &path, const QByteArray &host, const QByteArray &cookieLine = {})
 {
-    return "GET " + path + " HTTP/1.0\r\nHost: " + host + "\r\n" + kAccept1 + kAccept2 + cookieLine
-           + kContentType + "\r\n";
+    return "GET " + path + " HTTP/1.0\r\nHost: " + host + "\r\n" + kAccept1 + kAccept2 + cookieLine +
+           kContentType + "\r\n";
 }
 
 QUrl local(quint16 port, const QString &path = QStringLiteral("/test/1.php"))
@@ -80,7 +80,8 @@ void TestHttpGet::requestOnTheWire()
     Request request;
     QVERIFY(request.run(local(server.port())));
     QCOMPARE(server.requests.size(), 1);
-    QCOMPARE(server.requests.at(0), expectedRequest("/test/1.php", "127.0.0.1:" + QByteArray::number(server.port())));
+    QCOMPARE(server.requests.at(0),
+             expectedRequest("/test/1.php", "127.0.0.1:" + QByteArray::number(server.port())));
     QCOMPARE(request.lastStatus(), 200);
 }
 
@@ -117,10 +118,12 @@ void TestHttpGet::redirectSendsCookieBackToItsHostOnly()
     // "127.0.0.1" and "localhost" are two hosts to the client, though one server here.
     LocalHttpServer server([&](int index, const QByteArray &) {
         if (index == 0)
-            return answerWithStatus(302, "Set-Cookie: visit=abc123; Path=/; Expires=Wed, 09 Jun 2100 10:18:14 GMT\r\n"
-                                         "Location: /land.php?from=ping\r\n");
+            return answerWithStatus(
+                302, "Set-Cookie: visit=abc123; Path=/; Expires=Wed, 09 Jun 2100 10:18:14 GMT\r\n"
+                     "Location: /land.php?from=ping\r\n");
         if (index == 1)
-            return answerWithStatus(301, "Location: http://localhost:" + QByteArray::number(server.port()) + "/x\r\n");
+            return answerWithStatus(301, "Location: http://localhost:" + QByteArray::number(server.port()) +
+                                             "/x\r\n");
         return answerWithStatus(200);
     });
     const QByteArray port = QByteArray::number(server.port());
@@ -128,7 +131,8 @@ void TestHttpGet::redirectSendsCookieBackToItsHostOnly()
     request.setResolver([](const QString &) { return QList<QHostAddress>{QHostAddress::LocalHost}; });
     QVERIFY2(request.run(local(server.port())), qPrintable(request.errorString()));
     QCOMPARE(server.requests.size(), 3);
-    QCOMPARE(server.requests.at(1), expectedRequest("/land.php?from=ping", "127.0.0.1:" + port, "Cookie: visit=abc123\r\n"));
+    QCOMPARE(server.requests.at(1),
+             expectedRequest("/land.php?from=ping", "127.0.0.1:" + port, "Cookie: visit=abc123\r\n"));
     QCOMPARE(server.requests.at(2), expectedRequest("/x", "localhost:" + port));
     QCOMPARE(request.redirectsFollowed(), 2);
     QCOMPARE(request.lastStatus(), 200);
@@ -140,17 +144,19 @@ void TestHttpGet::unsafeCookiesAreNotSentBack()
     // next request; a cookie without a name is no cookie.
     LocalHttpServer server([](int index, const QByteArray &) {
         return index == 0 ? answerWithStatus(302, "Set-Cookie: sid=1\rX-Injected: yes\r\n"
-                                                  "Set-Cookie: nul=1" + QByteArray(1, '\0') + "2\r\n"
-                                                  "Set-Cookie: nameless\r\n"
-                                                  "Set-Cookie: kept = 3 ; Path=/\r\n"
-                                                  "Location: /next\r\n")
+                                                  "Set-Cookie: nul=1" +
+                                                      QByteArray(1, '\0') +
+                                                      "2\r\n"
+                                                      "Set-Cookie: nameless\r\n"
+                                                      "Set-Cookie: kept = 3 ; Path=/\r\n"
+                                                      "Location: /next\r\n")
                           : answerWithStatus(200);
     });
     Request request;
     QVERIFY2(request.run(local(server.port())), qPrintable(request.errorString()));
     QCOMPARE(server.requests.size(), 2);
-    QCOMPARE(server.requests.at(1),
-             expectedRequest("/next", "127.0.0.1:" + QByteArray::number(server.port()), "Cookie: kept=3\r\n"));
+    QCOMPARE(server.requests.at(1), expectedRequest("/next", "127.0.0.1:" + QByteArray::number(server.port()),
+                                                    "Cookie: kept=3\r\n"));
 }
 
 void TestHttpGet::redirectLoopStopsAtLimit()
@@ -180,7 +186,8 @@ void TestHttpGet::silentServerHitsTimeLimit()
 
     // The limit counts across redirects: a quick redirect to a silent server still ends in time.
     LocalHttpServer redirecting([&](int, const QByteArray &) {
-        return answerWithStatus(302, "Location: http://127.0.0.1:" + QByteArray::number(silent.port()) + "/\r\n");
+        return answerWithStatus(302,
+                                "Location: http://127.0.0.1:" + QByteArray::number(silent.port()) + "/\r\n");
     });
     clock.restart();
     QVERIFY(!request.run(local(redirecting.port())));
@@ -213,7 +220,8 @@ void TestHttpGet::transportFailures()
     LocalHttpServer server([](int, const QByteArray &) { return answerWithStatus(200); });
     request.setResolver([](const QString &) { return QList<QHostAddress>{QHostAddress::LocalHost}; });
     QVERIFY(request.run(QUrl(QStringLiteral("http://ping.test:%1/test/1.php").arg(server.port()))));
-    QCOMPARE(server.requests.at(0), expectedRequest("/test/1.php", "ping.test:" + QByteArray::number(server.port())));
+    QCOMPARE(server.requests.at(0),
+             expectedRequest("/test/1.php", "ping.test:" + QByteArray::number(server.port())));
 }
 
 void TestHttpGet::deadAddressLeavesTimeForTheNext()
@@ -235,7 +243,9 @@ void TestHttpGet::deadAddressLeavesTimeForTheNext()
     limits.totalMilliseconds = 2000;
     limits.connectMilliseconds = 300;
     request.setLimits(limits);
-    request.setResolver([&](const QString &) { return QList<QHostAddress>{dead.serverAddress(), QHostAddress::LocalHost}; });
+    request.setResolver([&](const QString &) {
+        return QList<QHostAddress>{dead.serverAddress(), QHostAddress::LocalHost};
+    });
     QElapsedTimer clock;
     clock.start();
     QVERIFY2(request.run(QUrl(QStringLiteral("http://ping.test:%1/").arg(dead.serverPort()))),
@@ -276,7 +286,8 @@ void TestHttpGet::floodsStayWithinTheBudget()
     QVERIFY2(request.run(local(body.port())), qPrintable(request.errorString()));
     QVERIFY(clock.elapsed() < 2000);
     QVERIFY(request.peakBytesHeld() > 0);
-    QVERIFY2(request.peakBytesHeld() <= 2 * HttpGet::kReadBufferBytes, qPrintable(QString::number(request.peakBytesHeld())));
+    QVERIFY2(request.peakBytesHeld() <= 2 * HttpGet::kReadBufferBytes,
+             qPrintable(QString::number(request.peakBytesHeld())));
 
     // One header line that never ends: a failure as soon as the head passes its limit.
     FloodServer header("HTTP/1.0 200 OK\r\nX-Filler: ", block);

@@ -1,7 +1,7 @@
 #include "BuildConfig.h"
+#include "data/Instructions.h"
 #include "web/InfoLinks.h"
 #include "web/InfoPage.h"
-#include "data/Instructions.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -79,7 +79,8 @@ void TestInfoPage::wordRule_data()
     QTest::newRow("a dash between spaces") << text << 26 << QStringLiteral("-");
     const QString mail = QStringLiteral("на mailto:bugs@kelo.example, или mailto:team@kelo.example , указав");
     QTest::newRow("first mail keeps its comma") << mail << 10 << QStringLiteral("mailto:bugs@kelo.example,");
-    QTest::newRow("second mail stops at the space") << mail << 40 << QStringLiteral("mailto:team@kelo.example");
+    QTest::newRow("second mail stops at the space")
+        << mail << 40 << QStringLiteral("mailto:team@kelo.example");
     QTest::newRow("the lone comma") << mail << mail.indexOf(QStringLiteral(" ,")) + 1 << QStringLiteral(",");
     QTest::newRow("punctuation belongs to the word")
         << QStringLiteral("(см. «http://a.example/x»).") << 8 << QStringLiteral("«http://a.example/x»).");
@@ -105,7 +106,8 @@ void TestInfoPage::targetsOfWords_data()
     QTest::newRow("scheme inside the word") << QStringLiteral("(http://game.example/)") << true << false;
     QTest::newRow("capital scheme") << QStringLiteral("HTTP://game.example/") << false << false;
     QTest::newRow("mixed-case scheme") << QStringLiteral("Http://game.example/") << false << false;
-    QTest::newRow("secure scheme is not the web scheme") << QStringLiteral("https://game.example/") << false << false;
+    QTest::newRow("secure scheme is not the web scheme")
+        << QStringLiteral("https://game.example/") << false << false;
     QTest::newRow("mail address") << QStringLiteral("mailto:bugs@kelo.example,") << false << true;
     QTest::newRow("both schemes") << QStringLiteral("http://a.example/?mailto:b@c.example") << true << true;
     QTest::newRow("ordinary word") << QStringLiteral("Информация:") << false << false;
@@ -124,13 +126,14 @@ void TestInfoPage::targetsOfWords()
 
 void TestInfoPage::linksFoundInText()
 {
-    const QList<InfoLinks::Link> links = InfoLinks::findLinks(
-        QStringLiteral("на mailto:bugs@kelo.example, или mailto:team@kelo.example , сайт (http://a.example/x). "
-                       "и www.b.example; но не http:// и не просто текст."));
+    const QList<InfoLinks::Link> links = InfoLinks::findLinks(QStringLiteral(
+        "на mailto:bugs@kelo.example, или mailto:team@kelo.example , сайт (http://a.example/x). "
+        "и www.b.example; но не http:// и не просто текст."));
     QStringList addresses;
     for (const InfoLinks::Link &link : links)
         addresses.append(link.address);
-    QCOMPARE(addresses, (QStringList{QStringLiteral("mailto:bugs@kelo.example"), QStringLiteral("mailto:team@kelo.example"),
+    QCOMPARE(addresses, (QStringList{QStringLiteral("mailto:bugs@kelo.example"),
+                                     QStringLiteral("mailto:team@kelo.example"),
                                      QStringLiteral("http://a.example/x"), QStringLiteral("www.b.example")}));
     QCOMPARE(links.at(0).start, 3);
     QCOMPARE(links.at(0).length, 24);
@@ -150,9 +153,9 @@ void TestInfoPage::instructionsHaveTheirStructure()
     QCOMPARE(paragraphs.size(), 12);
     QCOMPARE(paragraphs.at(0), QStringLiteral("Инструкция:"));
     QCOMPARE(paragraphs.at(8), QStringLiteral("Информация:"));
-    const QStringList numbers = {QStringLiteral("1. Загадки - "), QStringLiteral("2. Планшет - "),
+    const QStringList numbers = {QStringLiteral("1. Загадки - "),    QStringLiteral("2. Планшет - "),
                                  QStringLiteral("3. Статистика - "), QStringLiteral("4. Таймеры - "),
-                                 QStringLiteral("5. Знания - "), QStringLiteral("5. Локатор - "),
+                                 QStringLiteral("5. Знания - "),     QStringLiteral("5. Локатор - "),
                                  QStringLiteral("6. Настройки - ")};
     for (int i = 0; i < numbers.size(); ++i)
         QVERIFY2(paragraphs.at(1 + i).startsWith(numbers.at(i)), qPrintable(paragraphs.at(1 + i)));
@@ -278,7 +281,8 @@ void TestInfoPage::pressElsewhereOpensNothing()
 void TestInfoPage::wrappedAddressOpensWhole()
 {
     Fixture f;
-    const QString address = QStringLiteral("http://game.example/guide/a/very/long/path/that/cannot/fit/on/one/line.php");
+    const QString address =
+        QStringLiteral("http://game.example/guide/a/very/long/path/that/cannot/fit/on/one/line.php");
     f.view->setPlainText(QStringLiteral("Смотрите ") + address + QStringLiteral(" там"));
     const int first = 9;
     const int last = first + int(address.size()) - 1;

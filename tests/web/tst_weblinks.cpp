@@ -1,11 +1,11 @@
 #include "BuildConfig.h"
-#include "web/ClanComboBox.h"
+#include "StandInHandler.h"
+#include "common/TestSupport.h"
 #include "data/ClanTable.h"
+#include "web/ClanComboBox.h"
 #include "web/LocatorPage.h"
 #include "web/NewsLinks.h"
-#include "StandInHandler.h"
 #include "web/WebAddresses.h"
-#include "common/TestSupport.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
