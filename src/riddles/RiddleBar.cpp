@@ -66,14 +66,14 @@ void RiddleBar::lookUpAnswer()
 {
     m_answer->setText(RiddleLookup::answerFor(m_riddle->text(), m_answer->text()));
     m_services.setClipboardText(m_answer->text());
-    // Ready for the next riddle: a paste replaces this one instead of joining it.
     focusRiddle();
-    m_riddle->selectAll();
 }
 
 void RiddleBar::focusRiddle()
 {
     m_riddle->setFocus();
+    // Ready for the next riddle: a paste replaces the text instead of joining it.
+    m_riddle->selectAll();
 }
 
 bool RiddleBar::answerRiddle(const QString &riddle)

@@ -35,16 +35,10 @@ wait_for() {
 }
 
 # A display of our own.
-for n in $(seq 120 160); do
-  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=":$n"; break; }
-done
-export DISPLAY=$display
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 export LC_ALL=C.UTF-8
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 || wait_for 10 xdotool getmouselocation >/dev/null 2>&1 \
-  || { echo "Xvfb did not start"; echo "e2e: 0 passed, 1 failed"; exit 1; }
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb || { echo "Xvfb did not start"; echo "e2e: 0 passed, 1 failed"; exit 1; }
+pids+=($XVFB_PID)
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
 trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 24 \
@@ -102,12 +96,18 @@ shot() { # md5 of a region of the main window's client area: W H x y
   import -window root -crop "${1}x${2}+$((X + $3))+$((Y + $4))" png:- 2>/dev/null | md5sum | cut -d' ' -f1
 }
 
-# Riddle: the answer reaches the clipboard.
-click 112 188
-xdotool type --delay 60 "Кто он?"
-xdotool key Return
-wait_for 5 bash -c '[ "$(xclip -o -selection clipboard 2>/dev/null)" = "икар" ]'
-check "riddle answer on the clipboard" test "$(xclip -o -selection clipboard 2>/dev/null)" = "икар"
+# Riddles: with no click, a pasted riddle and Enter put the answer on the clipboard, and a
+# second riddle pasted right after replaces the first.
+clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+paste_riddle() {
+  printf '%s' "$1" | xclip -selection clipboard
+  xdotool key ctrl+v Return
+}
+xdotool windowactivate --sync "$win" 2>/dev/null
+paste_riddle "28 дней"
+check "riddle pasted at start is answered" wait_for 5 clipboard_is "все"
+paste_riddle "Кто он?"
+check "a second riddle pasted right after is answered" wait_for 5 clipboard_is "икар"
 
 # A toolbar click switches the page: the riddle bar's band changes.
 band_before=$(shot 169 74 0 176)
@@ -143,6 +143,31 @@ if ((failed)); then
     && echo "screen saved in $artifacts/screen.png"
 fi
 click 116 148 # stop it again
+click 12 263  # back to the Tablet: the riddle field has the focus again
+paste_riddle "28 дней"
+check "riddle pasted after coming back to the Tablet is answered" wait_for 5 clipboard_is "все"
+
+# The crafting window: centred on the screen frame included, and back with its button when
+# the player had minimized it.
+click 84 263 # Knowledge
+click 68 28  # "Таблица крафта"
+craft=$(timeout 10 xdotool search --sync --onlyvisible --name '^Крафт$' | head -n 1)
+frame_centred() {
+  local frame fx fy fw fh
+  frame=$(xwininfo -id "$(xwininfo -id "$craft" -children | awk '/Parent window id/ {print $4}')")
+  fx=$(awk '/Absolute upper-left X/ {print $4}' <<<"$frame")
+  fy=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$frame")
+  fw=$(awk '/Width:/ {print $2}' <<<"$frame")
+  fh=$(awk '/Height:/ {print $2}' <<<"$frame")
+  local dx=$((2 * fx + fw - 1280)) dy=$((2 * fy + fh - 800))
+  ((dx >= -6 && dx <= 6 && dy >= -6 && dy <= 6))
+}
+check "crafting window frame centred within 3 px" wait_for 3 frame_centred
+xdotool windowminimize --sync "$craft"
+click 68 28
+viewable() { xwininfo -id "$craft" | grep -q IsViewable; }
+check "a minimized crafting window comes back with its button" wait_for 5 viewable
+xdotool key Escape # "Закрыть"
 
 # Player lookup: the browser gets the address as one unchanged argument.
 click 108 263 # Locator
@@ -168,7 +193,6 @@ game=$(timeout 10 xdotool search --sync --onlyvisible --name '^game-stand-in$' |
 xdotool windowactivate --sync "$game" 2>/dev/null
 focus_on_game() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$game" ]; }
 check "another window has the focus" wait_for 5 focus_on_game
-clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 printf '%s' "Кто он?" | xclip -selection clipboard
 xdotool key ctrl+alt+z
 check "shortcut puts the answer on the clipboard" wait_for 5 clipboard_is "икар"

@@ -196,10 +196,13 @@ void TestShell::riddleFieldTakesFocusWithItsPages()
 {
     auto *riddleField = m_form->findChild<QLineEdit *>("LabeledEdit1");
     QCOMPARE(m_form->focusWidget(), riddleField);
+    riddleField->setText(QStringLiteral("Кто он?"));
     click(3);
     requireChild<QWidget>(m_form, QStringLiteral("Edit1"))->setFocus();
     click(1);
     QCOMPARE(m_form->focusWidget(), riddleField);
+    // Selected, so that the next paste replaces the riddle instead of joining it.
+    QCOMPARE(riddleField->selectedText(), QStringLiteral("Кто он?"));
     requireChild<QWidget>(m_form, QStringLiteral("Button6"))->setFocus();
     click(2);
     QCOMPARE(m_form->focusWidget(), riddleField);
