@@ -6,8 +6,8 @@
 #include <algorithm>
 
 namespace {
-// A text longer than this contains no riddle and can match none; such a text (a whole
-// page copied by mistake, say) is not put into the riddle field at all.
+// No riddle contains a text longer than the longest riddle; such a text (a whole page
+// copied by mistake, say) is not even put into the riddle field.
 qsizetype longestRiddle()
 {
     static const qsizetype longest = [] {
