@@ -1,6 +1,9 @@
 # A hostile HTTP server for bench/hostile.sh, on 127.0.0.1:80 of a network namespace.
-import socket, sys, threading, zlib, struct
-mode = sys.argv[1]   # body | header | bomb | good
+import base64, socket, struct, sys, threading, zlib
+# MODE: good, body (endless body), header (one endless header line), bomb (a 5600 x 5600
+# PNG); with a leading 'c' the start-up request is answered well and only the counters are
+# attacked.
+mode = sys.argv[1]
 BLOCK = b'x' * 65536
 def png_bomb():
     w = h = 5600
@@ -8,7 +11,6 @@ def png_bomb():
     def chunk(t, d): return struct.pack('>I', len(d)) + t + d + struct.pack('>I', zlib.crc32(t + d) & 0xffffffff)
     return b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 2, 0, 0, 0)) + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b'')
 BOMB = png_bomb() if mode.endswith('bomb') else b''
-GOOD = None
 def handle(c):
     try:
         req = b''
@@ -18,7 +20,6 @@ def handle(c):
             req += d
         line = req.split(b'\r\n')[0]
         print(line.decode(), flush=True)
-        global mode
         m = mode
         if m.startswith('c'):
             if b'/test/1.php' in line:
@@ -28,7 +29,7 @@ def handle(c):
             if b'/test/1.php' in line:
                 c.sendall(b'HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\nok')
             else:
-                import base64
+
                 png = base64.b64decode('iVBORw0KGgoAAAANSUhEUgAAAFgAAAAfCAIAAADsqp23AAAARklEQVR4nO3QQQkAAAgAMaMY1egaQtDH4AIci6zSFOcHTwIBAgQIECBAgAABAgQIECBAgAABAsSLQIAAAQIECBAgQIDYqQFERv2mkonsWAAAAABJRU5ErkJggg==')
                 c.sendall(b'HTTP/1.0 200 OK\r\nContent-Type: image/png\r\nContent-Length: %d\r\n\r\n' % len(png) + png)
         elif m == 'body':
