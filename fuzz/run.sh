@@ -12,16 +12,13 @@ if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
   exit 2
 fi
 
-packages=(clang libclang-rt-14-dev cmake ninja-build qt6-base-dev libgl-dev)
+packages=(clang libclang-rt-14-dev cmake ninja-build qt6-base-dev libgl-dev libcanberra-dev libxcb1-dev)
 bash scripts/install-packages.sh "${packages[@]}"
 
 build_dir=build-fuzz
 targets=(fuzz_http_response fuzz_seconds_field)
-if [ ! -f "$build_dir/build.ninja" ]; then
-  cmake -S . -B "$build_dir" -G Ninja -DKELO_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
-cmake --build "$build_dir" -j2 --target "${targets[@]}"
+[ -f "$build_dir/build.ninja" ] || cmake --preset fuzz
+cmake --build --preset fuzz
 
 # Longest input tried per target: an answer head is refused past 200 bytes in the fuzz
 # build, a seconds field holds a short line.

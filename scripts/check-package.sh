@@ -18,4 +18,7 @@ test -x "$stage/usr/bin/kelo"
 deb=$(ls -t "$build"/kelo_*.deb | head -n 1)
 dpkg-deb --contents "$deb" >"$stage/contents"
 grep -q './usr/bin/kelo' "$stage/contents"
+# Without Qt's platform plugins the program cannot open its window.
+dpkg-deb -f "$deb" Depends | grep -q 'qt6-qpa-plugins'
+
 echo "package checks passed: $(basename "$deb")"

@@ -15,8 +15,15 @@ packages=(
 
 bash scripts/install-packages.sh "${packages[@]}"
 
+# The build folder remembers the options it was configured with; other options (CI's
+# -DKELO_WERROR=ON, say) configure it afresh, so an option is never silently ignored.
 build_dir="${KELO_BUILD_DIR:-build}"
-if [ ! -f "$build_dir/build.ninja" ]; then
-  cmake -S . -B "$build_dir" -G Ninja ${KELO_CMAKE_ARGS:-}
+options="${KELO_CMAKE_ARGS:-}"
+stamp="$build_dir/kelo-configure-options"
+if [ ! -f "$build_dir/build.ninja" ] || [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$options" ]; then
+  fresh=()
+  [ -f "$build_dir/CMakeCache.txt" ] && fresh=(--fresh)
+  cmake --preset default -B "$build_dir" "${fresh[@]}" $options
+  printf '%s' "$options" >"$stamp"
 fi
 cmake --build "$build_dir" -j2

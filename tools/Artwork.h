@@ -6,6 +6,7 @@
 
 // Each area draws its own pictures into its folder under assets/.
 void drawShellArt(const QDir &dir);
+void drawWidgetArt(const QDir &dir);
 void drawHuntingArt(const QDir &dir);
 void drawTimersArt(const QDir &dir);
 void drawReferenceArt(const QDir &dir);

@@ -519,7 +519,10 @@ void drawShellArt(const QDir &dir)
     saveEmblem(dir, QStringLiteral("kelo.png"), 32);
     saveEmblem(dir, QStringLiteral("kelo@2x.png"), 64);
     saveEmblem(dir, QStringLiteral("kelo-256.png"), 256);
+}
 
+void drawWidgetArt(const QDir &dir)
+{
     saveBoth(dir, QStringLiteral("glyph-ok"), QSize(16, 16), drawOk);
     saveBoth(dir, QStringLiteral("glyph-cancel"), QSize(16, 16), drawCancel);
     saveBoth(dir, QStringLiteral("glyph-ignore"), QSize(16, 16), drawIgnore);

@@ -22,11 +22,8 @@ int main(int argc, char *argv[])
     const struct {
         const char *folder;
         void (*draw)(const QDir &);
-    } areas[] = {{"shell", drawShellArt},
-                 {"hunting", drawHuntingArt},
-                 {"timers", drawTimersArt},
-                 {"reference", drawReferenceArt},
-                 {"web", drawWebArt}};
+    } areas[] = {{"shell", drawShellArt},         {"hunting", drawHuntingArt}, {"timers", drawTimersArt},
+                 {"reference", drawReferenceArt}, {"web", drawWebArt},         {"widgets", drawWidgetArt}};
     for (const auto &area : areas) {
         assets.mkpath(QString::fromLatin1(area.folder));
         area.draw(QDir(assets.filePath(QString::fromLatin1(area.folder))));

@@ -1,10 +1,11 @@
 #include "app/CommandLine.h"
-#include "platform/GlobalShortcut.h"
-#include "platform/Services.h"
+#include "desktop/GlobalShortcut.h"
+#include "desktop/Services.h"
 #include "riddles/ClipboardRiddle.h"
 #include "shell/KeloLook.h"
 #include "shell/MainWindow.h"
 #include "shell/TrayIcon.h"
+#include "widgets/MessageBox.h"
 
 #include <QApplication>
 
@@ -49,7 +50,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     KeloLook::apply(app);
 
-    const Services services = Services::real();
+    Services services = Services::real();
+    services.showMessage = &MessageBox::show;
     // The main window shows itself once the start-up request has ended.
     MainWindow mainWindow(services);
     mainWindow.finishStartup();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QPoint>
 #include <QRect>
 
@@ -25,34 +24,14 @@ struct BoardCell {
 // A 4 × 4 table of byte codes, indexed [column][row].
 using CellTable = std::array<std::array<std::uint8_t, 4>, 4>;
 
-// Draws `picture` onto `target` with its top-left corner at `origin`, leaving out every
-// pixel that has the colour of the picture's own bottom-left pixel.
-void drawTransparently(QImage &target, QPoint origin, const QImage &picture);
-
-// The pictures the board operations draw. Index 0 of the arrays is the hare, 3 the bear.
-struct HuntingPictures {
-    std::array<QImage, 4> standardAnimals;
-    std::array<QImage, 4> alternativeAnimals;
-    QImage cross;
-    QImage grass;
-    std::array<QImage, 4> pelts;
-
-    // The program's own artwork.
-    static HuntingPictures builtIn();
-};
-
-// The hunt the player marks, without widgets: the board picture, its clean copy, the last
-// press position, the two cell tables and the search-zone markers over the board. Every
-// board operation works on the cell under the last press, exactly as the player's menus do.
+// The hunt the player marks: the animal and mark of every cell and the colours of the
+// search-zone markers. Drawing it is BoardRenderer's job; the geometry of the board's
+// artwork lives here because the cells are defined by it.
 class HuntingBoard {
 public:
     static constexpr int kCells = 4;
     static constexpr int kPitch = 35;
     static constexpr int kMarkerCount = 48;
-
-    HuntingBoard(const QImage &board, const HuntingPictures &pictures);
-    // The board of the program's own artwork.
-    static HuntingBoard builtIn();
 
     // The cell whose square in the artwork contains the board pixel `point`; points past
     // the last grid line belong to the last column or row.
@@ -64,42 +43,26 @@ public:
     // The 32 × 33 rectangle an animal choice restores.
     static QRect animalRect(BoardCell cell);
 
-    const QImage &picture() const { return m_board; }
-    const QImage &cleanPicture() const { return m_clean; }
-
-    QPoint clickPoint() const { return m_clickPoint; }
-    void setClickPoint(QPoint point) { m_clickPoint = point; }
-    BoardCell clickedCell() const { return cellAt(m_clickPoint); }
-
     // Animal and mark code of every cell.
     const CellTable &animals() const { return m_animal; }
     const CellTable &marks() const { return m_mark; }
+    std::uint8_t animalAt(BoardCell cell) const { return m_animal[cell.column][cell.row]; }
 
-    // An animal menu choice on the clicked cell: `code` 0 clears the animal, 1..4 draws
-    // that animal of the chosen picture set. The cell's mark is kept either way.
-    void chooseAnimal(int code, bool standardSet);
-    // A mark menu choice on the clicked cell, by the item's tag; unknown tags do nothing.
-    void chooseMark(int tag, bool standardSet);
+    // An animal menu choice on `cell`: `code` 1..4 puts that animal there, anything else
+    // clears it. The cell's mark is kept either way.
+    void chooseAnimal(BoardCell cell, int code);
+    // A mark menu choice on `cell`, by the item's tag; unknown tags do nothing.
+    void chooseMark(BoardCell cell, int tag);
 
     // Marker `index` (0..47, in the order of the markers' numbers).
     MarkerColour markerColour(int index) const { return m_markers[static_cast<std::size_t>(index)]; }
     // A click on a marker: gray turns red, red green, green gray.
     void advanceMarker(int index);
 
-    // Returns the whole board to its clean look, forgets every animal and mark and turns
-    // every marker gray.
+    // Forgets every animal and mark and turns every marker gray.
     void reset();
 
 private:
-    const QImage &animalPicture(int code, bool standardSet) const;
-    void restore(const QRect &rect);
-    void restoreCell(std::uint8_t column, std::uint8_t row);
-    void clearMark(std::uint8_t column, std::uint8_t row, bool standardSet);
-
-    QImage m_board;
-    QImage m_clean;
-    HuntingPictures m_pictures;
-    QPoint m_clickPoint;
     CellTable m_animal{};
     CellTable m_mark{};
     std::array<MarkerColour, kMarkerCount> m_markers{};

@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "hunting/HuntingBoard.h"
+#include "hunting/BoardRenderer.h"
 
 // One of the 48 small discs along the bottom edges of the board's cells. It shows the
 // colour the hunt gives it and reports clicks; the colour itself lives in the hunt.

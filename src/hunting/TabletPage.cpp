@@ -2,8 +2,8 @@
 
 #include "hunting/BoardView.h"
 #include "hunting/SearchZoneMarker.h"
-#include "platform/Settings.h"
-#include "platform/WrappingButton.h"
+#include "settings/Settings.h"
+#include "widgets/WrappingButton.h"
 
 #include <QAction>
 #include <QCursor>
@@ -57,7 +57,8 @@ TabletPage::TabletPage(HuntingBoard *hunt, const Settings *settings, QWidget *pa
     setObjectName(QStringLiteral("TabSheet1"));
 
     m_boardView = new BoardView(
-        &m_hunt->picture(), [this](Qt::MouseButton button, QPoint at) { onBoardPressed(button, at); }, this);
+        &m_renderer.picture(), [this](Qt::MouseButton button, QPoint at) { onBoardPressed(button, at); },
+        this);
     m_boardView->setObjectName(QStringLiteral("Image1"));
     m_boardView->move(0, 5);
 
@@ -126,7 +127,7 @@ void TabletPage::buildMenus()
 void TabletPage::onBoardPressed(Qt::MouseButton button, QPoint at)
 {
     // Recorded first, so whichever menu opens acts on the cell that was pressed.
-    m_hunt->setClickPoint(at);
+    m_pressPoint = at;
     if (button == Qt::LeftButton)
         m_openMenu(m_markMenu, QCursor::pos());
     else if (button == Qt::RightButton)
@@ -140,13 +141,18 @@ void TabletPage::applyAnimalChoice(QAction *choice)
     const int position = menu->actions().indexOf(choice);
     // The clear item, or an item of the other set's menu, clears the animal.
     const int code = position > 0 ? choice->data().toInt() + 1 : NoAnimal;
-    m_hunt->chooseAnimal(code, standard);
+    const BoardCell cell = HuntingBoard::cellAt(m_pressPoint);
+    m_hunt->chooseAnimal(cell, code);
+    m_renderer.drawAnimalChoice(*m_hunt, cell, standard);
     m_boardView->update();
 }
 
 void TabletPage::applyMarkChoice(QAction *choice)
 {
-    m_hunt->chooseMark(choice->data().toInt(), m_settings->standardPictures());
+    const BoardCell cell = HuntingBoard::cellAt(m_pressPoint);
+    const int tag = choice->data().toInt();
+    m_hunt->chooseMark(cell, tag);
+    m_renderer.drawMarkChoice(*m_hunt, cell, tag, m_settings->standardPictures());
     m_boardView->update();
 }
 
@@ -154,6 +160,7 @@ void TabletPage::resetHunt()
 {
     // Hidden markers are reset too; their visibility stays.
     m_hunt->reset();
+    m_renderer.reset();
     m_boardView->update();
     showMarkers();
 }

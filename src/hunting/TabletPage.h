@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "hunting/BoardRenderer.h"
 #include "hunting/HuntingBoard.h"
 
 class QAction;
@@ -26,6 +27,12 @@ public:
     // visibility of `settings`.
     TabletPage(HuntingBoard *hunt, const Settings *settings, QWidget *parent = nullptr);
 
+    // The board picture as the player sees it.
+    const QImage &boardPicture() const { return m_renderer.picture(); }
+    const QImage &cleanBoardPicture() const { return m_renderer.cleanPicture(); }
+    // The last press on the board, in board pixels: the cell every menu choice acts on.
+    QPoint pressPoint() const { return m_pressPoint; }
+
     // The animal menu the board's right button opens now.
     QMenu *attachedAnimalMenu() const { return m_animalMenu; }
     void setMenuOpener(MenuOpener opener) { m_openMenu = std::move(opener); }
@@ -44,6 +51,8 @@ private:
     void showMarkers();
 
     HuntingBoard *m_hunt;
+    BoardRenderer m_renderer = BoardRenderer::builtIn();
+    QPoint m_pressPoint;
     const Settings *m_settings;
     BoardView *m_boardView;
     QMenu *m_standardAnimalMenu = nullptr;

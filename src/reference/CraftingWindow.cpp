@@ -1,9 +1,9 @@
 #include "reference/CraftingWindow.h"
 
 #include "data/CraftData.h"
-#include "grid/ElidedTextDelegate.h"
-#include "grid/ReferenceTable.h"
 #include "reference/ReferenceTableStyle.h"
+#include "widgets/ElidedTextDelegate.h"
+#include "widgets/ReferenceTable.h"
 
 #include <QLabel>
 #include <QPushButton>

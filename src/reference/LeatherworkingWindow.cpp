@@ -1,6 +1,6 @@
 #include "reference/LeatherworkingWindow.h"
 
-#include "platform/WrappingButton.h"
+#include "widgets/WrappingButton.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
 #include "reference/ReferenceWindow.h"
 
-#include "platform/StandardGlyphs.h"
+#include "widgets/StandardGlyphs.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "riddles/RiddleBar.h"
 
-#include "platform/StandardGlyphs.h"
 #include "riddles/RiddleLookup.h"
+#include "widgets/StandardGlyphs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "platform/Services.h"
+#include "desktop/Services.h"
 
 class QLineEdit;
 class QPushButton;

@@ -5,6 +5,7 @@
 #include "reference/ExperienceWindow.h"
 #include "reference/LeatherworkingWindow.h"
 #include "reference/SpellcastingWindow.h"
+#include "web/LinkLabel.h"
 #include "web/NewsLinks.h"
 
 #include <QPushButton>
@@ -42,7 +43,9 @@ KnowledgePage::KnowledgePage(const Services &services, QWidget *parent) : QWidge
             m_windows[i]->showOrRaise();
         });
     }
-    NewsLinks::addTo(this, services);
+    // The news links sit below the buttons, at the left edge the buttons keep.
+    NewsLinks::gameNews(services, this)->move(8, 184);
+    NewsLinks::communityNews(services, this)->move(8, 208);
 }
 
 KnowledgePage::~KnowledgePage() = default;

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/Services.h"
+#include "desktop/Services.h"
 
 class ReferenceWindow;
 

@@ -25,8 +25,7 @@
 #include <QWindow>
 
 MainWindow::MainWindow(const Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_services(services),
-      m_hunt(HuntingBoard::builtIn())
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_services(services)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kelo"));

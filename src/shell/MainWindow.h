@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
+#include "desktop/Services.h"
 #include "hunting/HuntingBoard.h"
-#include "platform/Services.h"
-#include "platform/Settings.h"
+#include "settings/Settings.h"
 
 class QStackedWidget;
 class VisitCounters;

@@ -1,6 +1,6 @@
 #include "shell/SettingsPage.h"
 
-#include "platform/Settings.h"
+#include "settings/Settings.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>

@@ -1,9 +1,9 @@
 #include "timers/TimersPage.h"
 
-#include "platform/Settings.h"
-#include "platform/StandardGlyphs.h"
+#include "settings/Settings.h"
 #include "timers/Countdown.h"
 #include "timers/SecondsField.h"
+#include "widgets/StandardGlyphs.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "platform/Services.h"
+#include "desktop/Services.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,10 +1,10 @@
 #include "web/LocatorPage.h"
 
 #include "data/ClanTable.h"
-#include "platform/StandardGlyphs.h"
 #include "web/ClanComboBox.h"
 #include "web/LinkLabel.h"
 #include "web/WebAddresses.h"
+#include "widgets/StandardGlyphs.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

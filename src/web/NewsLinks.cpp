@@ -3,16 +3,12 @@
 #include "web/LinkLabel.h"
 #include "web/WebAddresses.h"
 
-#include <QWidget>
-
 namespace {
-LinkLabel *newsLink(QWidget *page, const char *name, const QString &text, int top,
-                    const std::function<void()> &open)
+LinkLabel *newsLink(QWidget *parent, const char *name, const QString &text, const std::function<void()> &open)
 {
-    auto *label = new LinkLabel(text, page);
+    auto *label = new LinkLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setForegroundRole(QPalette::Link);
-    label->move(8, top);
     label->adjustSize();
     // A double click opens the page twice, once for its click and once for itself.
     QObject::connect(label, &LinkLabel::clicked, label, open);
@@ -21,10 +17,14 @@ LinkLabel *newsLink(QWidget *page, const char *name, const QString &text, int to
 }
 } // namespace
 
-void NewsLinks::addTo(QWidget *knowledgePage, const Services &services)
+LinkLabel *NewsLinks::gameNews(const Services &services, QWidget *parent)
 {
-    newsLink(knowledgePage, "Label13", QStringLiteral("НОВОСТИ ОНЛ"), 184,
-             [services] { services.openUrl(WebAddresses::gameNews()); });
-    newsLink(knowledgePage, "Label14", QStringLiteral("НОВОСТИ Brannoc"), 208,
-             [services] { services.openUrl(WebAddresses::communityStart()); });
+    return newsLink(parent, "Label13", QStringLiteral("НОВОСТИ ОНЛ"),
+                    [services] { services.openUrl(WebAddresses::gameNews()); });
+}
+
+LinkLabel *NewsLinks::communityNews(const Services &services, QWidget *parent)
+{
+    return newsLink(parent, "Label14", QStringLiteral("НОВОСТИ Brannoc"),
+                    [services] { services.openUrl(WebAddresses::communityStart()); });
 }

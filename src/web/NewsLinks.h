@@ -1,11 +1,13 @@
 #pragma once
 
-#include "platform/Services.h"
+#include "desktop/Services.h"
 
+class LinkLabel;
 class QWidget;
 
 namespace NewsLinks {
-// Puts the two news links onto the Knowledge page: `Label13` (the game's news) and
-// `Label14` (the community's start page), each opening on a click and on a double click.
-void addTo(QWidget *knowledgePage, const Services &services);
+// The link to the game's news (`Label13`), opening on a click and on a double click.
+LinkLabel *gameNews(const Services &services, QWidget *parent);
+// The link to the community's start page (`Label14`), the same way.
+LinkLabel *communityNews(const Services &services, QWidget *parent);
 } // namespace NewsLinks

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Services.h"
+#include "desktop/Services.h"
 
 #include <QObject>
 #include <QStringList>

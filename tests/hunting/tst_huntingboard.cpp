@@ -1,5 +1,6 @@
 // The board model and the statistics, without widgets: cell mapping, what each operation
 // restores and draws, the cell tables through sequences of operations, the tally.
+#include "hunting/BoardRenderer.h"
 #include "hunting/HuntStatistics.h"
 #include "hunting/HuntingBoard.h"
 
@@ -52,6 +53,33 @@ HuntingPictures testPictures()
     p.grass = holedPicture({32, 33}, qRgb(0, 150, 0), kWhite);
     return p;
 }
+
+// The hunt and its picture driven as the Tablet page drives them: every choice acts on
+// the cell under the last press and is drawn right after the hunt took it.
+struct DrawnBoard : HuntingBoard {
+    BoardRenderer renderer;
+    QPoint press;
+
+    DrawnBoard(const QImage &board, const HuntingPictures &pictures) : renderer(board, pictures) {}
+    void setClickPoint(QPoint point) { press = point; }
+    void chooseAnimal(int code, bool standardSet)
+    {
+        HuntingBoard::chooseAnimal(cellAt(press), code);
+        renderer.drawAnimalChoice(*this, cellAt(press), standardSet);
+    }
+    void chooseMark(int tag, bool standardSet)
+    {
+        HuntingBoard::chooseMark(cellAt(press), tag);
+        renderer.drawMarkChoice(*this, cellAt(press), tag, standardSet);
+    }
+    void reset()
+    {
+        HuntingBoard::reset();
+        renderer.reset();
+    }
+    const QImage &picture() const { return renderer.picture(); }
+    const QImage &cleanPicture() const { return renderer.cleanPicture(); }
+};
 
 QPoint pressInside(int column, int row)
 {
@@ -181,7 +209,7 @@ void HuntingBoardTest::transparentDrawingKeysOnBottomLeftColour()
 void HuntingBoardTest::animalChoiceRestoresNarrowRectangle()
 {
     const HuntingPictures pictures = testPictures();
-    HuntingBoard board(patternedBoard(), pictures);
+    DrawnBoard board(patternedBoard(), pictures);
     const QImage clean = board.cleanPicture();
     const QPoint origin(35 * 1 + 1, 35 * 2 + 2);
 
@@ -206,7 +234,7 @@ void HuntingBoardTest::animalChoiceRestoresNarrowRectangle()
 void HuntingBoardTest::animalClearKeepsMark()
 {
     const HuntingPictures pictures = testPictures();
-    HuntingBoard board(patternedBoard(), pictures);
+    DrawnBoard board(patternedBoard(), pictures);
     const QImage clean = board.cleanPicture();
     board.setClickPoint(pressInside(2, 0));
     board.chooseAnimal(Bear, true);
@@ -228,7 +256,7 @@ void HuntingBoardTest::animalClearKeepsMark()
 void HuntingBoardTest::crossDrawsOverWithoutRestore()
 {
     const HuntingPictures pictures = testPictures();
-    HuntingBoard board(patternedBoard(), pictures);
+    DrawnBoard board(patternedBoard(), pictures);
     const QImage clean = board.cleanPicture();
 
     // On an animal: the cross over the animal.
@@ -254,7 +282,7 @@ void HuntingBoardTest::crossDrawsOverWithoutRestore()
 void HuntingBoardTest::tickRestoresWideRectangleAndDrawsPelt()
 {
     const HuntingPictures pictures = testPictures();
-    HuntingBoard board(patternedBoard(), pictures);
+    DrawnBoard board(patternedBoard(), pictures);
     const QImage clean = board.cleanPicture();
     board.setClickPoint(pressInside(3, 3));
     board.chooseAnimal(Wolf, true);
@@ -296,7 +324,7 @@ void HuntingBoardTest::tickRestoresWideRectangleAndDrawsPelt()
 void HuntingBoardTest::clearMarkRedrawsAnimalInSetInUse()
 {
     const HuntingPictures pictures = testPictures();
-    HuntingBoard board(patternedBoard(), pictures);
+    DrawnBoard board(patternedBoard(), pictures);
     const QImage clean = board.cleanPicture();
     board.setClickPoint(pressInside(2, 1));
     board.chooseAnimal(Bear, true); // drawn from the standard set
@@ -320,7 +348,7 @@ void HuntingBoardTest::clearMarkRedrawsAnimalInSetInUse()
 
 void HuntingBoardTest::tablesThroughSequences()
 {
-    HuntingBoard board(patternedBoard(), testPictures());
+    DrawnBoard board(patternedBoard(), testPictures());
     // A ticked wolf changed into a boar keeps its tick.
     board.setClickPoint(pressInside(1, 1));
     board.chooseAnimal(Wolf, true);
@@ -355,7 +383,7 @@ void HuntingBoardTest::tablesThroughSequences()
 
 void HuntingBoardTest::unknownTagDoesNothing()
 {
-    HuntingBoard board(patternedBoard(), testPictures());
+    DrawnBoard board(patternedBoard(), testPictures());
     board.setClickPoint(pressInside(1, 0));
     board.chooseAnimal(Hare, true);
     const QImage before = board.picture().copy();
@@ -368,7 +396,7 @@ void HuntingBoardTest::unknownTagDoesNothing()
 
 void HuntingBoardTest::resetReturnsCleanBoard()
 {
-    HuntingBoard board(patternedBoard(), testPictures());
+    DrawnBoard board(patternedBoard(), testPictures());
     for (int c = 0; c < 4; ++c) {
         for (int r = 0; r < 4; ++r) {
             board.setClickPoint(pressInside(c, r));
@@ -438,7 +466,7 @@ void HuntingBoardTest::tallyCountsAnimalsPeltsAndSkill()
 
 void HuntingBoardTest::tallyMarksFollowChangedAnimals()
 {
-    HuntingBoard board(patternedBoard(), testPictures());
+    DrawnBoard board(patternedBoard(), testPictures());
     board.setClickPoint(pressInside(2, 3));
     board.chooseAnimal(Wolf, true);
     board.chooseMark(TickTag, true);
@@ -476,9 +504,5 @@ void HuntingBoardTest::columnWidthsFillClientWidth()
     QVERIFY(widths.found - widths.pelts == 0 || widths.found - widths.pelts == 1);
 }
 
+QTEST_GUILESS_MAIN(HuntingBoardTest)
 #include "tst_huntingboard.moc"
-
-QObject *newHuntingBoardTest()
-{
-    return new HuntingBoardTest;
-}

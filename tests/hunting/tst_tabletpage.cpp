@@ -5,7 +5,7 @@
 #include "hunting/SearchZoneMarker.h"
 #include "hunting/StatisticsPage.h"
 #include "hunting/TabletPage.h"
-#include "platform/Settings.h"
+#include "settings/Settings.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,7 +23,7 @@ struct OpenedMenu {
 // One Tablet page with its hunt, its settings and a recorder in place of real menus.
 struct Tablet {
     Settings settings;
-    HuntingBoard hunt = HuntingBoard::builtIn();
+    HuntingBoard hunt;
     QWidget window;
     TabletPage *page;
     QList<OpenedMenu> opened;
@@ -83,10 +83,10 @@ bool shows(const QImage &board, QPoint origin, const QImage &picture)
     return drawn > 0;
 }
 
-bool cellIsClean(const HuntingBoard &board, int column, int row)
+bool cellIsClean(const TabletPage &page, int column, int row)
 {
     const QRect cell(35 * column + 1, 35 * row + 2, 34, 33);
-    return board.picture().copy(cell) == board.cleanPicture().copy(cell);
+    return page.boardPicture().copy(cell) == page.cleanBoardPicture().copy(cell);
 }
 } // namespace
 
@@ -242,18 +242,18 @@ void TabletPageTest::pressRecordsPositionAndOpensMenuOfSetInUse()
 {
     Tablet t;
     t.press(Qt::RightButton, QPoint(106, 10));
-    QCOMPARE(t.hunt.clickPoint(), QPoint(106, 10));
+    QCOMPARE(t.page->pressPoint(), QPoint(106, 10));
     QCOMPARE(t.opened.size(), 1);
     QCOMPARE(t.opened[0].menu, t.menu("PopupMenu1"));
 
     t.press(Qt::LeftButton, QPoint(40, 100));
-    QCOMPARE(t.hunt.clickPoint(), QPoint(40, 100));
+    QCOMPARE(t.page->pressPoint(), QPoint(40, 100));
     QCOMPARE(t.opened.size(), 2);
     QCOMPARE(t.opened[1].menu, t.menu("PopupMenu2"));
 
     // Other buttons only record the position.
     t.press(Qt::MiddleButton, QPoint(70, 70));
-    QCOMPARE(t.hunt.clickPoint(), QPoint(70, 70));
+    QCOMPARE(t.page->pressPoint(), QPoint(70, 70));
     QCOMPARE(t.opened.size(), 2);
 
     t.settings.setStandardPictures(false);
@@ -273,23 +273,23 @@ void TabletPageTest::wolfAndPeltAreDrawnAndShown()
     t.press(Qt::RightButton, QPoint(106, 10));
     t.choose("N2");
     QCOMPARE(int(board.animals()[3][0]), int(Wolf));
-    QVERIFY(shows(board.picture(), QPoint(106, 2), art("wolf.png")));
-    QVERIFY(cellIsClean(board, 2, 0));
+    QVERIFY(shows(t.page->boardPicture(), QPoint(106, 2), art("wolf.png")));
+    QVERIFY(cellIsClean(*t.page, 2, 0));
     // What the player sees is the drawn board.
-    QCOMPARE(t.boardView()->grab().toImage().convertToFormat(QImage::Format_RGB32), board.picture());
+    QCOMPARE(t.boardView()->grab().toImage().convertToFormat(QImage::Format_RGB32), t.page->boardPicture());
 
     t.press(Qt::LeftButton, QPoint(120, 20));
     t.choose("N10");
     QCOMPARE(int(board.marks()[3][0]), int(TickMark));
-    QVERIFY(shows(board.picture(), QPoint(106, 2), art("wolf-pelt.png")));
-    QVERIFY(!shows(board.picture(), QPoint(106, 2), art("wolf.png")));
-    QCOMPARE(t.boardView()->grab().toImage().convertToFormat(QImage::Format_RGB32), board.picture());
+    QVERIFY(shows(t.page->boardPicture(), QPoint(106, 2), art("wolf-pelt.png")));
+    QVERIFY(!shows(t.page->boardPicture(), QPoint(106, 2), art("wolf.png")));
+    QCOMPARE(t.boardView()->grab().toImage().convertToFormat(QImage::Format_RGB32), t.page->boardPicture());
 
     // The cross goes over the pelt.
     t.press(Qt::LeftButton, QPoint(120, 20));
     t.choose("N9");
     QCOMPARE(int(board.marks()[3][0]), int(CrossMark));
-    QVERIFY(shows(board.picture(), QPoint(106, 2), art("cross.png")));
+    QVERIFY(shows(t.page->boardPicture(), QPoint(106, 2), art("cross.png")));
 }
 
 void TabletPageTest::menuOfOtherSetClearsAnimal()
@@ -301,19 +301,19 @@ void TabletPageTest::menuOfOtherSetClearsAnimal()
     QCOMPARE(int(board.animals()[1][1]), int(Bear));
     t.choose("N1");
     QCOMPARE(int(board.animals()[1][1]), int(Hare));
-    QVERIFY(shows(board.picture(), QPoint(36, 37), art("hare.png")));
+    QVERIFY(shows(t.page->boardPicture(), QPoint(36, 37), art("hare.png")));
     // An item of the alternative menu while the standard set is in use clears the cell.
     t.choose("MenuItem7");
     QCOMPARE(int(board.animals()[1][1]), 0);
-    QVERIFY(cellIsClean(board, 1, 1));
+    QVERIFY(cellIsClean(*t.page, 1, 1));
 
     t.settings.setStandardPictures(false);
     t.choose("MenuItem7");
     QCOMPARE(int(board.animals()[1][1]), int(Wolf));
-    QVERIFY(shows(board.picture(), QPoint(36, 37), art("wolf-colour.png")));
+    QVERIFY(shows(t.page->boardPicture(), QPoint(36, 37), art("wolf-colour.png")));
     t.choose("MenuItem5");
     QCOMPARE(int(board.animals()[1][1]), 0);
-    QVERIFY(cellIsClean(board, 1, 1));
+    QVERIFY(cellIsClean(*t.page, 1, 1));
 }
 
 void TabletPageTest::clearMarkRedrawsInAlternativeSet()
@@ -322,23 +322,23 @@ void TabletPageTest::clearMarkRedrawsInAlternativeSet()
     const HuntingBoard &board = t.hunt;
     t.press(Qt::RightButton, QPoint(80, 120));
     t.choose("N3");
-    QVERIFY(shows(board.picture(), QPoint(71, 107), art("boar.png")));
+    QVERIFY(shows(t.page->boardPicture(), QPoint(71, 107), art("boar.png")));
     t.settings.setStandardPictures(false);
     // Switching sets redraws nothing.
-    QVERIFY(shows(board.picture(), QPoint(71, 107), art("boar.png")));
+    QVERIFY(shows(t.page->boardPicture(), QPoint(71, 107), art("boar.png")));
     t.press(Qt::LeftButton, QPoint(80, 120));
     t.choose("N10");
-    QVERIFY(shows(board.picture(), QPoint(71, 107), art("boar-pelt.png")));
+    QVERIFY(shows(t.page->boardPicture(), QPoint(71, 107), art("boar-pelt.png")));
     t.press(Qt::LeftButton, QPoint(80, 120));
     t.choose("N5");
     QCOMPARE(int(board.marks()[2][3]), 0);
     QCOMPARE(int(board.animals()[2][3]), int(Boar));
-    QVERIFY(shows(board.picture(), QPoint(71, 107), art("boar-colour.png")));
+    QVERIFY(shows(t.page->boardPicture(), QPoint(71, 107), art("boar-colour.png")));
 
     // Grass on an empty glade, whichever set is in use.
     t.press(Qt::LeftButton, QPoint(10, 10));
     t.choose("N9");
-    QVERIFY(shows(board.picture(), QPoint(1, 2), art("grass.png")));
+    QVERIFY(shows(t.page->boardPicture(), QPoint(1, 2), art("grass.png")));
 }
 
 void TabletPageTest::markersSitAlongCellBottoms()
@@ -389,7 +389,7 @@ void TabletPageTest::markerClickNeverReachesBoard()
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton})
         QTest::mouseClick(t.marker(1), button);
     QVERIFY(t.opened.isEmpty());
-    QCOMPARE(t.hunt.clickPoint(), QPoint(100, 100));
+    QCOMPARE(t.page->pressPoint(), QPoint(100, 100));
     // The press goes to whatever lies under it on the page: the marker, not the board.
     QCOMPARE(t.page->childAt(t.marker(1)->geometry().center()), t.marker(1));
 }
@@ -399,7 +399,7 @@ void TabletPageTest::markersAreTransparent()
     Tablet t;
     QTest::mouseClick(t.marker(1), Qt::LeftButton);
     const QImage page = t.page->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage &board = t.hunt.picture();
+    const QImage &board = t.page->boardPicture();
     // l1 lies at (1, 29) of the page, (1, 24) of the board: its white corner shows the
     // board, its outline and fill show the disc.
     QCOMPARE(page.pixel(1, 29), board.pixel(1, 24));
@@ -444,7 +444,7 @@ void TabletPageTest::resetClearsBoardAndMarkersEvenWhenHidden()
     t.settings.setSearchZones(false);
 
     QTest::mouseClick(t.page->findChild<QPushButton *>(QStringLiteral("Button6")), Qt::LeftButton);
-    QCOMPARE(board.picture(), cleanAtStart);
+    QCOMPARE(t.page->boardPicture(), cleanAtStart);
     QCOMPARE(t.boardView()->grab().toImage().convertToFormat(QImage::Format_RGB32), cleanAtStart);
     for (int c = 0; c < 4; ++c) {
         for (int r = 0; r < 4; ++r) {
@@ -534,9 +534,5 @@ void TabletPageTest::statisticsPageAfterHunt()
     QCOMPARE(skill->text(), QStringLiteral("4"));
 }
 
+QTEST_MAIN(TabletPageTest)
 #include "tst_tabletpage.moc"
-
-QObject *newTabletPageTest()
-{
-    return new TabletPageTest;
-}

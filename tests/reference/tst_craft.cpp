@@ -1,7 +1,7 @@
 #include "common/TestSupport.h"
 #include "data/CraftData.h"
-#include "grid/ReferenceTable.h"
 #include "reference/CraftingWindow.h"
+#include "widgets/ReferenceTable.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "data/AlchemyTable.h"
-#include "grid/ReferenceTable.h"
 #include "reference/AlchemyWindow.h"
 #include "reference/ExperienceWindow.h"
 #include "reference/ReferenceTableStyle.h"
+#include "widgets/ReferenceTable.h"
 
 #include <QHeaderView>
 #include <QPushButton>

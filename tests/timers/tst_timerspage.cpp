@@ -1,9 +1,8 @@
 #include "common/TestSupport.h"
-#include "platform/MessageBox.h"
-#include "platform/Settings.h"
-#include "platform/StandardGlyphs.h"
-#include "shell/MainWindow.h"
+#include "settings/Settings.h"
 #include "timers/TimersPage.h"
+#include "widgets/MessageBox.h"
+#include "widgets/StandardGlyphs.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -83,9 +82,6 @@ private slots:
     void endWithoutSoundFlag();
     void fourCountdownsRunIndependently();
     void escapeStopsFirstRunningWhileShown();
-    void mainWindowShownAtEnd_data();
-    void mainWindowShownAtEnd();
-    void ownTimerBringsBackOnlyAMinimizedWindow();
     void twoEndsWhileMessageBoxOpen();
     void customTimerRunsDownAndEnds();
     void customTimerResumesAfterStop();
@@ -323,78 +319,6 @@ void TestTimersPage::escapeStopsFirstRunningWhileShown()
     QTest::keyClick(&window, Qt::Key_Escape);
     QCOMPARE(fishing->text(), kStart);
     QCOMPARE(rig.events.size(), eventsAtEnd);
-}
-
-void TestTimersPage::mainWindowShownAtEnd_data()
-{
-    QTest::addColumn<bool>("shownAtStart");
-    QTest::addColumn<bool>("minimized");
-    QTest::newRow("hidden in the tray") << false << false;
-    QTest::newRow("shown") << true << false;
-    QTest::newRow("minimized, no tray to hide to") << true << true;
-}
-
-void TestTimersPage::mainWindowShownAtEnd()
-{
-    QFETCH(bool, shownAtStart);
-    QFETCH(bool, minimized);
-    bool visibleAtMessage = false;
-    int messages = 0;
-    Services services = Services::silent();
-    MainWindow *formPtr = nullptr;
-    services.showMessage = [&](QWidget *, const QString &) {
-        ++messages;
-        visibleAtMessage = formPtr->isVisible();
-    };
-    MainWindow form(services);
-    formPtr = &form;
-    if (shownAtStart) {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-    }
-    if (minimized)
-        form.setWindowState(Qt::WindowMinimized);
-    int hides = 0;
-    struct HideCounter : QObject {
-        int *count;
-        explicit HideCounter(int *c) : count(c) {}
-        bool eventFilter(QObject *, QEvent *e) override
-        {
-            if (e->type() == QEvent::Hide)
-                ++*count;
-            return false;
-        }
-    } counter(&hides);
-    form.installEventFilter(&counter);
-
-    TimersPage *page = form.timersPage();
-    QCOMPARE(page->objectName(), QStringLiteral("TabSheet3"));
-    page->toggle(TimersPage::Cave);
-    for (int k = 0; k < 901; ++k)
-        page->tick(TimersPage::Cave);
-
-    QCOMPARE(messages, 1);
-    QVERIFY(visibleAtMessage);
-    QVERIFY(form.isVisible());
-    QVERIFY(!form.isMinimized());
-    QCOMPARE(hides, 0);
-    form.removeEventFilter(&counter);
-}
-
-void TestTimersPage::ownTimerBringsBackOnlyAMinimizedWindow()
-{
-    MainWindow form(Services::silent());
-    form.show();
-    TimersPage *page = form.timersPage();
-    // Minimized where there is no tray, it comes back; hidden in the tray, it stays there.
-    for (bool minimized : {true, false}) {
-        minimized ? form.setWindowState(Qt::WindowMinimized) : form.hide();
-        requireChild<QLineEdit>(page, QStringLiteral("Edit1"))->setText(QStringLiteral("0"));
-        page->toggleOwnTimer();
-        page->tickOwnTimer();
-        QCOMPARE(form.isVisible(), minimized);
-        QVERIFY(!form.isMinimized());
-    }
 }
 
 void TestTimersPage::twoEndsWhileMessageBoxOpen()

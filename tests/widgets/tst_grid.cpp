@@ -1,4 +1,4 @@
-#include "grid/ReferenceTable.h"
+#include "widgets/ReferenceTable.h"
 
 #include <QHeaderView>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "grid/ElidedTextDelegate.h"
+#include "widgets/ElidedTextDelegate.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>

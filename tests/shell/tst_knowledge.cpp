@@ -52,6 +52,10 @@ private slots:
             QCOMPARE(made().size(), count);
             QVERIFY(window->isVisible());
         }
+        // The news links stand below the buttons, at their left edge.
+        for (const auto &[name, at] :
+             {std::pair{"Label13", QPoint(8, 184)}, std::pair{"Label14", QPoint(8, 208)}})
+            QCOMPARE(page.findChild<QWidget *>(QString::fromLatin1(name))->pos(), at);
     }
 
     void reopenedWindowsShowWhatTheyShowed()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GlobalShortcut.h"
+#include "desktop/GlobalShortcut.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QList>

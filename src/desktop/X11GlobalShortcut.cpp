@@ -1,4 +1,4 @@
-#include "platform/X11GlobalShortcut.h"
+#include "desktop/X11GlobalShortcut.h"
 
 #include <QGuiApplication>
 #include <qguiapplication_platform.h>

@@ -1,7 +1,7 @@
-#include "platform/GlobalShortcut.h"
+#include "desktop/GlobalShortcut.h"
 
 #ifdef KELO_HAVE_XCB
-#include "platform/X11GlobalShortcut.h"
+#include "desktop/X11GlobalShortcut.h"
 #endif
 
 namespace {

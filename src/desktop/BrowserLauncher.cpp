@@ -1,4 +1,4 @@
-#include "platform/BrowserLauncher.h"
+#include "desktop/BrowserLauncher.h"
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>

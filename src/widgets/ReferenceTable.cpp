@@ -1,6 +1,6 @@
-#include "grid/ReferenceTable.h"
+#include "widgets/ReferenceTable.h"
 
-#include "grid/ElidedTextDelegate.h"
+#include "widgets/ElidedTextDelegate.h"
 
 #include <QApplication>
 #include <QHeaderView>

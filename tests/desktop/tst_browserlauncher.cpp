@@ -1,5 +1,5 @@
 #include "StandInHandler.h"
-#include "platform/BrowserLauncher.h"
+#include "desktop/BrowserLauncher.h"
 
 #include <QElapsedTimer>
 #include <QTest>

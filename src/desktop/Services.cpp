@@ -1,8 +1,7 @@
-#include "platform/Services.h"
+#include "desktop/Services.h"
 
-#include "platform/BrowserLauncher.h"
-#include "platform/MessageBox.h"
-#include "platform/SystemSound.h"
+#include "desktop/BrowserLauncher.h"
+#include "desktop/SystemSound.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -17,7 +16,8 @@ Services Services::real()
         QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
     };
     s.clipboardText = [] { return QGuiApplication::clipboard()->text(QClipboard::Clipboard); };
-    s.showMessage = [](QWidget *parent, const QString &text) { MessageBox::show(parent, text); };
+    // A message box is a widget, not the desktop's: the program sets its own (see main).
+    s.showMessage = [](QWidget *, const QString &) {};
     return s;
 }
 

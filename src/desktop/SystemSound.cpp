@@ -1,4 +1,4 @@
-#include "platform/SystemSound.h"
+#include "desktop/SystemSound.h"
 
 #include <QtGlobal>
 
@@ -96,11 +96,9 @@ void SystemSound::playActivityFinished()
 
 #else
 
-#include <QApplication>
-
 void SystemSound::playActivityFinished()
 {
-    QApplication::beep();
+    // Built without a sound library: the countdown's label and message still tell.
 }
 
 #endif

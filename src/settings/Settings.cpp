@@ -1,4 +1,4 @@
-#include "platform/Settings.h"
+#include "settings/Settings.h"
 
 void Settings::setSound(bool on)
 {

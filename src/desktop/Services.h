@@ -21,7 +21,8 @@ struct Services {
     // Shows a modal message box captioned "Kelo" with one OK button and waits for it.
     std::function<void(QWidget *parent, const QString &text)> showMessage;
 
-    // The real backends of this platform.
+    // The real backends of this platform; `showMessage` is left to the program, which
+    // owns the widgets.
     static Services real();
     // Backends that do nothing: a base for tests that only record some of them.
     static Services silent();
