@@ -293,13 +293,13 @@ kill "$browser_pid" 2>/dev/null
 # after it reads the next owner. Qt's own clipboard would hold the window for five.
 printf '%s' "Кто он?" | xclip -selection clipboard -quiet >/dev/null 2>&1 &
 frozen=$!
+disown "$frozen" # killed below; no job notice
 pids+=($frozen)
 wait_for 5 clipboard_is "Кто он?"
 kill -STOP "$frozen"
 started=$(date +%s%N)
 xdotool key ctrl+alt+z
 kill -KILL "$frozen"
-{ wait "$frozen"; } 2>/dev/null
 # A press after the answer finds "эхо", which answers nothing, so the answer stays.
 printf '%s' "Что не видно, но слышно, и не говорит, но отвечает?" | xclip -selection clipboard
 press_and_see() { xdotool key ctrl+alt+z; sleep 0.2; clipboard_is "эхо"; }
