@@ -1,24 +1,7 @@
 #include "riddles/ClipboardRiddle.h"
 
-#include "data/RiddleTable.h"
 #include "riddles/RiddleBar.h"
-
-#include <algorithm>
-
-namespace {
-// No riddle contains a text longer than the longest riddle; such a text (a whole page
-// copied by mistake, say) is not even put into the riddle field.
-qsizetype longestRiddle()
-{
-    static const qsizetype longest = [] {
-        qsizetype length = 0;
-        for (const RiddlePair &pair : kRiddleTable)
-            length = std::max(length, QString::fromUtf8(pair.text).size());
-        return length;
-    }();
-    return longest;
-}
-} // namespace
+#include "riddles/RiddleCatalog.h"
 
 ClipboardRiddle::ClipboardRiddle(const Services &services, RiddleBar *bar, QObject *parent)
     : QObject(parent), m_services(services), m_bar(bar)
@@ -27,7 +10,20 @@ ClipboardRiddle::ClipboardRiddle(const Services &services, RiddleBar *bar, QObje
 
 void ClipboardRiddle::lookUp()
 {
-    const QString text = m_services.clipboardText();
-    if (text.isEmpty() || text.size() > longestRiddle() || !m_bar->answerRiddle(text))
+    if (m_reading)
+        return;
+    m_reading = true;
+    m_services.readClipboardText(this, [this](const QString &copy) {
+        m_reading = false;
+        answer(copy);
+    });
+}
+
+void ClipboardRiddle::answer(const QString &copy)
+{
+    // A text too long to be a riddle (a whole page copied by mistake, say) is not even put
+    // into the riddle field.
+    if (copy.trimmed().isEmpty() || copy.size() > RiddleCatalog::kLongestCopy ||
+        !m_bar->answerCopiedRiddle(copy))
         emit notFound(QStringLiteral("Загадка не найдена"));
 }

@@ -1,6 +1,5 @@
 #include "riddles/RiddleBar.h"
 
-#include "riddles/RiddleLookup.h"
 #include "widgets/StandardGlyphs.h"
 
 #include <QAbstractButton>
@@ -62,9 +61,16 @@ void RiddleBar::enterPressed()
     lookUpAnswer();
 }
 
+void RiddleBar::setCatalog(const RiddleCatalog &catalog)
+{
+    m_catalog = catalog;
+}
+
 void RiddleBar::lookUpAnswer()
 {
-    m_answer->setText(RiddleLookup::answerFor(m_riddle->text(), m_answer->text()));
+    // A miss keeps whatever the answer field holds.
+    if (const QString answer = m_catalog.exactAnswer(m_riddle->text()); !answer.isEmpty())
+        m_answer->setText(answer);
     m_services.setClipboardText(m_answer->text());
     focusRiddle();
 }
@@ -76,11 +82,15 @@ void RiddleBar::focusRiddle()
     m_riddle->selectAll();
 }
 
-bool RiddleBar::answerRiddle(const QString &riddle)
+bool RiddleBar::answerCopiedRiddle(const QString &copy)
 {
-    m_riddle->setText(riddle);
-    // Every answer in the table is a word, so an empty result means no riddle matched.
-    const QString answer = RiddleLookup::answerFor(riddle, QString());
+    // The field holds one line: a line break between two words becomes the space it stood for.
+    QString oneLine = copy.trimmed();
+    oneLine.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (const QChar lineBreak : {QChar(u'\n'), QChar(u'\r'), QChar(0x2028), QChar(0x2029)})
+        oneLine.replace(lineBreak, QLatin1Char(' '));
+    m_riddle->setText(oneLine);
+    const QString answer = m_catalog.tolerantAnswer(copy);
     if (answer.isEmpty())
         return false;
     m_answer->setText(answer);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "desktop/Services.h"
+#include "riddles/RiddleCatalog.h"
 
 class QLineEdit;
 class QPushButton;
@@ -17,10 +18,14 @@ public:
     // Riddles are pasted: the riddle field takes the keyboard focus whenever the bar shows.
     void focusRiddle();
 
-    // Puts `riddle` into the riddle field and looks it up as OK does, except that only a
-    // found answer reaches the answer field and the clipboard. False when no riddle
-    // contains it; the answer field and the clipboard then stay as they were.
-    bool answerRiddle(const QString &riddle);
+    // The riddles both lookups search; the built-in table until another is set.
+    void setCatalog(const RiddleCatalog &catalog);
+
+    // Puts a riddle copied from a page into the riddle field (trimmed, line breaks as
+    // spaces) and looks it up by the catalog's tolerant rule. Only a found answer reaches
+    // the answer field and the clipboard; false when none is found, and the answer field
+    // and the clipboard then stay as they were.
+    bool answerCopiedRiddle(const QString &copy);
 
 public slots:
     // Looks the riddle field up and copies the answer field to the clipboard.
@@ -30,6 +35,7 @@ private:
     void enterPressed();
 
     Services m_services;
+    RiddleCatalog m_catalog = RiddleCatalog::builtIn();
     QLineEdit *m_riddle;
     QLineEdit *m_answer;
     QPushButton *m_ok;
