@@ -117,6 +117,7 @@ private slots:
     void refusedNavigationSkipsThePing();
     void refreshReloadsOnlyWhileActive();
     void picturesAreBoundedBeforeDecoding();
+    void floodedCounterIsCutOff_data();
     void floodedCounterIsCutOff();
 };
 
@@ -289,6 +290,9 @@ void TestCounters::picturesAreBoundedBeforeDecoding()
     QVERIFY(!QImage::fromData(png).isNull());
     QVERIFY(CounterView::decodePicture(png, room).isNull());
     QVERIFY(CounterView::decodePicture(pngOf(QImage(1025, 1, QImage::Format_Mono)), room).isNull());
+    QImage tall(64, 1025, QImage::Format_Mono);
+    tall.fill(0);
+    QVERIFY(CounterView::decodePicture(pngOf(tall), room).isNull());
     // Only PNG, GIF and JPEG: a bitmap is not a counter picture.
     QByteArray bmp;
     QBuffer buffer(&bmp);
@@ -298,10 +302,27 @@ void TestCounters::picturesAreBoundedBeforeDecoding()
     QVERIFY(CounterView::decodePicture(bmp, room).isNull());
 }
 
+void TestCounters::floodedCounterIsCutOff_data()
+{
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<qint64>("limit");
+    QTest::newRow("endless body") << QByteArray(64 * 1024, 'x') << qint64(64 << 20);
+    // A picture that fills the limit exactly, then one byte more and the connection kept open.
+    QImage picture(88, 31, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QByteArray full = pngOf(picture);
+    full.append(CounterView::kMaxPictureBytes - full.size(), '\0');
+    QVERIFY(!CounterView::decodePicture(full, QSize(161, 55)).isNull());
+    const QByteArray tooLong = full + 'x';
+    QTest::newRow("one byte past a full-size picture") << tooLong << qint64(tooLong.size());
+}
+
 void TestCounters::floodedCounterIsCutOff()
 {
-    // An endless body on an open connection: cut off just past the picture limit.
-    FloodServer flood("HTTP/1.0 200 OK\r\nContent-Type: image/png\r\n\r\n", QByteArray(64 * 1024, 'x'));
+    QFETCH(QByteArray, block);
+    QFETCH(qint64, limit);
+    // A body that does not end on an open connection: cut off just past the picture limit.
+    FloodServer flood("HTTP/1.0 200 OK\r\nContent-Type: image/png\r\n\r\n", block, limit);
     CounterView view;
     QSignalSpy finished(&view, &CounterView::loadFinished);
     QElapsedTimer clock;
