@@ -278,6 +278,9 @@ void TestShell::trayClicks_data()
     QTest::newRow("three quick clicks") << QList<int>{R::Trigger, R::DoubleClick, R::Trigger} << false << 3;
     QTest::newRow("four quick clicks")
         << QList<int>{R::Trigger, R::DoubleClick, R::Trigger, R::DoubleClick} << true << 4;
+    // The click before a double click must not count into the one after it.
+    QTest::newRow("click, then two double clicks")
+        << QList<int>{R::Trigger, R::DoubleClick, R::DoubleClick} << true << 4;
     QTest::newRow("right click") << QList<int>{R::Context} << true << 0;
     QTest::newRow("middle click") << QList<int>{R::MiddleClick} << true << 0;
 }

@@ -118,6 +118,7 @@ private slots:
     void refreshReloadsOnlyWhileActive();
     void picturesAreBoundedBeforeDecoding();
     void floodedCounterIsCutOff();
+    void onePastTheLimitIsRefused();
 };
 
 void TestCounters::addressesOfTheBuild()
@@ -289,6 +290,9 @@ void TestCounters::picturesAreBoundedBeforeDecoding()
     QVERIFY(!QImage::fromData(png).isNull());
     QVERIFY(CounterView::decodePicture(png, room).isNull());
     QVERIFY(CounterView::decodePicture(pngOf(QImage(1025, 1, QImage::Format_Mono)), room).isNull());
+    QImage tall(64, 1025, QImage::Format_Mono);
+    tall.fill(0);
+    QVERIFY(CounterView::decodePicture(pngOf(tall), room).isNull());
     // Only PNG, GIF and JPEG: a bitmap is not a counter picture.
     QByteArray bmp;
     QBuffer buffer(&bmp);
@@ -313,6 +317,33 @@ void TestCounters::floodedCounterIsCutOff()
     QVERIFY(view.peakBytesHeld() > CounterView::kMaxPictureBytes / 2);
     QVERIFY2(view.peakBytesHeld() <= CounterView::kMaxPictureBytes + 2 * HttpGet::kReadBufferBytes,
              qPrintable(QString::number(view.peakBytesHeld())));
+}
+
+void TestCounters::onePastTheLimitIsRefused()
+{
+    // A picture that fills the limit exactly; a moment later one more byte on the connection,
+    // still open. The picture is not shown before that byte, and refused with it.
+    QImage image(88, 31, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray full = pngOf(image);
+    full.append(CounterView::kMaxPictureBytes - full.size(), '\0');
+    QVERIFY(!CounterView::decodePicture(full, QSize(161, 55)).isNull());
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+    connect(&server, &QTcpServer::newConnection, &server, [&] {
+        QTcpSocket *socket = server.nextPendingConnection();
+        socket->write("HTTP/1.0 200 OK\r\nContent-Type: image/png\r\n\r\n" + full);
+        QTimer::singleShot(300, socket, [socket] { socket->write("x"); });
+    });
+    CounterView view;
+    QSignalSpy finished(&view, &CounterView::loadFinished);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(view.navigate(QUrl(QStringLiteral("http://127.0.0.1:%1/c/b/?7").arg(server.serverPort()))));
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QVERIFY2(clock.elapsed() < CounterView::kLoadMilliseconds,
+             "refused at the extra byte, not at the time limit");
 }
 
 QTEST_MAIN(TestCounters)

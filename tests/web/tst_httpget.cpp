@@ -121,20 +121,27 @@ void TestHttpGet::redirectSendsCookieBackToItsHostOnly()
             return answerWithStatus(
                 302, "Set-Cookie: visit=abc123; Path=/; Expires=Wed, 09 Jun 2100 10:18:14 GMT\r\n"
                      "Location: /land.php?from=ping\r\n");
+        // A cookie set by the very answer that sends the client to another host stays with
+        // the host that set it.
         if (index == 1)
-            return answerWithStatus(301, "Location: http://localhost:" + QByteArray::number(server.port()) +
-                                             "/x\r\n");
+            return answerWithStatus(301, "Set-Cookie: land=1\r\nLocation: http://localhost:" +
+                                             QByteArray::number(server.port()) + "/x\r\n");
+        if (index == 2)
+            return answerWithStatus(302, "Location: http://127.0.0.1:" + QByteArray::number(server.port()) +
+                                             "/back\r\n");
         return answerWithStatus(200);
     });
     const QByteArray port = QByteArray::number(server.port());
     Request request;
     request.setResolver([](const QString &) { return QList<QHostAddress>{QHostAddress::LocalHost}; });
     QVERIFY2(request.run(local(server.port())), qPrintable(request.errorString()));
-    QCOMPARE(server.requests.size(), 3);
+    QCOMPARE(server.requests.size(), 4);
     QCOMPARE(server.requests.at(1),
              expectedRequest("/land.php?from=ping", "127.0.0.1:" + port, "Cookie: visit=abc123\r\n"));
     QCOMPARE(server.requests.at(2), expectedRequest("/x", "localhost:" + port));
-    QCOMPARE(request.redirectsFollowed(), 2);
+    QCOMPARE(server.requests.at(3),
+             expectedRequest("/back", "127.0.0.1:" + port, "Cookie: visit=abc123; land=1\r\n"));
+    QCOMPARE(request.redirectsFollowed(), 3);
     QCOMPARE(request.lastStatus(), 200);
 }
 
