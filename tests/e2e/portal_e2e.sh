@@ -102,7 +102,15 @@ start_kelo() { # start_kelo LOG [kelo options]: sets kelo_pid, and win once its 
   "${offline[@]}" "$kelo" "$@" >"$log" 2>&1 &
   kelo_pid=$!
   pids+=($kelo_pid)
-  win=$(timeout 30 xdotool search --sync --onlyvisible --pid "$kelo_pid" --name '^Kelo$' 2>/dev/null | head -n 1)
+  win=
+  local end=$((SECONDS + 30)) w
+  while [ -z "$win" ] && ((SECONDS < end)); do
+    # The tray icon's window bears the name too; the main window is the 169 pixels wide one.
+    for w in $(xdotool search --onlyvisible --pid "$kelo_pid" --name '^Kelo$' 2>/dev/null); do
+      xwininfo -id "$w" | grep -q 'Width: 169$' && win=$w
+    done
+    [ -n "$win" ] || sleep 0.2
+  done
 }
 stop_kelo() { kill "$kelo_pid" 2>/dev/null; wait "$kelo_pid" 2>/dev/null; }
 calls() { grep -c "\"call\": \"$1\"" "$2"; }
