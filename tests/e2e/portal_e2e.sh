@@ -187,6 +187,8 @@ wait "$first" 2>/dev/null
 check "a Kelo killed outright leaves its socket" bash -c 'compgen -G "$0/kelo-*" >/dev/null' "$XDG_RUNTIME_DIR"
 start_kelo "$work/after-kill.log" --riddle-hotkey=none
 check "the next start after a killed Kelo runs" test -n "$win"
+timeout 10 "${offline[@]}" "$kelo" >"$work/third.log" 2>&1
+check "and a start after that hands over to it" test "$?" = 0
 
 # Another display is another desktop: a Kelo there runs beside this one.
 this_display=$DISPLAY
