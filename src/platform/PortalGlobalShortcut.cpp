@@ -63,9 +63,9 @@ QString pathIn(const QVariant &value)
 
 bool PortalGlobalShortcut::isWaylandSession()
 {
+    const QString sessionType = qEnvironmentVariable("XDG_SESSION_TYPE");
     return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           qEnvironmentVariable("XDG_SESSION_TYPE").compare(QLatin1String("wayland"), Qt::CaseInsensitive) ==
-               0;
+           sessionType.compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0;
 }
 
 PortalGlobalShortcut::PortalGlobalShortcut(const QDBusConnection &bus, Fallback fallback)

@@ -60,7 +60,9 @@ chmod +x "$work/bin/xdg-open"
 offline=()
 unshare -n true 2>/dev/null && offline=(unshare -n --)
 # A runtime folder of its own, where one Kelo per display waits for later starts: no Kelo of
-# the machine's real desktop is found.
+# the machine's real desktop is found. Not a Wayland session: the shortcut is X11's grab here
+# (portal_e2e.sh checks the desktop portal's).
+unset XDG_SESSION_TYPE
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 PATH="$work/bin:$PATH" "${offline[@]}" "$kelo" >"$work/kelo.log" 2>&1 &
