@@ -55,8 +55,9 @@ public slots:
     void toggleVisibility();
     // The minimize command: hide to the tray instead (when there is a tray to hide to).
     void hideToTrayOrMinimize();
-    // Shows the window, not minimized, in front of the others: also where an activity's
-    // countdown ends, be the window hidden in the tray or minimized where there is none.
+    // Shows the window, not minimized, in front of the others: where an activity's countdown
+    // ends or a second start asks for it, be the window hidden in the tray or minimized where
+    // there is none.
     void bringToFront();
 
 protected:
