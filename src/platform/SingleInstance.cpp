@@ -78,8 +78,9 @@ bool SingleInstance::handOverToRunning()
 
 void SingleInstance::listen(bool replaceLeftover)
 {
+    // No socket options: with them Qt replaces whatever socket is at the name, a live Kelo's
+    // too. The runtime folder already keeps other users out.
     m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *caller = m_server->nextPendingConnection())
             serve(caller);
