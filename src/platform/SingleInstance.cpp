@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -13,6 +14,7 @@ namespace {
 // What a later start sends; the only thing read from the socket.
 constexpr char kShowRequest[] = "show\n";
 constexpr int kConnectTimeoutMs = 500;
+constexpr int kTurnTimeoutMs = 2000;
 
 // A display name as a piece of a file name.
 QString fileNamePiece(const QString &display)
@@ -59,6 +61,11 @@ bool SingleInstance::handOverToRunning()
 {
     if (m_name.isEmpty())
         return false;
+    // Two starts at once (a double click on the menu entry) take turns, or both would find
+    // nobody and both would run. A lock left by a killed Kelo is recognised by its process;
+    // one that stays taken for long is waited for no longer.
+    QLockFile turn(m_name + QStringLiteral(".lock"));
+    turn.tryLock(kTurnTimeoutMs);
     QLocalSocket socket;
     socket.connectToServer(m_name);
     if (socket.waitForConnected(kConnectTimeoutMs)) {
