@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "desktop/GlobalShortcut.h"
 #include "desktop/Services.h"
+#include "desktop/SingleInstance.h"
 #include "riddles/ClipboardRiddle.h"
 #include "shell/KeloLook.h"
 #include "shell/MainWindow.h"
@@ -13,17 +14,16 @@
 
 namespace {
 // The desktop-wide riddle shortcut. Where it cannot be had, Kelo runs on without it and
-// says so once.
+// says so once; the desktop may answer only later.
 std::unique_ptr<GlobalShortcut> grabRiddleShortcut(const QKeySequence &keys, ClipboardRiddle *riddle)
 {
     std::unique_ptr<GlobalShortcut> shortcut = GlobalShortcut::forThisSession();
-    QString reason;
-    if (!shortcut->grab(keys, &reason)) {
+    QObject::connect(shortcut.get(), &GlobalShortcut::refused, [keys](const QString &reason) {
         std::fprintf(stderr, "kelo: the riddle shortcut %s is off: %s.\n",
                      qPrintable(keys.toString(QKeySequence::PortableText)), qPrintable(reason));
-        return nullptr;
-    }
+    });
     QObject::connect(shortcut.get(), &GlobalShortcut::activated, riddle, &ClipboardRiddle::lookUp);
+    shortcut->grab(keys);
     return shortcut;
 }
 } // namespace
@@ -48,6 +48,10 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);
+    // One Kelo per desktop: a later start shows the running one's window and ends.
+    SingleInstance instance(SingleInstance::nameForThisDesktop());
+    if (instance.handOverToRunning())
+        return 0;
     KeloLook::apply(app);
 
     Services services = Services::real();
@@ -55,6 +59,7 @@ int main(int argc, char *argv[])
     // The main window shows itself once the start-up request has ended.
     MainWindow mainWindow(services);
     mainWindow.finishStartup();
+    QObject::connect(&instance, &SingleInstance::showRequested, &mainWindow, &MainWindow::bringToFront);
 
     ClipboardRiddle clipboardRiddle(services, mainWindow.riddleBar());
     QObject::connect(&clipboardRiddle, &ClipboardRiddle::notFound, mainWindow.trayIcon(),

@@ -1,5 +1,7 @@
 #include "desktop/GlobalShortcut.h"
 
+#include "desktop/PortalGlobalShortcut.h"
+
 #ifdef KELO_HAVE_XCB
 #include "desktop/X11GlobalShortcut.h"
 #endif
@@ -7,19 +9,28 @@
 namespace {
 class NoGlobalShortcut : public GlobalShortcut {
 public:
-    bool grab(const QKeySequence &, QString *reason) override
+    void grab(const QKeySequence &) override
     {
-        *reason = QStringLiteral("desktop-wide shortcuts need an X11 display");
-        return false;
+        emit refused(QStringLiteral("desktop-wide shortcuts need the desktop portal or an X11 display"));
     }
 };
-} // namespace
 
-std::unique_ptr<GlobalShortcut> GlobalShortcut::forThisSession()
+// The shortcut that a display gives by itself: X11's key grab, where Qt runs on X11.
+std::unique_ptr<GlobalShortcut> keyGrabForThisDisplay()
 {
 #ifdef KELO_HAVE_XCB
     if (std::unique_ptr<GlobalShortcut> x11 = X11GlobalShortcut::forThisDisplay())
         return x11;
 #endif
     return std::make_unique<NoGlobalShortcut>();
+}
+} // namespace
+
+std::unique_ptr<GlobalShortcut> GlobalShortcut::forThisSession()
+{
+    // In a Wayland session an X11 grab sees keys only while an X11 window has the focus,
+    // never while the game's native Wayland browser has it: ask the desktop first.
+    if (PortalGlobalShortcut::isWaylandSession())
+        return std::make_unique<PortalGlobalShortcut>(QDBusConnection::sessionBus(), &keyGrabForThisDisplay);
+    return keyGrabForThisDisplay();
 }

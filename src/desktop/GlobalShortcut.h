@@ -10,15 +10,18 @@
 class GlobalShortcut : public QObject {
     Q_OBJECT
 public:
-    // The kind the running session supports: X11's key grab, or one that never fires
-    // where there is none (Wayland without XWayland, other systems, headless tests).
+    // The kind the running session supports: the desktop portal's in a Wayland session that
+    // offers it, else X11's key grab, or one that never fires where there is neither
+    // (Wayland without XWayland or portal, other systems, headless tests).
     static std::unique_ptr<GlobalShortcut> forThisSession();
 
-    // Takes `keys` (one combination) for the whole desktop. When that cannot be done,
-    // returns false and says why in `reason` ("another program holds it").
-    virtual bool grab(const QKeySequence &keys, QString *reason) = 0;
+    // Asks for `keys` (one combination) for the whole desktop. When they cannot be had,
+    // `refused` says why ("another program holds it"), once: at once, or later where the
+    // desktop answers later (it may ask the player first).
+    virtual void grab(const QKeySequence &keys) = 0;
 
 signals:
     // Delivered through the event loop, never from inside the window system's event.
     void activated();
+    void refused(const QString &reason);
 };

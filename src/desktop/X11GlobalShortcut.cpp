@@ -118,19 +118,19 @@ X11GlobalShortcut::~X11GlobalShortcut()
     ungrab();
 }
 
-bool X11GlobalShortcut::grab(const QKeySequence &keys, QString *reason)
+void X11GlobalShortcut::grab(const QKeySequence &keys)
 {
     ungrab();
     const xcb_keysym_t keysym = keys.count() == 1 ? keysymOf(keys[0].key()) : 0;
     if (!keysym) {
-        *reason = QStringLiteral("its key cannot be grabbed");
-        return false;
+        emit refused(QStringLiteral("its key cannot be grabbed"));
+        return;
     }
     const KeyboardMap map(m_connection);
     const QList<std::uint8_t> keycodes = map.keycodesOf(keysym);
     if (keycodes.isEmpty()) {
-        *reason = QStringLiteral("no key of this keyboard types its key");
-        return false;
+        emit refused(QStringLiteral("no key of this keyboard types its key"));
+        return;
     }
     const std::uint16_t alt = map.modifierOf({XK_Alt_L, XK_Alt_R}, XCB_MOD_MASK_1);
     const std::uint16_t super = map.modifierOf({XK_Super_L, XK_Super_R}, XCB_MOD_MASK_4);
@@ -158,19 +158,17 @@ bool X11GlobalShortcut::grab(const QKeySequence &keys, QString *reason)
             for (std::uint16_t locks : m_lockStates)
                 cookies << xcb_grab_key_checked(m_connection, false, root, modifiers | locks, keycode,
                                                 XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
-    bool refused = false;
+    bool anyRefused = false;
     for (const xcb_void_cookie_t &cookie : cookies) {
         if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookie)) {
-            refused = true;
+            anyRefused = true;
             std::free(error);
         }
     }
-    if (refused) {
+    if (anyRefused) {
         ungrab();
-        *reason = QStringLiteral("another program holds it");
-        return false;
+        emit refused(QStringLiteral("another program holds it"));
     }
-    return true;
 }
 
 void X11GlobalShortcut::ungrab()

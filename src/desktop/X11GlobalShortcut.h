@@ -19,7 +19,7 @@ public:
     static std::unique_ptr<X11GlobalShortcut> forThisDisplay();
     ~X11GlobalShortcut() override;
 
-    bool grab(const QKeySequence &keys, QString *reason) override;
+    void grab(const QKeySequence &keys) override;
 
 private:
     explicit X11GlobalShortcut(xcb_connection_t *connection);

@@ -55,6 +55,10 @@ public slots:
     void toggleVisibility();
     // The minimize command: hide to the tray instead (when there is a tray to hide to).
     void hideToTrayOrMinimize();
+    // Shows the window, not minimized, in front of the others: where an activity's countdown
+    // ends or a second start asks for it, be the window hidden in the tray or minimized where
+    // there is none.
+    void bringToFront();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -64,9 +68,6 @@ protected:
 
 private:
     void setCurrentPage(QWidget *page);
-    // Shows the window, not minimized, in front of the others: also where an activity's
-    // countdown ends, be the window hidden in the tray or minimized where there is none.
-    void bringToFront();
     template <class PageWidget, class Make> PageWidget *madePage(PageWidget *&page, Make make);
     // Puts the frame's right edge on the primary screen's right edge, 10 pixels from its top.
     void placeAtRightEdge();

@@ -1,0 +1,267 @@
+#include "desktop/PortalGlobalShortcut.h"
+
+#include "desktop/PortalTrigger.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QRandomGenerator>
+
+// One shortcut as the portal takes it: (id, {description, preferred_trigger}).
+struct PortalShortcutEntry {
+    QString id;
+    QVariantMap properties;
+};
+Q_DECLARE_METATYPE(PortalShortcutEntry)
+
+QDBusArgument &operator<<(QDBusArgument &argument, const PortalShortcutEntry &entry)
+{
+    argument.beginStructure();
+    argument << entry.id << entry.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, PortalShortcutEntry &entry)
+{
+    argument.beginStructure();
+    argument >> entry.id >> entry.properties;
+    argument.endStructure();
+    return argument;
+}
+
+namespace {
+const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kShortcutsInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
+const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request");
+// Kelo's desktop file is io.github.kelo.kelo.desktop: the desktop shows the shortcut under
+// that application.
+const QString kApplicationId = QStringLiteral("io.github.kelo.kelo");
+const QString kShortcutId = QStringLiteral("answer-copied-riddle");
+const QString kShortcutDescription =
+    QStringLiteral("Найти ответ на скопированную загадку и положить его в буфер обмена");
+// Longer paths than this are not believed.
+constexpr qsizetype kMaxPathLength = 1024;
+
+// A fresh object path element: letters, digits and '_' only.
+QString newToken()
+{
+    return QStringLiteral("kelo_%1").arg(QRandomGenerator::global()->generate());
+}
+
+QString pathIn(const QVariant &value)
+{
+    if (value.metaType() == QMetaType::fromType<QDBusObjectPath>())
+        return value.value<QDBusObjectPath>().path();
+    // Some portals send the session's path as a plain string.
+    return value.metaType() == QMetaType::fromType<QString>() ? value.toString() : QString();
+}
+} // namespace
+
+bool PortalGlobalShortcut::isWaylandSession()
+{
+    const QString sessionType = qEnvironmentVariable("XDG_SESSION_TYPE");
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           sessionType.compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0;
+}
+
+PortalGlobalShortcut::PortalGlobalShortcut(const QDBusConnection &bus, Fallback fallback)
+    : m_bus(bus), m_fallback(std::move(fallback))
+{
+    qDBusRegisterMetaType<PortalShortcutEntry>();
+    qDBusRegisterMetaType<QList<PortalShortcutEntry>>();
+    m_answerTimer.setSingleShot(true);
+    m_answerTimer.setInterval(kAnswerTimeoutMs);
+    connect(&m_answerTimer, &QTimer::timeout, this, [this] {
+        // Withdraws whatever the desktop may still be asking the player.
+        m_bus.send(QDBusMessage::createMethodCall(kPortalService, m_requestPath, kRequestInterface,
+                                                  QStringLiteral("Close")));
+        refuse(QStringLiteral("the desktop portal did not answer within %1 s").arg(kAnswerTimeoutMs / 1000));
+    });
+}
+
+PortalGlobalShortcut::~PortalGlobalShortcut() = default;
+
+void PortalGlobalShortcut::grab(const QKeySequence &keys)
+{
+    if (m_step != Step::Idle)
+        return;
+    m_keys = keys;
+    if (!m_bus.isConnected()) {
+        useFallback();
+        return;
+    }
+    m_step = Step::Asking;
+    registerApplication();
+}
+
+void PortalGlobalShortcut::registerApplication()
+{
+    // Outside a sandbox the portal knows a program by this; a portal without the registry
+    // answers with an error, which changes nothing.
+    QDBusMessage method = QDBusMessage::createMethodCall(
+        kPortalService, kPortalPath, QStringLiteral("org.freedesktop.host.portal.Registry"),
+        QStringLiteral("Register"));
+    method << kApplicationId << QVariantMap();
+    callPortal(method, [this](const QDBusMessage &) { askForShortcuts(); });
+}
+
+void PortalGlobalShortcut::askForShortcuts()
+{
+    QDBusMessage method = QDBusMessage::createMethodCall(kPortalService, kPortalPath,
+                                                         QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                         QStringLiteral("Get"));
+    method << kShortcutsInterface << QStringLiteral("version");
+    callPortal(method, [this](const QDBusMessage &reply) {
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            useFallback(); // no portal, or one without global shortcuts
+            return;
+        }
+        m_portal = reply.service();
+        openSession();
+    });
+}
+
+void PortalGlobalShortcut::openSession()
+{
+    m_step = Step::OpeningSession;
+    const QString sessionToken = newToken();
+    m_sessionPath = objectPath("session", sessionToken);
+    const QString token = newToken();
+    QDBusMessage method = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kShortcutsInterface,
+                                                         QStringLiteral("CreateSession"));
+    method << QVariantMap{{QStringLiteral("handle_token"), token},
+                          {QStringLiteral("session_handle_token"), sessionToken}};
+    request(method, token);
+}
+
+void PortalGlobalShortcut::bindShortcut()
+{
+    m_step = Step::Binding;
+    // Presses arrive as Activated on the portal's own object.
+    m_bus.connect(QString(), kPortalPath, kShortcutsInterface, QStringLiteral("Activated"), this,
+                  SLOT(takeActivation(QDBusObjectPath, QString, qulonglong, QVariantMap, QDBusMessage)));
+    QVariantMap properties{{QStringLiteral("description"), kShortcutDescription}};
+    const QString trigger = portalTrigger(m_keys);
+    if (!trigger.isEmpty())
+        properties.insert(QStringLiteral("preferred_trigger"), trigger);
+    const QString token = newToken();
+    QDBusMessage method = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kShortcutsInterface,
+                                                         QStringLiteral("BindShortcuts"));
+    method << QVariant::fromValue(QDBusObjectPath(m_sessionPath))
+           << QVariant::fromValue(QList<PortalShortcutEntry>{{kShortcutId, properties}}) << QString()
+           << QVariantMap{{QStringLiteral("handle_token"), token}};
+    request(method, token);
+}
+
+void PortalGlobalShortcut::callPortal(const QDBusMessage &method,
+                                      std::function<void(const QDBusMessage &)> done)
+{
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(method, kAnswerTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, done = std::move(done)] {
+        watcher->deleteLater();
+        done(watcher->reply());
+    });
+}
+
+void PortalGlobalShortcut::request(const QDBusMessage &method, const QString &token)
+{
+    const QString predicted = objectPath("request", token);
+    awaitResponseAt(predicted);
+    m_answerTimer.start();
+    callPortal(method, [this, predicted, step = m_step](const QDBusMessage &reply) {
+        if (m_step != step)
+            return; // answered already, or given up
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            refuse(QStringLiteral("the desktop portal failed: %1").arg(reply.errorName()));
+            return;
+        }
+        // Portals older than the tokens make up their own path; the answer comes there.
+        const QString handle = reply.arguments().value(0).value<QDBusObjectPath>().path();
+        if (!handle.isEmpty() && handle != predicted && handle.size() <= kMaxPathLength)
+            awaitResponseAt(handle);
+    });
+}
+
+void PortalGlobalShortcut::awaitResponseAt(const QString &path)
+{
+    stopAwaitingResponse();
+    m_requestPath = path;
+    m_bus.connect(QString(), m_requestPath, kRequestInterface, QStringLiteral("Response"), this,
+                  SLOT(takeResponse(uint, QVariantMap, QDBusMessage)));
+}
+
+void PortalGlobalShortcut::stopAwaitingResponse()
+{
+    if (m_requestPath.isEmpty())
+        return;
+    m_bus.disconnect(QString(), m_requestPath, kRequestInterface, QStringLiteral("Response"), this,
+                     SLOT(takeResponse(uint, QVariantMap, QDBusMessage)));
+    m_requestPath.clear();
+}
+
+void PortalGlobalShortcut::takeResponse(uint response, const QVariantMap &results,
+                                        const QDBusMessage &message)
+{
+    if (message.service() != m_portal || message.path() != m_requestPath)
+        return;
+    m_answerTimer.stop();
+    stopAwaitingResponse();
+    if (m_step == Step::OpeningSession) {
+        if (response != 0) {
+            refuse(QStringLiteral("the desktop portal opened no session (answer %1)").arg(response));
+            return;
+        }
+        const QString session = pathIn(results.value(QStringLiteral("session_handle")));
+        if (!session.isEmpty() && session.size() <= kMaxPathLength)
+            m_sessionPath = session;
+        bindShortcut();
+    } else if (m_step == Step::Binding) {
+        if (response != 0) {
+            refuse(QStringLiteral("the desktop did not grant it (answer %1)").arg(response));
+            return;
+        }
+        m_step = Step::Bound;
+    }
+}
+
+void PortalGlobalShortcut::takeActivation(const QDBusObjectPath &session, const QString &shortcutId,
+                                          qulonglong, const QVariantMap &, const QDBusMessage &message)
+{
+    if (m_step == Step::Bound && message.service() == m_portal && session.path() == m_sessionPath &&
+        shortcutId == kShortcutId)
+        emit activated();
+}
+
+void PortalGlobalShortcut::useFallback()
+{
+    m_step = Step::Off;
+    m_fallbackShortcut = m_fallback();
+    connect(m_fallbackShortcut.get(), &GlobalShortcut::activated, this, &GlobalShortcut::activated);
+    connect(m_fallbackShortcut.get(), &GlobalShortcut::refused, this, &GlobalShortcut::refused);
+    m_fallbackShortcut->grab(m_keys);
+}
+
+void PortalGlobalShortcut::refuse(const QString &reason)
+{
+    const bool sessionOpen = m_step == Step::Binding;
+    m_step = Step::Off;
+    m_answerTimer.stop();
+    stopAwaitingResponse();
+    if (sessionOpen)
+        m_bus.send(QDBusMessage::createMethodCall(kPortalService, m_sessionPath,
+                                                  QStringLiteral("org.freedesktop.portal.Session"),
+                                                  QStringLiteral("Close")));
+    emit refused(reason);
+}
+
+QString PortalGlobalShortcut::objectPath(const char *kind, const QString &token) const
+{
+    // The portal names the objects after the caller's unique bus name, ":1.42" as "1_42".
+    QString sender = m_bus.baseService().mid(1);
+    sender.replace(u'.', u'_');
+    return QStringLiteral("%1/%2/%3/%4").arg(kPortalPath, QLatin1String(kind), sender, token);
+}

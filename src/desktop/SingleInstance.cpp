@@ -1,0 +1,115 @@
+#include "desktop/SingleInstance.h"
+
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+#include <unistd.h>
+
+namespace {
+// What a later start sends; the only thing read from the socket.
+constexpr char kShowRequest[] = "show\n";
+constexpr int kConnectTimeoutMs = 500;
+constexpr int kTurnTimeoutMs = 2000;
+
+// A display name as a piece of a file name.
+QString fileNamePiece(const QString &display)
+{
+    QString piece = display;
+    for (QChar &c : piece)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'-' && c != u'.')
+            c = u'_';
+    return piece;
+}
+} // namespace
+
+QString SingleInstance::nameForThisDesktop()
+{
+    return nameFor(uint(::getuid()), qEnvironmentVariable("DISPLAY"),
+                   qEnvironmentVariable("WAYLAND_DISPLAY"));
+}
+
+QString SingleInstance::nameFor(uint user, const QString &display, const QString &waylandDisplay)
+{
+    if (!waylandDisplay.isEmpty())
+        return QStringLiteral("kelo-%1-wayland-%2").arg(user).arg(fileNamePiece(waylandDisplay));
+    if (display.isEmpty())
+        return QString();
+    // ":0" and ":0.1" are two screens of one X server, one desktop.
+    QString server = display;
+    const qsizetype colon = server.lastIndexOf(u':');
+    const qsizetype dot = server.lastIndexOf(u'.');
+    if (colon >= 0 && dot > colon)
+        server.truncate(dot);
+    return QStringLiteral("kelo-%1-x11-%2").arg(user).arg(fileNamePiece(server));
+}
+
+SingleInstance::SingleInstance(const QString &name, QObject *parent) : QObject(parent)
+{
+    // In the user's runtime folder, which only the user may enter (Qt checks its owner and
+    // permissions), so no other user can stand in for a running Kelo.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!name.isEmpty() && !folder.isEmpty())
+        m_name = QDir(folder).filePath(name);
+}
+
+bool SingleInstance::handOverToRunning()
+{
+    if (m_name.isEmpty())
+        return false;
+    // Two starts at once (a double click on the menu entry) take turns, or both would find
+    // nobody and both would run. A lock left by a killed Kelo is recognised by its process;
+    // one that stays taken for long is waited for no longer.
+    QLockFile turn(m_name + QStringLiteral(".lock"));
+    turn.tryLock(kTurnTimeoutMs);
+    QLocalSocket socket;
+    socket.connectToServer(m_name);
+    if (socket.waitForConnected(kConnectTimeoutMs)) {
+        socket.write(kShowRequest);
+        if (socket.waitForBytesWritten(kConnectTimeoutMs)) {
+            socket.disconnectFromServer();
+            return true;
+        }
+    }
+    // Refused or missing: nobody listens there, and what is left there was left by a Kelo
+    // that ended without cleaning up (killed). Anything else (a timeout) may be a live Kelo
+    // that is slow, whose socket is not taken from it.
+    const auto error = socket.error();
+    listen(error == QLocalSocket::ConnectionRefusedError || error == QLocalSocket::ServerNotFoundError);
+    return false;
+}
+
+void SingleInstance::listen(bool replaceLeftover)
+{
+    // No socket options: with them Qt replaces whatever socket is at the name, a live Kelo's
+    // too. The runtime folder already keeps other users out.
+    m_server = new QLocalServer(this);
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *caller = m_server->nextPendingConnection())
+            serve(caller);
+    });
+    if (replaceLeftover)
+        QLocalServer::removeServer(m_name);
+    if (!m_server->listen(m_name))
+        std::fprintf(stderr, "kelo: a second start on this desktop will not find this one: %s.\n",
+                     qPrintable(m_server->errorString()));
+}
+
+void SingleInstance::serve(QLocalSocket *caller)
+{
+    // Only the few bytes of a request are ever read from a caller.
+    caller->setReadBufferSize(sizeof kShowRequest);
+    connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
+    connect(caller, &QLocalSocket::readyRead, this, [this, caller] {
+        if (!caller->canReadLine() && caller->bytesAvailable() < qint64(sizeof kShowRequest) - 1)
+            return; // the rest is still on its way
+        if (caller->readLine(sizeof kShowRequest) == kShowRequest)
+            emit showRequested();
+        caller->abort();
+        caller->deleteLater();
+    });
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+class QLocalSocket;
+
+// One Kelo per desktop session (the user and the display). The first start listens on a
+// local socket named after both; a later start on the same desktop finds it, asks it to show
+// its main window and ends. A socket left behind by a Kelo that was killed is replaced.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    // The name for this user and this process's display; empty where there is no display.
+    static QString nameForThisDesktop();
+    // The socket's name for `user` on the desktop that `display` (X11) and `waylandDisplay`
+    // name; a Wayland session's own display wins over XWayland's. Empty when both are.
+    static QString nameFor(uint user, const QString &display, const QString &waylandDisplay);
+
+    explicit SingleInstance(const QString &name, QObject *parent = nullptr);
+
+    // True when a Kelo already runs on this desktop and has been asked to show itself; this
+    // one should then end. Otherwise this one now waits for later starts. Never waits longer
+    // than a moment: a local socket answers at once.
+    bool handOverToRunning();
+
+signals:
+    // A later start on this desktop asked for the main window.
+    void showRequested();
+
+private:
+    void listen(bool replaceLeftover);
+    void serve(QLocalSocket *caller);
+
+    QString m_name;
+    QLocalServer *m_server = nullptr;
+};
