@@ -248,8 +248,10 @@ kill "$second" "$third"
 wait "$second" "$third" 2>/dev/null
 
 # A Kelo started while a Russian layout comes first still finds the key of its shortcut.
+# It too has a runtime folder of its own, or it would hand over to the first Kelo.
 setxkbmap -layout ru,us
-"${offline[@]}" "$kelo" --riddle-hotkey=Ctrl+Alt+X >"$work/russian.log" 2>&1 &
+mkdir -m 700 "$work/runtime4"
+XDG_RUNTIME_DIR="$work/runtime4" "${offline[@]}" "$kelo" --riddle-hotkey=Ctrl+Alt+X >"$work/russian.log" 2>&1 &
 russian=$!
 pids+=($russian)
 timeout 20 xdotool search --all --sync --onlyvisible --pid "$russian" --name '^Kelo$' >/dev/null
