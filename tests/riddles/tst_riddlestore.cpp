@@ -1,0 +1,241 @@
+#include "riddles/RiddleStore.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList texts(const RiddleStore &store)
+{
+    QStringList found;
+    for (const PlayerRiddle &riddle : store.riddles())
+        found << riddle.text + QLatin1Char('=') + riddle.answer;
+    return found;
+}
+} // namespace
+
+class TestRiddleStore : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void teachingKeepsEveryOtherByte_data();
+    void teachingKeepsEveryOtherByte();
+    void nothingWrittenUntilTaught();
+    void rereadsBeforeWriting();
+    void oversizedFileIsRefusedAndLeftAlone();
+    void unwritableFileKeepsTaughtRiddles();
+    void importMergesAndCounts();
+    void watchesTheFile();
+
+private:
+    QTemporaryDir m_home;
+    QString m_path;
+};
+
+void TestRiddleStore::init()
+{
+    QVERIFY(m_home.isValid());
+    QDir(m_home.path()).removeRecursively();
+    QDir().mkpath(m_home.path());
+    qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
+    m_path = RiddleStore::defaultPath();
+    QCOMPARE(m_path, m_home.path() + "/kelo/riddles.tsv");
+}
+
+void TestRiddleStore::teachingKeepsEveryOtherByte_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QStringList>("riddles"); // as known afterwards
+
+    const QByteArray odd = "# клана «Лес»\n"
+                           "no tab here\n"
+                           "\t\xd0\xbe\xd1\x82\n" // empty text
+                           "\xd0\xb7\t\n"         // empty answer
+                           "\xff\xfe broken\tutf8\n"
+                           "\n"
+                           "Кто стучит?\tдятел\n";
+    QTest::newRow("comments and lines not understood stay, a new riddle goes last")
+        << odd << " Новая\nзагадка "
+        << "ответ" << odd + "Новая загадка\tответ\n"
+        << QStringList{"Кто стучит?=дятел", "Новая загадка=ответ"};
+    QTest::newRow("a known text takes the new answer in its place")
+        << QByteArray("a\t1\n# c\nb\t2\n") << "a"
+        << "3" << QByteArray("a\t3\n# c\nb\t2\n") << QStringList{"a=3", "b=2"};
+    QTest::newRow("CRLF kept and used for the new line")
+        << QByteArray("# c\r\nx\ty\r\n") << "n"
+        << "m" << QByteArray("# c\r\nx\ty\r\nn\tm\r\n") << QStringList{"x=y", "n=m"};
+    QTest::newRow("CRLF line answered in place")
+        << QByteArray("x\ty\r\n# c\r\n") << "x"
+        << "z" << QByteArray("x\tz\r\n# c\r\n") << QStringList{"x=z"};
+    QTest::newRow("BOM kept") << QByteArray("\xEF\xBB\xBFx\ty\n") << "n"
+                              << "m" << QByteArray("\xEF\xBB\xBFx\ty\nn\tm\n") << QStringList{"x=y", "n=m"};
+    QTest::newRow("last line without its end")
+        << QByteArray("x\ty") << "n"
+        << "m" << QByteArray("x\ty\nn\tm\n") << QStringList{"x=y", "n=m"};
+    QTest::newRow("same answer again writes nothing new")
+        << QByteArray("x\ty \r\n") << "x"
+        << "y" << QByteArray("x\ty \r\n") << QStringList{"x=y"};
+}
+
+void TestRiddleStore::teachingKeepsEveryOtherByte()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, text);
+    QFETCH(QString, answer);
+    QFETCH(QByteArray, after);
+    QFETCH(QStringList, riddles);
+    writeAll(m_path, before);
+    RiddleStore store(m_path);
+    store.load();
+    QCOMPARE(store.remember(text, answer).status, RiddleStore::Outcome::Written);
+    QCOMPARE(readAll(m_path), after);
+    QCOMPARE(texts(store), riddles);
+    // Replaced whole: nothing is left beside the file.
+    QCOMPARE(QDir(QFileInfo(m_path).absolutePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"riddles.tsv"});
+    // Read back by a fresh start, the file says the same.
+    RiddleStore again(m_path);
+    again.load();
+    QCOMPARE(texts(again), riddles);
+}
+
+void TestRiddleStore::nothingWrittenUntilTaught()
+{
+    RiddleStore store(m_path);
+    store.load();
+    QVERIFY(store.riddles().isEmpty());
+    QCOMPARE(store.remember("загадка", "  ").status, RiddleStore::Outcome::Refused);
+    QCOMPARE(store.remember("#1 загадка", "ответ").status, RiddleStore::Outcome::Refused);
+    QCOMPARE(store.remove("нет такой").status, RiddleStore::Outcome::Written);
+    QVERIFY(!QFileInfo::exists(QFileInfo(m_path).absolutePath()));
+    QVERIFY(store.riddles().isEmpty());
+}
+
+void TestRiddleStore::rereadsBeforeWriting()
+{
+    writeAll(m_path, "a\t1\n");
+    RiddleStore store(m_path);
+    store.load();
+    // Changed in an editor since it was read; no event loop has run, so only the
+    // re-read before the write can see it.
+    writeAll(m_path, "a\t1\n# правка\nb\t2\n");
+    QCOMPARE(store.remember("c", "3").status, RiddleStore::Outcome::Written);
+    QCOMPARE(readAll(m_path), QByteArray("a\t1\n# правка\nb\t2\nc\t3\n"));
+    writeAll(m_path, "b\t2\nc\t3\n");
+    QCOMPARE(store.replace("c", "c", "4").status, RiddleStore::Outcome::Written);
+    QCOMPARE(store.remove("b").status, RiddleStore::Outcome::Written);
+    QCOMPARE(readAll(m_path), QByteArray("c\t4\n"));
+    QCOMPARE(texts(store), QStringList{"c=4"});
+}
+
+void TestRiddleStore::oversizedFileIsRefusedAndLeftAlone()
+{
+    QByteArray line = "Загадка\tответ\n";
+    QByteArray big;
+    big.reserve(40 * 1024 * 1024 + line.size());
+    while (big.size() < 40 * 1024 * 1024)
+        big += line;
+    writeAll(m_path, big);
+    const QByteArray digest = QCryptographicHash::hash(big, QCryptographicHash::Sha1);
+    big.clear();
+
+    RiddleStore store(m_path);
+    store.load();
+    QVERIFY(store.riddles().isEmpty());
+    QVERIFY(store.problem().contains("16"));
+    const RiddleStore::Outcome taught = store.remember("новая", "да");
+    QCOMPARE(taught.status, RiddleStore::Outcome::KeptForRun);
+    QVERIFY(taught.reason.contains("16"));
+    QCOMPARE(texts(store), QStringList{"новая=да"});
+    QCOMPARE(QCryptographicHash::hash(readAll(m_path), QCryptographicHash::Sha1), digest);
+}
+
+void TestRiddleStore::unwritableFileKeepsTaughtRiddles()
+{
+    // A file where the folder should be: the folder cannot be made, even by root.
+    writeAll(m_home.path() + "/kelo", "");
+    RiddleStore store(m_path);
+    store.load();
+    const RiddleStore::Outcome first = store.remember("раз", "1");
+    QCOMPARE(first.status, RiddleStore::Outcome::KeptForRun);
+    QVERIFY2(first.reason.contains(m_home.path() + "/kelo"), qPrintable(first.reason));
+    QCOMPARE(store.remember("два", "2").status, RiddleStore::Outcome::KeptForRun);
+    store.load();
+    QCOMPARE(texts(store), (QStringList{"раз=1", "два=2"}));
+
+    // Once the file can be written, what was kept goes into it with the next change.
+    QVERIFY(QFile::remove(m_home.path() + "/kelo"));
+    QCOMPARE(store.remember("три", "3").status, RiddleStore::Outcome::Written);
+    QCOMPARE(readAll(m_path), QByteArray("раз\t1\nдва\t2\nтри\t3\n"));
+}
+
+void TestRiddleStore::importMergesAndCounts()
+{
+    writeAll(m_path, "# мой\na\t1\nb\t2\n");
+    const QString shared = m_home.path() + "/shared.tsv";
+    writeAll(shared, "\xEF\xBB\xBF# клан\r\na\t1\r\nb\t20\r\nc\t3\r\nбез табуляции\r\n\xc3\x28\t4\r\n\r\n");
+    RiddleStore store(m_path);
+    store.load();
+    const RiddleStore::ImportSummary summary = store.importFrom(shared);
+    QCOMPARE(summary.outcome.status, RiddleStore::Outcome::Written);
+    QCOMPARE(summary.added, 1);
+    QCOMPARE(summary.replaced, 1);
+    QCOMPARE(summary.notUnderstood, 2);
+    QCOMPARE(readAll(m_path), QByteArray("# мой\na\t1\nb\t20\nc\t3\n"));
+
+    const QString exported = m_home.path() + "/out/list.tsv";
+    QVERIFY(!store.exportTo(exported).isEmpty()); // no such folder
+    QVERIFY(store.exportTo(m_home.path() + "/list.tsv").isEmpty());
+    QCOMPARE(readAll(m_home.path() + "/list.tsv"), QByteArray("a\t1\nb\t20\nc\t3\n"));
+}
+
+void TestRiddleStore::watchesTheFile()
+{
+    RiddleStore store(m_path);
+    store.load();
+    QSignalSpy changed(&store, &RiddleStore::changed);
+
+    // Made later, folder and all.
+    writeAll(m_path, "a\t1\n");
+    QVERIFY(changed.wait(5000));
+    QCOMPARE(texts(store), QStringList{"a=1"});
+
+    // A line added by hand.
+    QFile file(m_path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("b\t2\n");
+    file.close();
+    QTRY_COMPARE_WITH_TIMEOUT(texts(store), (QStringList{"a=1", "b=2"}), 5000);
+
+    // An editor's save: a new file renamed over the old one, twice.
+    for (const QByteArray &content : {QByteArray("c\t3\n"), QByteArray("d\t4\n")}) {
+        writeAll(m_path + ".new", content);
+        QVERIFY(std::rename(QFile::encodeName(m_path + ".new"), QFile::encodeName(m_path)) == 0);
+        const QString expected = QString::fromUtf8(content).trimmed().replace('\t', '=');
+        QTRY_COMPARE_WITH_TIMEOUT(texts(store), QStringList{expected}, 5000);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestRiddleStore)
+#include "tst_riddlestore.moc"
