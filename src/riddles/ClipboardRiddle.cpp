@@ -28,6 +28,9 @@ ClipboardRiddle::ClipboardRiddle(const Services &services, RiddleBar *bar, QObje
 void ClipboardRiddle::lookUp()
 {
     const QString text = m_services.clipboardText();
-    if (text.isEmpty() || text.size() > longestRiddle() || !m_bar->answerRiddle(text))
+    const bool tooLong = text.size() > longestRiddle();
+    if (text.isEmpty() || tooLong || !m_bar->answerRiddle(text)) {
+        m_missed = tooLong ? QString() : text;
         emit notFound(QStringLiteral("Загадка не найдена"));
+    }
 }

@@ -19,10 +19,15 @@ public slots:
     // the focus from the game.
     void lookUp();
 
+    // The copied text of the last miss, for the player to teach; empty when it was too long
+    // to be a riddle.
+    QString missedRiddle() const { return m_missed; }
+
 signals:
     void notFound(const QString &message);
 
 private:
     Services m_services;
     RiddleBar *m_bar;
+    QString m_missed;
 };

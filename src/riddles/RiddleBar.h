@@ -5,7 +5,9 @@
 #include "platform/Services.h"
 
 class QLineEdit;
+class QMenu;
 class QPushButton;
+class RiddleStore;
 
 // The strip between the pages and the toolbar: riddle field, answer field and the
 // OK button that looks the riddle up and copies the answer.
@@ -22,15 +24,32 @@ public:
     // contains it; the answer field and the clipboard then stay as they were.
     bool answerRiddle(const QString &riddle);
 
+    // Where taught riddles go; without one, nothing is taught.
+    void setStore(RiddleStore *store) { m_store = store; }
+    // A riddle the player is about to teach: it fills the riddle field, and the answer
+    // field takes the focus with its text selected, ready for the answer.
+    void prepareToTeach(const QString &riddle);
+    // The field's standard edit menu with "Запомнить ответ" and "Мои загадки…" added.
+    QMenu *contextMenuFor(QLineEdit *field);
+
 public slots:
     // Looks the riddle field up and copies the answer field to the clipboard.
     void lookUpAnswer();
+    // Keeps the riddle field's text with the answer field's in the player's riddles;
+    // nothing while either is empty. Where the file cannot be written the player is told,
+    // and the riddle is known until Kelo ends.
+    void rememberAnswer();
+
+signals:
+    void myRiddlesRequested();
 
 private:
     void enterPressed();
+    void showContextMenu(QLineEdit *field, const QPoint &position);
 
     Services m_services;
     QLineEdit *m_riddle;
     QLineEdit *m_answer;
     QPushButton *m_ok;
+    RiddleStore *m_store = nullptr;
 };

@@ -229,9 +229,12 @@ RiddleStore::Outcome RiddleStore::replace(const QString &text, const QString &ne
     return write({{Edit::Replace, text.trimmed(), cleanText, cleanAnswer}});
 }
 
-RiddleStore::Outcome RiddleStore::remove(const QString &text)
+RiddleStore::Outcome RiddleStore::remove(const QStringList &texts)
 {
-    return write({{Edit::Remove, text.trimmed(), QString(), QString()}});
+    QList<Edit> edits;
+    for (const QString &text : texts)
+        edits.append({Edit::Remove, text.trimmed(), QString(), QString()});
+    return write(edits);
 }
 
 RiddleStore::ImportSummary RiddleStore::importFrom(const QString &path)

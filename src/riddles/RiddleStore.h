@@ -43,7 +43,7 @@ public:
 
     Outcome remember(const QString &text, const QString &answer);
     Outcome replace(const QString &text, const QString &newText, const QString &newAnswer);
-    Outcome remove(const QString &text);
+    Outcome remove(const QStringList &texts);
     // Merges a file of the same format: new texts are added, known ones take its answer.
     ImportSummary importFrom(const QString &path);
     // Writes the riddles, one "text<TAB>answer" a line; empty string on success, else why not.

@@ -127,7 +127,7 @@ void TestRiddleStore::nothingWrittenUntilTaught()
     QVERIFY(store.riddles().isEmpty());
     QCOMPARE(store.remember("загадка", "  ").status, RiddleStore::Outcome::Refused);
     QCOMPARE(store.remember("#1 загадка", "ответ").status, RiddleStore::Outcome::Refused);
-    QCOMPARE(store.remove("нет такой").status, RiddleStore::Outcome::Written);
+    QCOMPARE(store.remove({"нет такой"}).status, RiddleStore::Outcome::Written);
     QVERIFY(!QFileInfo::exists(QFileInfo(m_path).absolutePath()));
     QVERIFY(store.riddles().isEmpty());
 }
@@ -144,7 +144,7 @@ void TestRiddleStore::rereadsBeforeWriting()
     QCOMPARE(readAll(m_path), QByteArray("a\t1\n# правка\nb\t2\nc\t3\n"));
     writeAll(m_path, "b\t2\nc\t3\n");
     QCOMPARE(store.replace("c", "c", "4").status, RiddleStore::Outcome::Written);
-    QCOMPARE(store.remove("b").status, RiddleStore::Outcome::Written);
+    QCOMPARE(store.remove({"b"}).status, RiddleStore::Outcome::Written);
     QCOMPARE(readAll(m_path), QByteArray("c\t4\n"));
     QCOMPARE(texts(store), QStringList{"c=4"});
 }
