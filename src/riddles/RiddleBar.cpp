@@ -1,8 +1,8 @@
 #include "riddles/RiddleBar.h"
 
 #include "platform/StandardGlyphs.h"
+#include "riddles/KnownRiddles.h"
 #include "riddles/RiddleDocument.h"
-#include "riddles/RiddleLookup.h"
 #include "riddles/RiddleStore.h"
 
 #include <QAbstractButton>
@@ -41,6 +41,7 @@ RiddleBar::RiddleBar(const Services &services, QWidget *parent) : QWidget(parent
     setFixedHeight(74);
     m_riddle = labeledEdit(this, "LabeledEdit1", QStringLiteral("Загадка"), 2);
     m_answer = labeledEdit(this, "LabeledEdit2", QStringLiteral("Ответ"), 24);
+    m_known = new KnownRiddles(nullptr, this);
 
     m_ok = new QPushButton(standardGlyph(StandardGlyph::Ok), QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("BitBtn1"));
@@ -65,6 +66,13 @@ RiddleBar::RiddleBar(const Services &services, QWidget *parent) : QWidget(parent
         connect(field, &QWidget::customContextMenuRequested, this,
                 [this, field](const QPoint &position) { showContextMenu(field, position); });
     }
+}
+
+void RiddleBar::setStore(RiddleStore *store)
+{
+    m_store = store;
+    delete m_known;
+    m_known = new KnownRiddles(store, this);
 }
 
 QMenu *RiddleBar::contextMenuFor(QLineEdit *field)
@@ -127,7 +135,9 @@ void RiddleBar::enterPressed()
 
 void RiddleBar::lookUpAnswer()
 {
-    m_answer->setText(RiddleLookup::answerFor(m_riddle->text(), m_answer->text()));
+    // A miss leaves the answer field as it is; every known answer is a word.
+    if (const QString answer = m_known->catalog().exactAnswer(m_riddle->text()); !answer.isEmpty())
+        m_answer->setText(answer);
     m_services.setClipboardText(m_answer->text());
     focusRiddle();
 }
@@ -142,8 +152,8 @@ void RiddleBar::focusRiddle()
 bool RiddleBar::answerRiddle(const QString &riddle)
 {
     m_riddle->setText(riddle);
-    // Every answer in the table is a word, so an empty result means no riddle matched.
-    const QString answer = RiddleLookup::answerFor(riddle, QString());
+    // Every known answer is a word, so an empty result means no riddle matched.
+    const QString answer = m_known->catalog().tolerantAnswer(riddle);
     if (answer.isEmpty())
         return false;
     m_answer->setText(answer);

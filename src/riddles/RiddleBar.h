@@ -6,6 +6,7 @@
 
 class QLineEdit;
 class QMenu;
+class KnownRiddles;
 class QPushButton;
 class RiddleStore;
 
@@ -19,13 +20,15 @@ public:
     // Riddles are pasted: the riddle field takes the keyboard focus whenever the bar shows.
     void focusRiddle();
 
-    // Puts `riddle` into the riddle field and looks it up as OK does, except that only a
-    // found answer reaches the answer field and the clipboard. False when no riddle
-    // contains it; the answer field and the clipboard then stay as they were.
+    // Puts a copied `riddle` into the riddle field and looks it up by the tolerant rule
+    // (see RiddleCatalog); only a found answer reaches the answer field and the clipboard.
+    // False when no riddle matches; the answer field and the clipboard then stay as they were.
     bool answerRiddle(const QString &riddle);
 
     // Where taught riddles go; without one, nothing is taught.
-    void setStore(RiddleStore *store) { m_store = store; }
+    void setStore(RiddleStore *store);
+    // The riddles looked up: the built-in table, then the store's.
+    const KnownRiddles *knownRiddles() const { return m_known; }
     // A riddle the player is about to teach: it fills the riddle field, and the answer
     // field takes the focus with its text selected, ready for the answer.
     void prepareToTeach(const QString &riddle);
@@ -52,4 +55,5 @@ private:
     QLineEdit *m_answer;
     QPushButton *m_ok;
     RiddleStore *m_store = nullptr;
+    KnownRiddles *m_known;
 };

@@ -55,8 +55,8 @@ void TestClipboardRiddle::missLeavesTheClipboard_data()
 {
     QTest::addColumn<QString>("copied");
     QTest::addColumn<QString>("riddleField"); // what the riddle field shows afterwards
-    QTest::newRow("no riddle contains it") << "что это"
-                                           << "что это";
+    QTest::newRow("no riddle contains it") << "нет такой загадки"
+                                           << "нет такой загадки";
     QTest::newRow("empty") << ""
                            << "28 дней";
     QTest::newRow("one character longer than every riddle") << riddle(longest()) + "?"

@@ -1,3 +1,4 @@
+#include "riddles/KnownRiddles.h"
 #include "riddles/RiddleStore.h"
 
 #include <QCryptographicHash>
@@ -44,6 +45,7 @@ private slots:
     void unwritableFileKeepsTaughtRiddles();
     void importMergesAndCounts();
     void watchesTheFile();
+    void playerRiddlesComeAfterTheTable();
 
 private:
     QTemporaryDir m_home;
@@ -161,13 +163,17 @@ void TestRiddleStore::oversizedFileIsRefusedAndLeftAlone()
     big.clear();
 
     RiddleStore store(m_path);
+    KnownRiddles known(&store);
     store.load();
     QVERIFY(store.riddles().isEmpty());
     QVERIFY(store.problem().contains("16"));
+    QCOMPARE(known.catalog().exactAnswer("Кто он?"), QString("икар"));
+    QCOMPARE(known.catalog().exactAnswer("Загадка"), QString());
     const RiddleStore::Outcome taught = store.remember("новая", "да");
     QCOMPARE(taught.status, RiddleStore::Outcome::KeptForRun);
     QVERIFY(taught.reason.contains("16"));
     QCOMPARE(texts(store), QStringList{"новая=да"});
+    QCOMPARE(known.catalog().exactAnswer("нова"), QString("да"));
     QCOMPARE(QCryptographicHash::hash(readAll(m_path), QCryptographicHash::Sha1), digest);
 }
 
@@ -235,6 +241,31 @@ void TestRiddleStore::watchesTheFile()
         const QString expected = QString::fromUtf8(content).trimmed().replace('\t', '=');
         QTRY_COMPARE_WITH_TIMEOUT(texts(store), QStringList{expected}, 5000);
     }
+}
+
+void TestRiddleStore::playerRiddlesComeAfterTheTable()
+{
+    // A built-in riddle's text with the player's own answer, then 20,000 riddles.
+    QByteArray file = "Сколько месяцев в году имеют 28 дней? \tодин\n";
+    for (int i = 0; i < 20000; ++i)
+        file += QStringLiteral("Загадка номер %1 о том и о сём\tответ %1\n").arg(i).toUtf8();
+    writeAll(m_path, file);
+    RiddleStore store(m_path);
+    KnownRiddles known(&store);
+    QSignalSpy changed(&known, &KnownRiddles::changed);
+    QCOMPARE(known.catalog().exactAnswer("28 дней"), QString("все"));
+    store.load();
+    QCOMPARE(changed.count(), 1);
+    const RiddleCatalog &catalog = known.catalog();
+    QCOMPARE(catalog.exactAnswer("28 дней"), QString("один"));
+    QCOMPARE(catalog.tolerantAnswer("сколько месяцев в году имеют 28 дней"), QString("один"));
+    QCOMPARE(catalog.exactAnswer("Кто он?"), QString("икар"));
+    QCOMPARE(catalog.exactAnswer("номер 19999 о"), QString("ответ 19999"));
+    QCOMPARE(catalog.tolerantAnswer("ЗАГАДКА НОМЕР 19999"), QString("ответ 19999"));
+
+    // Forgotten again, the built-in answer is back.
+    QCOMPARE(store.remove({"Сколько месяцев в году имеют 28 дней?"}).status, RiddleStore::Outcome::Written);
+    QCOMPARE(known.catalog().exactAnswer("28 дней"), QString("все"));
 }
 
 QTEST_GUILESS_MAIN(TestRiddleStore)
