@@ -55,6 +55,14 @@ mv "$work/xdg-open.args.tmp" "$work/xdg-open.args"
 STUB
 chmod +x "$work/bin/xdg-open"
 
+# The player's riddle file lives in the temporary folder, prepared with a comment and lines
+# Kelo does not understand, which must stay as they are.
+export XDG_DATA_HOME="$work/data"
+riddles="$XDG_DATA_HOME/kelo/riddles.tsv"
+mkdir -p "$(dirname "$riddles")"
+printf '# список клана\r\nстрока без табуляции\r\n\xff\xfe\tбитая\r\n' >"$work/prepared.tsv"
+cp "$work/prepared.tsv" "$riddles"
+
 # Kelo sends its start-up request and loads its counters at start; tests keep that off
 # the network by running it in a network namespace of its own (no interfaces, no traffic).
 offline=()
@@ -108,6 +116,17 @@ paste_riddle "28 дней"
 check "riddle pasted at start is answered" wait_for 5 clipboard_is "все"
 paste_riddle "Кто он?"
 check "a second riddle pasted right after is answered" wait_for 5 clipboard_is "икар"
+
+# Teaching: a riddle in the riddle field, its answer in the answer field, Ctrl+S.
+printf '%s' "Сколько ног у паука?" | xclip -selection clipboard
+xdotool key ctrl+a ctrl+v
+click 110 211 # the answer field
+printf '%s' "восемь" | xclip -selection clipboard
+xdotool key ctrl+a ctrl+v ctrl+s
+taught() { grep -q $'^Сколько ног у паука?\tвосемь\r$' "$riddles" 2>/dev/null; }
+check "Ctrl+S writes the taught riddle into the file" wait_for 5 taught
+check "the prepared lines stay byte for byte" \
+  bash -c 'head -c "$(stat -c %s "$1")" "$2" | cmp -s - "$1"' _ "$work/prepared.tsv" "$riddles"
 
 # A toolbar click switches the page: the riddle bar's band changes.
 band_before=$(shot 169 74 0 176)
@@ -245,6 +264,14 @@ else
 fi
 no_tray_icon() { ! tray_icon; }
 check "tray icon gone" wait_for 5 no_tray_icon
+
+# Started again, Kelo knows the taught riddle.
+"${offline[@]}" "$kelo" --riddle-hotkey=none >"$work/again.log" 2>&1 &
+pids+=($!)
+again=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kelo$' | head -n 1)
+xdotool windowactivate --sync "$again" 2>/dev/null
+paste_riddle "ног у паука"
+check "a taught riddle is known after a restart" wait_for 5 clipboard_is "восемь"
 
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
