@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 // Reads a whole riddle file, never more than the limit: false (with `why`) when it is
@@ -80,18 +81,57 @@ QString RiddleStore::defaultPath()
     return base + QStringLiteral("/kelo/riddles.tsv");
 }
 
+RiddleStore::~RiddleStore()
+{
+    if (m_reader) {
+        m_reader->wait();
+        delete m_reader;
+    }
+}
+
+RiddleStore::Reading RiddleStore::read(const QString &path)
+{
+    Reading reading;
+    reading.usable = readBounded(path, &reading.bytes, &reading.why);
+    if (reading.usable)
+        reading.document = RiddleDocument::parse(reading.bytes);
+    return reading;
+}
+
 void RiddleStore::load()
 {
+    ++m_generation;
     watch();
-    QByteArray bytes;
-    QString why;
-    if (!readBounded(m_path, &bytes, &why)) {
-        if (m_problem.isEmpty() || !m_problemTold) {
+    adopt(read(m_path));
+}
+
+void RiddleStore::loadInBackground()
+{
+    const quint64 generation = ++m_generation;
+    // Watched first: a change made while the thread reads is read again afterwards.
+    watch();
+    auto reading = std::make_shared<Reading>();
+    QThread *thread = QThread::create([path = m_path, reading] { *reading = read(path); });
+    m_reader = thread;
+    connect(thread, &QThread::finished, this, [this, thread, reading, generation] {
+        if (m_reader == thread)
+            m_reader = nullptr;
+        thread->deleteLater();
+        if (generation == m_generation)
+            adopt(std::move(*reading));
+    });
+    thread->start(QThread::LowPriority);
+}
+
+void RiddleStore::adopt(Reading reading)
+{
+    if (!reading.usable) {
+        if (!m_problemTold) {
             std::fprintf(stderr, "kelo: %s: %s; only the built-in riddles and those taught now are known.\n",
-                         qPrintable(QDir::toNativeSeparators(m_path)), qPrintable(why));
+                         qPrintable(QDir::toNativeSeparators(m_path)), qPrintable(reading.why));
             m_problemTold = true;
         }
-        m_problem = why;
+        m_problem = reading.why;
         m_lastBytes.clear();
         m_lastBytesValid = false;
         RiddleDocument unwritten;
@@ -103,14 +143,13 @@ void RiddleStore::load()
     const bool hadProblem = !m_problem.isEmpty();
     m_problem.clear();
     m_problemTold = false;
-    if (m_lastBytesValid && bytes == m_lastBytes && !hadProblem)
+    if (m_lastBytesValid && reading.bytes == m_lastBytes && !hadProblem)
         return;
-    m_lastBytes = bytes;
+    m_lastBytes = reading.bytes;
     m_lastBytesValid = true;
-    RiddleDocument document = RiddleDocument::parse(bytes);
     for (const Edit &edit : std::as_const(m_unwritten))
-        apply(document, edit);
-    setRiddles(document);
+        apply(reading.document, edit);
+    setRiddles(reading.document);
 }
 
 void RiddleStore::watch()
@@ -159,6 +198,7 @@ RiddleDocument::Change RiddleStore::apply(RiddleDocument &document, const Edit &
 
 RiddleStore::Outcome RiddleStore::write(const QList<Edit> &edits, QList<RiddleDocument::Change> *changes)
 {
+    ++m_generation;
     Outcome outcome;
     QByteArray before;
     QString why;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFileSystemWatcher>
 #include <QObject>
+#include <QThread>
 #include <QTimer>
 
 #include "riddles/RiddleDocument.h"
@@ -31,6 +32,7 @@ public:
     };
 
     explicit RiddleStore(const QString &path, QObject *parent = nullptr);
+    ~RiddleStore() override;
 
     // $XDG_DATA_HOME/kelo/riddles.tsv, ~/.local/share/kelo/riddles.tsv without it.
     static QString defaultPath();
@@ -52,6 +54,9 @@ public:
 public slots:
     // Reads the file (again); `changed` follows when the riddles differ.
     void load();
+    // The same on a thread of its own, so that a long list costs the start no time; the
+    // riddles arrive with `changed`. A write or load meanwhile makes this one moot.
+    void loadInBackground();
 
 signals:
     void changed();
@@ -64,6 +69,15 @@ private:
         QString newText;
         QString answer;
     };
+    // The file as read: its bytes and contents, or why it is not used.
+    struct Reading {
+        bool usable = false;
+        QString why;
+        QByteArray bytes;
+        RiddleDocument document;
+    };
+    static Reading read(const QString &path);
+    void adopt(Reading reading);
     static RiddleDocument::Change apply(RiddleDocument &document, const Edit &edit);
     Outcome write(const QList<Edit> &edits, QList<RiddleDocument::Change> *changes = nullptr);
     // The file's bytes as they are now: false (with `why`) when it must not be used.
@@ -79,6 +93,9 @@ private:
     bool m_lastBytesValid = false;
     // Changes the file has not taken; they are laid over every fresh read of it.
     QList<Edit> m_unwritten;
+    // Counts loads and writes, so that a background read that finishes late is dropped.
+    quint64 m_generation = 0;
+    QThread *m_reader = nullptr;
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
 };

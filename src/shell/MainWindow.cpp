@@ -128,9 +128,8 @@ void MainWindow::finishStartup()
     // still framing the first show can swallow the final one.
     connect(m_counters, &VisitCounters::started, this, &QWidget::show, Qt::SingleShotConnection);
     m_counters->start();
-    // Read after start-up, on the first turn of the event loop: a long list costs no time
-    // before the window is there.
-    QTimer::singleShot(0, m_riddleStore, &RiddleStore::load);
+    // Read beside the start-up: a long list costs the window no time.
+    m_riddleStore->loadInBackground();
 }
 
 void MainWindow::placeAtRightEdge()

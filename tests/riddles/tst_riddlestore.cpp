@@ -254,7 +254,8 @@ void TestRiddleStore::playerRiddlesComeAfterTheTable()
     KnownRiddles known(&store);
     QSignalSpy changed(&known, &KnownRiddles::changed);
     QCOMPARE(known.catalog().exactAnswer("28 дней"), QString("все"));
-    store.load();
+    store.loadInBackground();
+    QVERIFY(changed.wait(10000));
     QCOMPARE(changed.count(), 1);
     const RiddleCatalog &catalog = known.catalog();
     QCOMPARE(catalog.exactAnswer("28 дней"), QString("один"));
