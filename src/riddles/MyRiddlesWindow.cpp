@@ -120,10 +120,10 @@ void MyRiddlesWindow::cellEdited(QTableWidgetItem *item)
         return;
     const RiddleStore::Outcome outcome =
         m_store->replace(text->data(Qt::UserRole).toString(), text->text(), answer->text());
+    // The table shows what is kept, also where the riddle had meanwhile gone from the file.
+    QMetaObject::invokeMethod(this, &MyRiddlesWindow::fill, Qt::QueuedConnection);
     if (outcome.status == RiddleStore::Outcome::Refused) {
         tell(QStringLiteral("Не изменено: %1.").arg(outcome.reason));
-        // The table shows again what is kept.
-        QMetaObject::invokeMethod(this, &MyRiddlesWindow::fill, Qt::QueuedConnection);
     } else if (outcome.status == RiddleStore::Outcome::KeptForRun) {
         tell(QStringLiteral("Не удалось записать файл %1: %2.\nИзменение действует до выхода из Kelo.")
                  .arg(fileName(), outcome.reason));

@@ -306,6 +306,10 @@ RiddleStore::ImportSummary RiddleStore::importFrom(const QString &path)
 
 QString RiddleStore::exportTo(const QString &path) const
 {
+    // The list alone would replace the file's comments and the lines Kelo keeps unread.
+    if (const QString target = QFileInfo(path).canonicalFilePath();
+        !target.isEmpty() && target == QFileInfo(m_path).canonicalFilePath())
+        return QStringLiteral("это файл, в котором Kelo хранит загадки");
     QByteArray bytes;
     for (const PlayerRiddle &riddle : m_riddles)
         bytes += riddle.text.toUtf8() + '\t' + riddle.answer.toUtf8() + '\n';

@@ -226,11 +226,21 @@ setxkbmap -layout us
 printf '%s' "нет такой загадки" | xclip -selection clipboard
 kelo_windows() { xdotool search --onlyvisible --pid "$kelo_pid" 2>/dev/null | wc -l; }
 windows_before=$(kelo_windows)
+window_ids_before=$(xdotool search --onlyvisible --pid "$kelo_pid" 2>/dev/null | sort)
 xdotool key ctrl+alt+z
 note_shown() { [ "$(kelo_windows)" -gt "$windows_before" ]; }
 check "a miss shows a note at the tray icon" wait_for 5 note_shown
 check "a miss leaves the copied text on the clipboard" clipboard_is "нет такой загадки"
 check "a miss leaves the focus on the other window" focus_on_game
+# A click on the note brings the missed riddle up with the keys in the answer field.
+note=$(comm -13 <(echo "$window_ids_before") <(xdotool search --onlyvisible --pid "$kelo_pid" | sort) | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$note" | sed 's/^/NOTE_/')"
+xdotool mousemove --sync $((NOTE_X + NOTE_WIDTH / 2)) $((NOTE_Y + NOTE_HEIGHT / 2)) click 1
+sleep 0.5
+xdotool type --delay 60 "никакой"
+xdotool key ctrl+s
+taught_from_note() { grep -q $'^нет такой загадки\tникакой\r$' "$riddles" 2>/dev/null; }
+check "the note's riddle is taught with the answer typed after clicking it" wait_for 5 taught_from_note
 kill "$game_pid"
 
 # A second Kelo finds the shortcut taken, says so and runs on; with none it grabs nothing.

@@ -212,6 +212,8 @@ void TestRiddleStore::importMergesAndCounts()
 
     const QString exported = m_home.path() + "/out/list.tsv";
     QVERIFY(!store.exportTo(exported).isEmpty()); // no such folder
+    QVERIFY(!store.exportTo(m_path).isEmpty());   // its own file
+    QCOMPARE(readAll(m_path), QByteArray("# мой\na\t1\nb\t20\nc\t3\n"));
     QVERIFY(store.exportTo(m_home.path() + "/list.tsv").isEmpty());
     QCOMPARE(readAll(m_home.path() + "/list.tsv"), QByteArray("a\t1\nb\t20\nc\t3\n"));
 }
