@@ -1,8 +1,7 @@
+#include "common/FileSupport.h"
 #include "riddles/KnownRiddles.h"
 #include "riddles/RiddleStore.h"
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,20 +9,6 @@
 #include <cstdio>
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 QStringList texts(const RiddleStore &store)
 {
     QStringList found;
@@ -39,7 +24,6 @@ private slots:
     void init();
     void teachingKeepsEveryOtherByte_data();
     void teachingKeepsEveryOtherByte();
-    void nothingWrittenUntilTaught();
     void rereadsBeforeWriting();
     void oversizedFileIsRefusedAndLeftAlone();
     void unwritableFileKeepsTaughtRiddles();
@@ -54,7 +38,6 @@ private:
 
 void TestRiddleStore::init()
 {
-    QVERIFY(m_home.isValid());
     QDir(m_home.path()).removeRecursively();
     QDir().mkpath(m_home.path());
     qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
@@ -82,22 +65,14 @@ void TestRiddleStore::teachingKeepsEveryOtherByte_data()
         << "ответ" << odd + "Новая загадка\tответ\n"
         << QStringList{"Кто стучит?=дятел", "Новая загадка=ответ"};
     QTest::newRow("a known text takes the new answer in its place")
-        << QByteArray("a\t1\n# c\nb\t2\n") << "a"
-        << "3" << QByteArray("a\t3\n# c\nb\t2\n") << QStringList{"a=3", "b=2"};
-    QTest::newRow("CRLF kept and used for the new line")
-        << QByteArray("# c\r\nx\ty\r\n") << "n"
-        << "m" << QByteArray("# c\r\nx\ty\r\nn\tm\r\n") << QStringList{"x=y", "n=m"};
-    QTest::newRow("CRLF line answered in place")
-        << QByteArray("x\ty\r\n# c\r\n") << "x"
-        << "z" << QByteArray("x\tz\r\n# c\r\n") << QStringList{"x=z"};
-    QTest::newRow("BOM kept") << QByteArray("\xEF\xBB\xBFx\ty\n") << "n"
-                              << "m" << QByteArray("\xEF\xBB\xBFx\ty\nn\tm\n") << QStringList{"x=y", "n=m"};
-    QTest::newRow("last line without its end")
-        << QByteArray("x\ty") << "n"
-        << "m" << QByteArray("x\ty\nn\tm\n") << QStringList{"x=y", "n=m"};
-    QTest::newRow("same answer again writes nothing new")
-        << QByteArray("x\ty \r\n") << "x"
-        << "y" << QByteArray("x\ty \r\n") << QStringList{"x=y"};
+        << QByteArray("a \t1\r\n# c\r\nb\t2\r\n") << "a"
+        << "3" << QByteArray("a \t3\r\n# c\r\nb\t2\r\n") << QStringList{"a =3", "b=2"};
+    QTest::newRow("CRLF kept, also for the new line")
+        << QByteArray("x\ty\r\n# c\r\n") << "n"
+        << "m" << QByteArray("x\ty\r\n# c\r\nn\tm\r\n") << QStringList{"x=y", "n=m"};
+    QTest::newRow("BOM kept, last line ended")
+        << QByteArray("\xEF\xBB\xBFx\ty") << "n"
+        << "m" << QByteArray("\xEF\xBB\xBFx\ty\nn\tm\n") << QStringList{"x=y", "n=m"};
 }
 
 void TestRiddleStore::teachingKeepsEveryOtherByte()
@@ -116,22 +91,6 @@ void TestRiddleStore::teachingKeepsEveryOtherByte()
     // Replaced whole: nothing is left beside the file.
     QCOMPARE(QDir(QFileInfo(m_path).absolutePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{"riddles.tsv"});
-    // Read back by a fresh start, the file says the same.
-    RiddleStore again(m_path);
-    again.load();
-    QCOMPARE(texts(again), riddles);
-}
-
-void TestRiddleStore::nothingWrittenUntilTaught()
-{
-    RiddleStore store(m_path);
-    store.load();
-    QVERIFY(store.riddles().isEmpty());
-    QCOMPARE(store.remember("загадка", "  ").status, RiddleStore::Outcome::Refused);
-    QCOMPARE(store.remember("#1 загадка", "ответ").status, RiddleStore::Outcome::Refused);
-    QCOMPARE(store.remove({"нет такой"}).status, RiddleStore::Outcome::Written);
-    QVERIFY(!QFileInfo::exists(QFileInfo(m_path).absolutePath()));
-    QVERIFY(store.riddles().isEmpty());
 }
 
 void TestRiddleStore::rereadsBeforeWriting()
@@ -144,23 +103,13 @@ void TestRiddleStore::rereadsBeforeWriting()
     writeAll(m_path, "a\t1\n# правка\nb\t2\n");
     QCOMPARE(store.remember("c", "3").status, RiddleStore::Outcome::Written);
     QCOMPARE(readAll(m_path), QByteArray("a\t1\n# правка\nb\t2\nc\t3\n"));
-    writeAll(m_path, "b\t2\nc\t3\n");
-    QCOMPARE(store.replace("c", "c", "4").status, RiddleStore::Outcome::Written);
-    QCOMPARE(store.remove({"b"}).status, RiddleStore::Outcome::Written);
-    QCOMPARE(readAll(m_path), QByteArray("c\t4\n"));
-    QCOMPARE(texts(store), QStringList{"c=4"});
+    QCOMPARE(texts(store), (QStringList{"a=1", "b=2", "c=3"}));
 }
 
 void TestRiddleStore::oversizedFileIsRefusedAndLeftAlone()
 {
-    QByteArray line = "Загадка\tответ\n";
-    QByteArray big;
-    big.reserve(40 * 1024 * 1024 + line.size());
-    while (big.size() < 40 * 1024 * 1024)
-        big += line;
+    const QByteArray big = QByteArray("Загадка\tответ\n").repeated(40 * 1024 * 1024 / 26 + 1); // 40 MiB
     writeAll(m_path, big);
-    const QByteArray digest = QCryptographicHash::hash(big, QCryptographicHash::Sha1);
-    big.clear();
 
     RiddleStore store(m_path);
     KnownRiddles known(&store);
@@ -174,7 +123,7 @@ void TestRiddleStore::oversizedFileIsRefusedAndLeftAlone()
     QVERIFY(taught.reason.contains("16"));
     QCOMPARE(texts(store), QStringList{"новая=да"});
     QCOMPARE(known.catalog().exactAnswer("нова"), QString("да"));
-    QCOMPARE(QCryptographicHash::hash(readAll(m_path), QCryptographicHash::Sha1), digest);
+    QVERIFY(readAll(m_path) == big);
 }
 
 void TestRiddleStore::unwritableFileKeepsTaughtRiddles()
@@ -186,14 +135,13 @@ void TestRiddleStore::unwritableFileKeepsTaughtRiddles()
     const RiddleStore::Outcome first = store.remember("раз", "1");
     QCOMPARE(first.status, RiddleStore::Outcome::KeptForRun);
     QVERIFY2(first.reason.contains(m_home.path() + "/kelo"), qPrintable(first.reason));
-    QCOMPARE(store.remember("два", "2").status, RiddleStore::Outcome::KeptForRun);
     store.load();
-    QCOMPARE(texts(store), (QStringList{"раз=1", "два=2"}));
+    QCOMPARE(texts(store), QStringList{"раз=1"});
 
     // Once the file can be written, what was kept goes into it with the next change.
     QVERIFY(QFile::remove(m_home.path() + "/kelo"));
     QCOMPARE(store.remember("три", "3").status, RiddleStore::Outcome::Written);
-    QCOMPARE(readAll(m_path), QByteArray("раз\t1\nдва\t2\nтри\t3\n"));
+    QCOMPARE(readAll(m_path), QByteArray("раз\t1\nтри\t3\n"));
 }
 
 void TestRiddleStore::importMergesAndCounts()
@@ -210,9 +158,7 @@ void TestRiddleStore::importMergesAndCounts()
     QCOMPARE(summary.notUnderstood, 2);
     QCOMPARE(readAll(m_path), QByteArray("# мой\na\t1\nb\t20\nc\t3\n"));
 
-    const QString exported = m_home.path() + "/out/list.tsv";
-    QVERIFY(!store.exportTo(exported).isEmpty()); // no such folder
-    QVERIFY(!store.exportTo(m_path).isEmpty());   // its own file
+    QVERIFY(!store.exportTo(m_path).isEmpty()); // its own file
     QCOMPARE(readAll(m_path), QByteArray("# мой\na\t1\nb\t20\nc\t3\n"));
     QVERIFY(store.exportTo(m_home.path() + "/list.tsv").isEmpty());
     QCOMPARE(readAll(m_home.path() + "/list.tsv"), QByteArray("a\t1\nb\t20\nc\t3\n"));
@@ -223,6 +169,11 @@ void TestRiddleStore::watchesTheFile()
     RiddleStore store(m_path);
     store.load();
     QSignalSpy changed(&store, &RiddleStore::changed);
+    // Nothing taught, nothing written; refused pairs write nothing either.
+    QCOMPARE(store.remember("загадка", "  ").status, RiddleStore::Outcome::Refused);
+    QCOMPARE(store.remember("#1 загадка", "ответ").status, RiddleStore::Outcome::Refused);
+    QCOMPARE(store.remove({"нет такой"}).status, RiddleStore::Outcome::Written);
+    QVERIFY(!QFileInfo::exists(QFileInfo(m_path).absolutePath()));
 
     // Made later, folder and all.
     writeAll(m_path, "a\t1\n");
@@ -230,19 +181,16 @@ void TestRiddleStore::watchesTheFile()
     QCOMPARE(texts(store), QStringList{"a=1"});
 
     // A line added by hand.
-    QFile file(m_path);
-    QVERIFY(file.open(QIODevice::Append));
-    file.write("b\t2\n");
-    file.close();
+    writeAll(m_path, "a\t1\nb\t2\n");
     QTRY_COMPARE_WITH_TIMEOUT(texts(store), (QStringList{"a=1", "b=2"}), 5000);
 
-    // An editor's save: a new file renamed over the old one, twice.
-    for (const QByteArray &content : {QByteArray("c\t3\n"), QByteArray("d\t4\n")}) {
-        writeAll(m_path + ".new", content);
-        QVERIFY(std::rename(QFile::encodeName(m_path + ".new"), QFile::encodeName(m_path)) == 0);
-        const QString expected = QString::fromUtf8(content).trimmed().replace('\t', '=');
-        QTRY_COMPARE_WITH_TIMEOUT(texts(store), QStringList{expected}, 5000);
-    }
+    // An editor's save: a new file renamed over the old one.
+    writeAll(m_path + ".new", "c\t3\n");
+    QVERIFY(std::rename(QFile::encodeName(m_path + ".new"), QFile::encodeName(m_path)) == 0);
+    QTRY_COMPARE_WITH_TIMEOUT(texts(store), QStringList{"c=3"}, 5000);
+    // The new file is watched in turn.
+    writeAll(m_path, "d\t4\n");
+    QTRY_COMPARE_WITH_TIMEOUT(texts(store), QStringList{"d=4"}, 5000);
 }
 
 void TestRiddleStore::playerRiddlesComeAfterTheTable()
@@ -255,20 +203,14 @@ void TestRiddleStore::playerRiddlesComeAfterTheTable()
     RiddleStore store(m_path);
     KnownRiddles known(&store);
     QSignalSpy changed(&known, &KnownRiddles::changed);
-    QCOMPARE(known.catalog().exactAnswer("28 дней"), QString("все"));
     store.loadInBackground();
     QVERIFY(changed.wait(10000));
-    QCOMPARE(changed.count(), 1);
     const RiddleCatalog &catalog = known.catalog();
     QCOMPARE(catalog.exactAnswer("28 дней"), QString("один"));
     QCOMPARE(catalog.tolerantAnswer("сколько месяцев в году имеют 28 дней"), QString("один"));
     QCOMPARE(catalog.exactAnswer("Кто он?"), QString("икар"));
     QCOMPARE(catalog.exactAnswer("номер 19999 о"), QString("ответ 19999"));
     QCOMPARE(catalog.tolerantAnswer("ЗАГАДКА НОМЕР 19999"), QString("ответ 19999"));
-
-    // Forgotten again, the built-in answer is back.
-    QCOMPARE(store.remove({"Сколько месяцев в году имеют 28 дней?"}).status, RiddleStore::Outcome::Written);
-    QCOMPARE(known.catalog().exactAnswer("28 дней"), QString("все"));
 }
 
 QTEST_GUILESS_MAIN(TestRiddleStore)

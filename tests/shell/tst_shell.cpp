@@ -327,8 +327,6 @@ void TestShell::trayMenuAndTheMissedRiddle()
     QCOMPARE(items[3]->text(), QString("Выход"));
     items[0]->trigger();
     QVERIFY(!m_form->isVisible());
-    emit menu->aboutToShow();
-    QCOMPARE(items[0]->text(), QString("Показать окно"));
 
     // A note clicked after a miss on a page without the riddle bar.
     m_form->showPage(MainWindow::Page::Timers);
@@ -341,7 +339,6 @@ void TestShell::trayMenuAndTheMissedRiddle()
 
     items[1]->trigger();
     QVERIFY(m_form->myRiddlesWindow()->isVisible());
-    QCOMPARE(m_form->myRiddlesWindow()->windowTitle(), QString("Мои загадки"));
     items[3]->trigger();
     QVERIFY(!m_form->isVisible());
     QVERIFY(!m_form->trayIcon()->isActive());
