@@ -26,7 +26,6 @@ private slots:
     void teachingKeepsEveryOtherByte();
     void rereadsBeforeWriting();
     void oversizedFileIsRefusedAndLeftAlone();
-    void unwritableFileKeepsTaughtRiddles();
     void importMergesAndCounts();
     void watchesTheFile();
     void playerRiddlesComeAfterTheTable();
@@ -124,24 +123,6 @@ void TestRiddleStore::oversizedFileIsRefusedAndLeftAlone()
     QCOMPARE(texts(store), QStringList{"новая=да"});
     QCOMPARE(known.catalog().exactAnswer("нова"), QString("да"));
     QVERIFY(readAll(m_path) == big);
-}
-
-void TestRiddleStore::unwritableFileKeepsTaughtRiddles()
-{
-    // A file where the folder should be: the folder cannot be made, even by root.
-    writeAll(m_home.path() + "/kelo", "");
-    RiddleStore store(m_path);
-    store.load();
-    const RiddleStore::Outcome first = store.remember("раз", "1");
-    QCOMPARE(first.status, RiddleStore::Outcome::KeptForRun);
-    QVERIFY2(first.reason.contains(m_home.path() + "/kelo"), qPrintable(first.reason));
-    store.load();
-    QCOMPARE(texts(store), QStringList{"раз=1"});
-
-    // Once the file can be written, what was kept goes into it with the next change.
-    QVERIFY(QFile::remove(m_home.path() + "/kelo"));
-    QCOMPARE(store.remember("три", "3").status, RiddleStore::Outcome::Written);
-    QCOMPARE(readAll(m_path), QByteArray("раз\t1\nтри\t3\n"));
 }
 
 void TestRiddleStore::importMergesAndCounts()

@@ -97,7 +97,8 @@ void TestTeaching::teachFromTheMenuAndWithCtrlS()
 
 void TestTeaching::unwritableFileIsToldAndTheAnswerStillWorks()
 {
-    writeAll(m_home.path() + "/kelo", "a file where the folder belongs");
+    // A file where the folder belongs: it cannot be made, not even by root.
+    writeAll(m_home.path() + "/kelo", "");
     RiddleStore store(m_path);
     RiddleBar bar(services());
     bar.setStore(&store);
@@ -109,6 +110,11 @@ void TestTeaching::unwritableFileIsToldAndTheAnswerStillWorks()
     requireChild<QLineEdit>(&bar, "LabeledEdit2")->clear();
     bar.lookUpAnswer();
     QCOMPARE(m_recorded.clipboard, QString("ответ"));
+
+    // Once the file can be written, what was kept goes into it with the next change.
+    QVERIFY(QFile::remove(m_home.path() + "/kelo"));
+    QCOMPARE(store.remember("три", "3").status, RiddleStore::Outcome::Written);
+    QCOMPARE(readAll(m_path), QByteArray("Новая загадка\tответ\nтри\t3\n"));
 }
 
 void TestTeaching::myRiddlesWindow()
