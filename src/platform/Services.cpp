@@ -1,11 +1,14 @@
 #include "platform/Services.h"
 
 #include "platform/BrowserLauncher.h"
+#include "platform/ClipboardReader.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemSound.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+
+#include <memory>
 
 Services Services::real()
 {
@@ -16,7 +19,15 @@ Services Services::real()
     s.setClipboardText = [](const QString &text) {
         QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
     };
-    s.clipboardText = [] { return QGuiApplication::clipboard()->text(QClipboard::Clipboard); };
+    // One reader for all copies of these services, made at the first read.
+    auto reader = std::make_shared<std::unique_ptr<ClipboardReader>>();
+    s.readClipboardText = [reader](QObject *receiver, std::function<void(const QString &)> done) {
+        if (!*reader)
+            *reader = ClipboardReader::forThisSession();
+        QObject::connect(reader->get(), &ClipboardReader::textRead, receiver, std::move(done),
+                         Qt::SingleShotConnection);
+        (*reader)->read();
+    };
     s.showMessage = [](QWidget *parent, const QString &text) { MessageBox::show(parent, text); };
     return s;
 }
@@ -28,7 +39,7 @@ Services Services::silent()
     s.openMail = [](const QString &) {};
     s.playSound = [] {};
     s.setClipboardText = [](const QString &) {};
-    s.clipboardText = [] { return QString(); };
+    s.readClipboardText = [](QObject *, std::function<void(const QString &)> done) { done(QString()); };
     s.showMessage = [](QWidget *, const QString &) {};
     return s;
 }

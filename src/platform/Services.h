@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class QObject;
 class QWidget;
 
 // Every side effect that leaves the program goes through one of these. The program
@@ -16,8 +17,11 @@ struct Services {
     std::function<void()> playSound;
     // Replaces the clipboard's content with plain text.
     std::function<void(const QString &text)> setClipboardText;
-    // The clipboard's plain text; empty when it holds none.
-    std::function<QString()> clipboardText;
+    // Reads the clipboard's plain text without holding up the window: `done` is called
+    // from the event loop with the text, or with an empty text when the clipboard holds
+    // none, holds too much, or its owner does not answer within about a second. Not
+    // called at all once `receiver` is gone.
+    std::function<void(QObject *receiver, std::function<void(const QString &text)> done)> readClipboardText;
     // Shows a modal message box captioned "Kelo" with one OK button and waits for it.
     std::function<void(QWidget *parent, const QString &text)> showMessage;
 

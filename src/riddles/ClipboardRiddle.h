@@ -14,9 +14,10 @@ public:
     ClipboardRiddle(const Services &services, RiddleBar *bar, QObject *parent = nullptr);
 
 public slots:
-    // Looks the clipboard's text up through the riddle bar. A miss leaves the clipboard
-    // holding the player's text and is told only through `notFound`: nothing may take
-    // the focus from the game.
+    // Reads the clipboard and looks its text up through the riddle bar once it has come.
+    // A miss leaves the clipboard holding the player's text and is told only through
+    // `notFound`: nothing may take the focus from the game. A press while a read is
+    // still waiting is the same press.
     void lookUp();
 
     // The copied text of the last miss, for the player to teach; empty when it was too long
@@ -27,7 +28,10 @@ signals:
     void notFound(const QString &message);
 
 private:
+    void answer(const QString &copy);
+
     Services m_services;
     RiddleBar *m_bar;
     QString m_missed;
+    bool m_reading = false;
 };

@@ -16,8 +16,6 @@ public:
     explicit KnownRiddles(const RiddleStore *store = nullptr, QObject *parent = nullptr);
 
     const RiddleCatalog &catalog() const { return m_catalog; }
-    // The length of the longest riddle text known.
-    qsizetype longestText() const { return m_longest; }
 
 signals:
     void changed();
@@ -27,5 +25,4 @@ private:
 
     const RiddleStore *m_store;
     RiddleCatalog m_catalog;
-    qsizetype m_longest = 0;
 };

@@ -41,7 +41,6 @@ RiddleBar::RiddleBar(const Services &services, QWidget *parent) : QWidget(parent
     setFixedHeight(74);
     m_riddle = labeledEdit(this, "LabeledEdit1", QStringLiteral("Загадка"), 2);
     m_answer = labeledEdit(this, "LabeledEdit2", QStringLiteral("Ответ"), 24);
-    m_known = new KnownRiddles(nullptr, this);
 
     m_ok = new QPushButton(standardGlyph(StandardGlyph::Ok), QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("BitBtn1"));
@@ -73,6 +72,8 @@ void RiddleBar::setStore(RiddleStore *store)
     m_store = store;
     delete m_known;
     m_known = new KnownRiddles(store, this);
+    connect(m_known, &KnownRiddles::changed, this, [this] { setCatalog(m_known->catalog()); });
+    setCatalog(m_known->catalog());
 }
 
 QMenu *RiddleBar::contextMenuFor(QLineEdit *field)
@@ -116,8 +117,8 @@ void RiddleBar::rememberAnswer()
 
 void RiddleBar::prepareToTeach(const QString &riddle)
 {
-    if (!riddle.isEmpty())
-        m_riddle->setText(riddle);
+    if (const QString oneLine = RiddleDocument::cleanField(riddle); !oneLine.isEmpty())
+        m_riddle->setText(oneLine);
     m_answer->setFocus();
     m_answer->selectAll();
 }
@@ -133,10 +134,15 @@ void RiddleBar::enterPressed()
     lookUpAnswer();
 }
 
+void RiddleBar::setCatalog(const RiddleCatalog &catalog)
+{
+    m_catalog = catalog;
+}
+
 void RiddleBar::lookUpAnswer()
 {
-    // A miss leaves the answer field as it is; every known answer is a word.
-    if (const QString answer = m_known->catalog().exactAnswer(m_riddle->text()); !answer.isEmpty())
+    // A miss keeps whatever the answer field holds.
+    if (const QString answer = m_catalog.exactAnswer(m_riddle->text()); !answer.isEmpty())
         m_answer->setText(answer);
     m_services.setClipboardText(m_answer->text());
     focusRiddle();
@@ -149,11 +155,15 @@ void RiddleBar::focusRiddle()
     m_riddle->selectAll();
 }
 
-bool RiddleBar::answerRiddle(const QString &riddle)
+bool RiddleBar::answerCopiedRiddle(const QString &copy)
 {
-    m_riddle->setText(riddle);
-    // Every known answer is a word, so an empty result means no riddle matched.
-    const QString answer = m_known->catalog().tolerantAnswer(riddle);
+    // The field holds one line: a line break between two words becomes the space it stood for.
+    QString oneLine = copy.trimmed();
+    oneLine.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (const QChar lineBreak : {QChar(u'\n'), QChar(u'\r'), QChar(0x2028), QChar(0x2029)})
+        oneLine.replace(lineBreak, QLatin1Char(' '));
+    m_riddle->setText(oneLine);
+    const QString answer = m_catalog.tolerantAnswer(copy);
     if (answer.isEmpty())
         return false;
     m_answer->setText(answer);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "platform/Services.h"
+#include "riddles/RiddleCatalog.h"
 
 class QLineEdit;
 class QMenu;
@@ -20,15 +21,18 @@ public:
     // Riddles are pasted: the riddle field takes the keyboard focus whenever the bar shows.
     void focusRiddle();
 
-    // Puts a copied `riddle` into the riddle field and looks it up by the tolerant rule
-    // (see RiddleCatalog); only a found answer reaches the answer field and the clipboard.
-    // False when no riddle matches; the answer field and the clipboard then stay as they were.
-    bool answerRiddle(const QString &riddle);
+    // The riddles both lookups search; the built-in table until another is set.
+    void setCatalog(const RiddleCatalog &catalog);
 
-    // Where taught riddles go; without one, nothing is taught.
+    // Puts a riddle copied from a page into the riddle field (trimmed, line breaks as
+    // spaces) and looks it up by the catalog's tolerant rule. Only a found answer reaches
+    // the answer field and the clipboard; false when none is found, and the answer field
+    // and the clipboard then stay as they were.
+    bool answerCopiedRiddle(const QString &copy);
+
+    // Where taught riddles go; without one, nothing is taught. From then on the catalog is
+    // the built-in table followed by the store's riddles, kept up to date.
     void setStore(RiddleStore *store);
-    // The riddles looked up: the built-in table, then the store's.
-    const KnownRiddles *knownRiddles() const { return m_known; }
     // A riddle the player is about to teach: it fills the riddle field, and the answer
     // field takes the focus with its text selected, ready for the answer.
     void prepareToTeach(const QString &riddle);
@@ -51,9 +55,10 @@ private:
     void showContextMenu(QLineEdit *field, const QPoint &position);
 
     Services m_services;
+    RiddleCatalog m_catalog = RiddleCatalog::builtIn();
     QLineEdit *m_riddle;
     QLineEdit *m_answer;
     QPushButton *m_ok;
     RiddleStore *m_store = nullptr;
-    KnownRiddles *m_known;
+    KnownRiddles *m_known = nullptr;
 };

@@ -21,7 +21,9 @@ struct RecordingServices {
         s.openUrl = [this](const QString &address) { urls << address; };
         s.openMail = [this](const QString &address) { mails << address; };
         s.playSound = [this] { ++sounds; };
-        s.clipboardText = [this] { return clipboard; };
+        s.readClipboardText = [this](QObject *, std::function<void(const QString &)> done) {
+            done(clipboard);
+        };
         s.setClipboardText = [this](const QString &text) { clipboardWrites << (clipboard = text); };
         return s;
     }

@@ -44,10 +44,18 @@ void TestClipboardRiddle::answersTheCopiedRiddle()
     QCOMPARE(requireChild<QLineEdit>(&bar, QStringLiteral("LabeledEdit2"))->text(), QString("икар"));
     QCOMPARE(clipboard.clipboardWrites, QStringList{"икар"});
 
-    // The longest riddle copied whole is not too long.
-    clipboard.clipboard = riddle(longest());
+    // A copy from a page: the field shows it on one line, trimmed.
+    clipboard.clipboard = QStringLiteral("\u00a0Он был неизвестен, потом нарушил инструкцию,\r\nпогиб и "
+                                         "прославился.\nКто он?\n\n");
     lookup.lookUp();
-    QCOMPARE(clipboard.clipboardWrites, (QStringList{"икар", kRiddleTable[longest()].answer}));
+    QCOMPARE(requireChild<QLineEdit>(&bar, QStringLiteral("LabeledEdit1"))->text(),
+             QString("Он был неизвестен, потом нарушил инструкцию, погиб и прославился. Кто он?"));
+    QCOMPARE(clipboard.clipboardWrites, (QStringList{"икар", "икар"}));
+
+    // The longest riddle with a label is not too long.
+    clipboard.clipboard = "Загадка: " + riddle(longest());
+    lookup.lookUp();
+    QCOMPARE(clipboard.clipboardWrites, (QStringList{"икар", "икар", kRiddleTable[longest()].answer}));
     QCOMPARE(notFound.count(), 0);
 }
 
@@ -55,12 +63,14 @@ void TestClipboardRiddle::missLeavesTheClipboard_data()
 {
     QTest::addColumn<QString>("copied");
     QTest::addColumn<QString>("riddleField"); // what the riddle field shows afterwards
-    QTest::newRow("no riddle contains it") << "нет такой загадки"
-                                           << "нет такой загадки";
+    QTest::newRow("no riddle contains it") << "Добро пожаловать!\n"
+                                           << "Добро пожаловать!";
     QTest::newRow("empty") << ""
                            << "28 дней";
-    QTest::newRow("one character longer than every riddle") << riddle(longest()) + "?"
-                                                            << "28 дней";
+    QTest::newRow("over 4,000 characters")
+        << riddle(longest()) + QString(4000, QLatin1Char(' ')) << "28 дней";
+    QTest::newRow("blank") << " \n\t"
+                           << "28 дней";
 }
 
 void TestClipboardRiddle::missLeavesTheClipboard()

@@ -21,86 +21,60 @@ private slots:
 void TestRiddleCatalog::copiedRiddle_data()
 {
     QTest::addColumn<QString>("copy");
-    QTest::addColumn<QString>("answer"); // empty: a miss
-    QTest::addColumn<QString>("normal"); // the copy's normal form, where the row states it
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("normal");
+
+    // One row: the name, the copy, its answer (empty: a miss) and, where stated, its normal form.
+    const auto row = [](const char *name, const QString &copy, const QString &answer,
+                        const QString &normal = QString()) {
+        QTest::newRow(name) << copy << answer << normal;
+    };
 
     // Exact, as the riddle field: also a copy of fewer than four letters.
-    QTest::newRow("exact: the last of two") << "Кто он?"
-                                            << "икар"
-                                            << "кто он";
-    QTest::newRow("exact: digits only") << "28"
-                                        << "все"
-                                        << "28";
+    row("exact: the last of two", "Кто он?", "икар", "кто он");
+    row("exact: digits only", "28", "все", "28");
 
     // A piece of a riddle.
-    QTest::newRow("piece: the last of two, case and punctuation aside") << "кто он"
-                                                                        << "икар"
-                                                                        << "кто он";
-    QTest::newRow("piece: Chromium's triple click adds two line breaks")
-        << "Он совершил кражу, и хотя все об этом узнали, его не осудили. Кто он?\n\n"
-        << "прометей"
-        << "он совершил кражу и хотя все об этом узнали его не осудили кто он";
-    QTest::newRow("piece: a drag across a line break")
-        << "Он был неизвестен, потом нарушил инструкцию,\nпогиб и прославился."
-        << "икар"
-        << "";
-    QTest::newRow("piece: non-breaking spaces") << "Сколько\u00a0месяцев в году имеют 28\u00a0дней?"
-                                                << "все"
-                                                << "сколько месяцев в году имеют 28 дней";
-    QTest::newRow("piece: ё and a hyphen where the table has е and a dash")
-        << "Дай ему есть - живёт, дай ему пить - умрёт.\r\n"
-        << "огонь"
-        << "дай ему есть живет дай ему пить умрет";
-    QTest::newRow("piece: a long dash where the table has a hyphen") << "Встанет — до неба достанет."
-                                                                     << "радуга"
-                                                                     << "встанет до неба достанет";
-    QTest::newRow("piece: soft hyphen, stress mark, tab") << "\tВстан\u00adет — до не\u0301ба"
-                                                          << "радуга"
-                                                          << "встанет до неба";
-    QTest::newRow("piece: й as и with a combining breve") << "Большои\u0306, круглыи\u0306 и полосатый"
-                                                          << "арбуз"
-                                                          << "большой круглый и полосатый";
+    row("piece: the last of two, case and punctuation aside", "кто он", "икар", "кто он");
+    row("piece: Chromium's triple click adds two line breaks",
+        "Он совершил кражу, и хотя все об этом узнали, его не осудили. Кто он?\n\n", "прометей",
+        "он совершил кражу и хотя все об этом узнали его не осудили кто он");
+    row("piece: a drag across a line break",
+        "Он был неизвестен, потом нарушил инструкцию,\nпогиб и прославился.", "икар");
+    row("piece: non-breaking spaces", "Сколько\u00a0месяцев в году имеют 28\u00a0дней?", "все",
+        "сколько месяцев в году имеют 28 дней");
+    row("piece: ё and a hyphen where the table has е and a dash",
+        "Дай ему есть - живёт, дай ему пить - умрёт.\r\n", "огонь", "дай ему есть живет дай ему пить умрет");
+    row("piece: a long dash where the table has a hyphen", "Встанет — до неба достанет.", "радуга",
+        "встанет до неба достанет");
+    row("piece: soft hyphen, stress mark, tab", "\tВстан\u00adет — до не\u0301ба", "радуга",
+        "встанет до неба");
+    row("piece: й as и with a combining breve", "Большои\u0306, круглыи\u0306 и полосатый", "арбуз",
+        "большой круглый и полосатый");
 
     // A whole riddle with more around it.
-    QTest::newRow("whole: a label before") << "Загадка: Что не видно, но слышно, и не говорит, но отвечает?"
-                                           << "эхо"
-                                           << "загадка что не видно но слышно и не говорит но отвечает";
-    QTest::newRow("whole: a second sentence after")
-        << "Я смотрю на тебя и поднимаю левую руку, а ты поднимаешь правую. Что это?\nОтвет пишите в чат."
-        << "зеркало"
-        << "";
-    QTest::newRow("whole: label, ё and a trailing line break")
-        << "Загадка:\u00a0Я шёл по дороге и увидел что-то с 5-ю пальцами, это не было живым. Что это?\n"
-        << "перчатка"
-        << "";
-    QTest::newRow("whole: of two riddles the longer wins, wherever it stands")
-        << "Сколько месяцев в году имеют 28 дней? " + riddle(14) + " Сколько месяцев в году имеют 28 дней?"
-        << "пять"
-        << "";
-    QTest::newRow("whole: padded to exactly 4,000 characters")
-        << riddle(78) + QString(4000 - riddle(78).size(), QLatin1Char(' ')) << "эхо"
-        << "";
+    row("whole: a label before", "Загадка: Что не видно, но слышно, и не говорит, но отвечает?", "эхо",
+        "загадка что не видно но слышно и не говорит но отвечает");
+    row("whole: a second sentence after",
+        "Я смотрю на тебя и поднимаю левую руку, а ты поднимаешь правую. Что это?\nОтвет пишите в чат.",
+        "зеркало");
+    row("whole: label, ё and a trailing line break",
+        "Загадка:\u00a0Я шёл по дороге и увидел что-то с 5-ю пальцами, это не было живым. Что это?\n",
+        "перчатка");
+    row("whole: of two riddles the longer wins, wherever it stands",
+        "Сколько месяцев в году имеют 28 дней? " + riddle(14) + " Сколько месяцев в году имеют 28 дней?",
+        "пять");
+    row("whole: padded to exactly 4,000 characters",
+        riddle(78) + QString(4000 - riddle(78).size(), QLatin1Char(' ')), "эхо");
 
     // Misses.
-    QTest::newRow("miss: three letters") << "ВОД"
-                                         << ""
-                                         << "вод";
-    QTest::newRow("miss: digits are no letters") << "28 ДН!"
-                                                 << ""
-                                                 << "28 дн";
-    QTest::newRow("miss: only punctuation") << " — «…» \n"
-                                            << ""
-                                            << "";
-    QTest::newRow("miss: 4,001 characters")
-        << riddle(78) + QString(4001 - riddle(78).size(), QLatin1Char(' ')) << ""
-        << "";
-    QTest::newRow("miss: a riddle's last word inside a longer word") << "Встанет - до неба достанется, ответ?"
-                                                                     << ""
-                                                                     << "встанет до неба достанется ответ";
-    QTest::newRow("miss: text that is no riddle")
-        << "Добро пожаловать в игру! Ваш персонаж отдыхает у костра."
-        << ""
-        << "";
+    row("miss: three letters", "ВОД", "", "вод");
+    row("miss: digits are no letters", "28 ДН!", "", "28 дн");
+    row("miss: only punctuation", " — «…» \n", "");
+    row("miss: 4,001 characters", riddle(78) + QString(4001 - riddle(78).size(), QLatin1Char(' ')), "");
+    row("miss: a riddle's last word inside a longer word", "Встанет - до неба достанется, ответ?", "",
+        "встанет до неба достанется ответ");
+    row("miss: text that is no riddle", "Добро пожаловать в игру! Ваш персонаж отдыхает у костра.", "");
 }
 
 void TestRiddleCatalog::copiedRiddle()

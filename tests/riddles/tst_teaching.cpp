@@ -90,7 +90,8 @@ void TestTeaching::teachFromTheMenuAndWithCtrlS()
 
     // The shortcut's lookup finds it too, copied a little differently.
     m_recorded.clipboard = "что растет корнями вверх";
-    ClipboardRiddle(services(), bar).lookUp();
+    ClipboardRiddle shortcut(services(), bar);
+    shortcut.lookUp();
     QCOMPARE(m_recorded.clipboard, QString("сосулька"));
     QVERIFY(m_messages.isEmpty());
 }
