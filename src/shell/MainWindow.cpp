@@ -126,10 +126,16 @@ void MainWindow::finishStartup()
     // The window comes up once the start-up request has been answered or has failed. It is
     // not shown and hidden before that: the player would see it flash, and a window manager
     // still framing the first show can swallow the final one.
-    connect(m_counters, &VisitCounters::started, this, &QWidget::show, Qt::SingleShotConnection);
+    connect(
+        m_counters, &VisitCounters::started, this,
+        [this] {
+            show();
+            // Read once the window is on its way, on a thread of its own: a long list
+            // costs the start-up no time.
+            m_riddleStore->loadInBackground();
+        },
+        Qt::SingleShotConnection);
     m_counters->start();
-    // Read beside the start-up: a long list costs the window no time.
-    m_riddleStore->loadInBackground();
 }
 
 void MainWindow::placeAtRightEdge()
