@@ -64,6 +64,9 @@ int main(int argc, char *argv[])
     ClipboardRiddle clipboardRiddle(services, mainWindow.riddleBar());
     QObject::connect(&clipboardRiddle, &ClipboardRiddle::notFound, mainWindow.trayIcon(),
                      &TrayIcon::showMessage);
+    // A click on that note brings the missed riddle up to be taught.
+    QObject::connect(mainWindow.trayIcon(), &TrayIcon::messageClicked, &mainWindow,
+                     [&] { mainWindow.teachMissedRiddle(clipboardRiddle.missedRiddle()); });
     std::unique_ptr<GlobalShortcut> riddleShortcut;
     if (!command.riddleHotkey.isEmpty())
         riddleShortcut = grabRiddleShortcut(command.riddleHotkey, &clipboardRiddle);

@@ -23,7 +23,9 @@ void ClipboardRiddle::answer(const QString &copy)
 {
     // A text too long to be a riddle (a whole page copied by mistake, say) is not even put
     // into the riddle field.
-    if (copy.trimmed().isEmpty() || copy.size() > RiddleCatalog::kLongestCopy ||
-        !m_bar->answerCopiedRiddle(copy))
+    const bool tooLong = copy.size() > RiddleCatalog::kLongestCopy;
+    if (copy.trimmed().isEmpty() || tooLong || !m_bar->answerCopiedRiddle(copy)) {
+        m_missed = tooLong ? QString() : copy;
         emit notFound(QStringLiteral("Загадка не найдена"));
+    }
 }

@@ -20,6 +20,10 @@ public slots:
     // still waiting is the same press.
     void lookUp();
 
+    // The copied text of the last miss, for the player to teach; empty when it was too long
+    // to be a riddle.
+    QString missedRiddle() const { return m_missed; }
+
 signals:
     void notFound(const QString &message);
 
@@ -28,5 +32,6 @@ private:
 
     Services m_services;
     RiddleBar *m_bar;
+    QString m_missed;
     bool m_reading = false;
 };

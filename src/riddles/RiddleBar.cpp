@@ -1,17 +1,24 @@
 #include "riddles/RiddleBar.h"
 
+#include "riddles/KnownRiddles.h"
+#include "riddles/RiddleDocument.h"
+#include "riddles/RiddleStore.h"
 #include "widgets/StandardGlyphs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 
 #include <algorithm>
 
 namespace {
+const QKeySequence kRememberKeys(QStringLiteral("Ctrl+S"));
+
 QLineEdit *labeledEdit(QWidget *parent, const char *name, const QString &caption, int top)
 {
     auto *edit = new QLineEdit(parent);
@@ -48,6 +55,72 @@ RiddleBar::RiddleBar(const Services &services, QWidget *parent) : QWidget(parent
         enter->setContext(Qt::WindowShortcut);
         connect(enter, &QShortcut::activated, this, &RiddleBar::enterPressed);
     }
+    // Teaching, like OK, belongs to the bar and works while it is shown.
+    auto *remember = new QShortcut(kRememberKeys, this);
+    remember->setContext(Qt::WindowShortcut);
+    connect(remember, &QShortcut::activated, this, &RiddleBar::rememberAnswer);
+
+    for (QLineEdit *field : {m_riddle, m_answer}) {
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QWidget::customContextMenuRequested, this,
+                [this, field](const QPoint &position) { showContextMenu(field, position); });
+    }
+}
+
+void RiddleBar::setStore(RiddleStore *store)
+{
+    m_store = store;
+    delete m_known;
+    m_known = new KnownRiddles(store, this);
+    connect(m_known, &KnownRiddles::changed, this, [this] { setCatalog(m_known->catalog()); });
+    setCatalog(m_known->catalog());
+}
+
+QMenu *RiddleBar::contextMenuFor(QLineEdit *field)
+{
+    QMenu *menu = field->createStandardContextMenu();
+    menu->addSeparator();
+    QAction *remember = menu->addAction(QStringLiteral("Запомнить ответ"), this, &RiddleBar::rememberAnswer);
+    // Shown beside the item; the bar's own shortcut is the one that acts.
+    remember->setShortcut(kRememberKeys);
+    remember->setShortcutContext(Qt::WidgetShortcut);
+    remember->setEnabled(m_store && !RiddleDocument::cleanField(m_riddle->text()).isEmpty() &&
+                         !RiddleDocument::cleanField(m_answer->text()).isEmpty());
+    QAction *myRiddles =
+        menu->addAction(QStringLiteral("Мои загадки…"), this, &RiddleBar::myRiddlesRequested);
+    myRiddles->setEnabled(m_store != nullptr);
+    return menu;
+}
+
+void RiddleBar::showContextMenu(QLineEdit *field, const QPoint &position)
+{
+    QMenu *menu = contextMenuFor(field);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(field->mapToGlobal(position));
+}
+
+void RiddleBar::rememberAnswer()
+{
+    const QString riddle = RiddleDocument::cleanField(m_riddle->text());
+    const QString answer = RiddleDocument::cleanField(m_answer->text());
+    if (!m_store || riddle.isEmpty() || answer.isEmpty())
+        return;
+    const RiddleStore::Outcome outcome = m_store->remember(riddle, answer);
+    const QString file = QDir::toNativeSeparators(m_store->path());
+    if (outcome.status == RiddleStore::Outcome::KeptForRun)
+        m_services.showMessage(window(), QStringLiteral("Не удалось записать файл %1: %2.\n"
+                                                        "Ответ запомнен до выхода из Kelo.")
+                                             .arg(file, outcome.reason));
+    else if (outcome.status == RiddleStore::Outcome::Refused)
+        m_services.showMessage(window(), QStringLiteral("Ответ не запомнен: %1.").arg(outcome.reason));
+}
+
+void RiddleBar::prepareToTeach(const QString &riddle)
+{
+    if (const QString oneLine = RiddleDocument::cleanField(riddle); !oneLine.isEmpty())
+        m_riddle->setText(oneLine);
+    m_answer->setFocus();
+    m_answer->selectAll();
 }
 
 void RiddleBar::enterPressed()

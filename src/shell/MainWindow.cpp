@@ -2,7 +2,9 @@
 
 #include "hunting/StatisticsPage.h"
 #include "hunting/TabletPage.h"
+#include "riddles/MyRiddlesWindow.h"
 #include "riddles/RiddleBar.h"
+#include "riddles/RiddleStore.h"
 #include "shell/KeloLook.h"
 #include "shell/KnowledgePage.h"
 #include "shell/Placement.h"
@@ -16,6 +18,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
@@ -50,6 +53,10 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_pages->addWidget(m_settingsPage);
 
     m_riddleBar = new RiddleBar(services, this);
+    // The player's own riddles are read once the window is up (see finishStartup).
+    m_riddleStore = new RiddleStore(RiddleStore::defaultPath(), this);
+    m_riddleBar->setStore(m_riddleStore);
+    connect(m_riddleBar, &RiddleBar::myRiddlesRequested, this, &MainWindow::showMyRiddles);
     m_toolbar = new Toolbar(this);
 
     auto *bands = new QVBoxLayout(this);
@@ -64,8 +71,51 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 
     showPage(Page::Tablet);
 
+    makeTrayMenu();
     // The icon is in the notification area as soon as the window exists.
     m_tray->setActive(true);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::makeTrayMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("TrayMenu"));
+    m_showHide = menu->addAction(QString(), this, &MainWindow::toggleVisibility);
+    menu->addAction(QStringLiteral("Мои загадки…"), this, &MainWindow::showMyRiddles);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
+    const auto nameShowHide = [this] {
+        m_showHide->setText(isVisible() ? QStringLiteral("Скрыть окно") : QStringLiteral("Показать окно"));
+    };
+    nameShowHide();
+    connect(menu, &QMenu::aboutToShow, this, nameShowHide);
+    m_tray->setContextMenu(menu);
+}
+
+MyRiddlesWindow *MainWindow::myRiddlesWindow()
+{
+    if (!m_myRiddles)
+        m_myRiddles = std::make_unique<MyRiddlesWindow>(m_riddleStore, m_services);
+    return m_myRiddles.get();
+}
+
+void MainWindow::showMyRiddles()
+{
+    MyRiddlesWindow *window = myRiddlesWindow();
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::teachMissedRiddle(const QString &riddle)
+{
+    bringToFront();
+    if (m_riddleBar->isHidden())
+        showPage(Page::Tablet);
+    m_riddleBar->prepareToTeach(riddle);
 }
 
 void MainWindow::finishStartup()
@@ -75,7 +125,15 @@ void MainWindow::finishStartup()
     // The window comes up once the start-up request has been answered or has failed. It is
     // not shown and hidden before that: the player would see it flash, and a window manager
     // still framing the first show can swallow the final one.
-    connect(m_counters, &VisitCounters::started, this, &QWidget::show, Qt::SingleShotConnection);
+    connect(
+        m_counters, &VisitCounters::started, this,
+        [this] {
+            show();
+            // Read once the window is on its way, on a thread of its own: a long list
+            // costs the start-up no time.
+            m_riddleStore->loadInBackground();
+        },
+        Qt::SingleShotConnection);
     m_counters->start();
 }
 

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 #include "desktop/Services.h"
 #include "hunting/HuntingBoard.h"
 #include "settings/Settings.h"
@@ -11,6 +13,9 @@ class VisitCounters;
 class InfoPage;
 class KnowledgePage;
 class LocatorPage;
+class MyRiddlesWindow;
+class QAction;
+class RiddleStore;
 class RiddleBar;
 class SettingsPage;
 class StatisticsPage;
@@ -31,6 +36,7 @@ public:
     enum class Page { Tablet, Statistics, Timers, Knowledge, Locator, Settings, Information };
 
     explicit MainWindow(const Services &services, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The rest of start-up: placement, then the counters and the start-up request; the
     // window shows itself when that request has ended.
@@ -38,6 +44,9 @@ public:
 
     TrayIcon *trayIcon() const { return m_tray; }
     RiddleBar *riddleBar() const { return m_riddleBar; }
+    RiddleStore *riddleStore() const { return m_riddleStore; }
+    // "Мои загадки", made when first asked for.
+    MyRiddlesWindow *myRiddlesWindow();
     QStackedWidget *pageStack() const { return m_pages; }
     // The pages besides the Tablet and Settings are made on their first visit; these hand
     // them out, making them when needed.
@@ -59,6 +68,10 @@ public slots:
     // ends or a second start asks for it, be the window hidden in the tray or minimized where
     // there is none.
     void bringToFront();
+    void showMyRiddles();
+    // After the riddle shortcut missed: the window comes up with the copied riddle in the
+    // riddle field, the answer field taking the keys.
+    void teachMissedRiddle(const QString &riddle);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -71,6 +84,7 @@ private:
     template <class PageWidget, class Make> PageWidget *madePage(PageWidget *&page, Make make);
     // Puts the frame's right edge on the primary screen's right edge, 10 pixels from its top.
     void placeAtRightEdge();
+    void makeTrayMenu();
 
     Services m_services;
     Settings m_settings;
@@ -87,6 +101,9 @@ private:
     InfoPage *m_info = nullptr;
     VisitCounters *m_counters;
     TrayIcon *m_tray;
+    QAction *m_showHide = nullptr;
+    RiddleStore *m_riddleStore;
+    std::unique_ptr<MyRiddlesWindow> m_myRiddles;
     // Whether the window has been placed with the frame the window manager gave it.
     bool m_placedByFrame = false;
 };

@@ -24,6 +24,9 @@ void TrayIcon::setActive(bool active)
         m_trayIcon = new QSystemTrayIcon(m_icon, this);
         m_trayIcon->setToolTip(m_toolTip);
         connect(m_trayIcon, &QSystemTrayIcon::activated, this, &TrayIcon::handleActivation);
+        connect(m_trayIcon, &QSystemTrayIcon::messageClicked, this, &TrayIcon::messageClicked);
+        if (m_menu)
+            m_trayIcon->setContextMenu(m_menu);
         m_trayIcon->show();
     } else if (m_trayIcon) {
         m_trayIcon->hide();
@@ -37,6 +40,13 @@ void TrayIcon::setIcon(const QIcon &icon)
     m_icon = icon;
     if (m_trayIcon)
         m_trayIcon->setIcon(icon);
+}
+
+void TrayIcon::setContextMenu(QMenu *menu)
+{
+    m_menu = menu;
+    if (m_trayIcon)
+        m_trayIcon->setContextMenu(menu);
 }
 
 void TrayIcon::setToolTip(const QString &toolTip)
@@ -76,7 +86,7 @@ void TrayIcon::handleActivation(QSystemTrayIcon::ActivationReason reason)
         break;
     }
     default:
-        // The right button does nothing.
+        // The right button opens the context menu, which the platform does by itself.
         break;
     }
 }

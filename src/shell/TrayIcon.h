@@ -2,7 +2,9 @@
 
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QMenu>
 #include <QObject>
+#include <QPointer>
 #include <QSystemTrayIcon>
 
 // The notification-area icon as the main window relies on it. Platforms report tray
@@ -27,6 +29,10 @@ public:
     // there is no icon.
     void showMessage(const QString &text);
 
+    // The menu the right button opens on the icon.
+    void setContextMenu(QMenu *menu);
+    QMenu *contextMenu() const { return m_menu; }
+
     // True while an icon stands in the notification area for the player to click.
     bool isShownInTray() const;
     // Headless tests have no tray; they declare one to exercise hiding to it.
@@ -37,12 +43,15 @@ public:
 
 signals:
     void clicked();
+    // The player clicked the note of showMessage.
+    void messageClicked();
 
 private:
     QSystemTrayIcon *m_trayIcon = nullptr;
     bool m_active = false;
     QIcon m_icon;
     QString m_toolTip;
+    QPointer<QMenu> m_menu;
     // When the platform last reported a single click not yet counted into a double click.
     QElapsedTimer m_lastClick;
     bool m_assumedPresent = false;

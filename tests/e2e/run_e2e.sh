@@ -55,6 +55,14 @@ mv "$work/xdg-open.args.tmp" "$work/xdg-open.args"
 STUB
 chmod +x "$work/bin/xdg-open"
 
+# The player's riddle file lives in the temporary folder, prepared with a comment and lines
+# Kelo does not understand, which must stay as they are.
+export XDG_DATA_HOME="$work/data"
+riddles="$XDG_DATA_HOME/kelo/riddles.tsv"
+mkdir -p "$(dirname "$riddles")"
+printf '# список клана\r\nстрока без табуляции\r\n\xff\xfe\tбитая\r\n' >"$work/prepared.tsv"
+cp "$work/prepared.tsv" "$riddles"
+
 # Kelo sends its start-up request and loads its counters at start; tests keep that off
 # the network by running it in a network namespace of its own (no interfaces, no traffic).
 offline=()
@@ -114,6 +122,17 @@ paste_riddle "28 дней"
 check "riddle pasted at start is answered" wait_for 5 clipboard_is "все"
 paste_riddle "Кто он?"
 check "a second riddle pasted right after is answered" wait_for 5 clipboard_is "икар"
+
+# Teaching: a riddle in the riddle field, its answer in the answer field, Ctrl+S.
+printf '%s' "Сколько ног у паука?" | xclip -selection clipboard
+xdotool key ctrl+a ctrl+v
+click 110 211 # the answer field
+printf '%s' "восемь" | xclip -selection clipboard
+xdotool key ctrl+a ctrl+v ctrl+s
+taught() { grep -q $'^Сколько ног у паука?\tвосемь\r$' "$riddles" 2>/dev/null; }
+check "Ctrl+S writes the taught riddle into the file" wait_for 5 taught
+check "the prepared lines stay byte for byte" \
+  bash -c 'head -c "$(stat -c %s "$1")" "$2" | cmp -s - "$1"' _ "$work/prepared.tsv" "$riddles"
 
 # A toolbar click switches the page: the riddle bar's band changes.
 band_before=$(shot 169 74 0 176)
@@ -222,11 +241,21 @@ setxkbmap -layout us
 printf '%s' "нет такой загадки" | xclip -selection clipboard
 kelo_windows() { xdotool search --onlyvisible --pid "$kelo_pid" 2>/dev/null | wc -l; }
 windows_before=$(kelo_windows)
+window_ids_before=$(xdotool search --onlyvisible --pid "$kelo_pid" 2>/dev/null | sort)
 xdotool key ctrl+alt+z
 note_shown() { [ "$(kelo_windows)" -gt "$windows_before" ]; }
 check "a miss shows a note at the tray icon" wait_for 5 note_shown
 check "a miss leaves the copied text on the clipboard" clipboard_is "нет такой загадки"
 check "a miss leaves the focus on the other window" focus_on_game
+# A click on the note brings the missed riddle up with the keys in the answer field.
+note=$(comm -13 <(echo "$window_ids_before") <(xdotool search --onlyvisible --pid "$kelo_pid" | sort) | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$note" | sed 's/^/NOTE_/')"
+xdotool mousemove --sync $((NOTE_X + NOTE_WIDTH / 2)) $((NOTE_Y + NOTE_HEIGHT / 2)) click 1
+sleep 0.5
+xdotool type --delay 60 "никакой"
+xdotool key ctrl+s
+taught_from_note() { grep -q $'^нет такой загадки\tникакой\r$' "$riddles" 2>/dev/null; }
+check "the note's riddle is taught with the answer typed after clicking it" wait_for 5 taught_from_note
 kill "$game_pid"
 
 # A second Kelo finds the shortcut taken, says so and runs on; with none it grabs nothing.
@@ -355,6 +384,14 @@ else
 fi
 no_tray_icon() { ! tray_icon; }
 check "tray icon gone" wait_for 5 no_tray_icon
+
+# Started again, Kelo knows the taught riddle.
+"${offline[@]}" "$kelo" --riddle-hotkey=none >"$work/again.log" 2>&1 &
+pids+=($!)
+again=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kelo$' | head -n 1)
+xdotool windowactivate --sync "$again" 2>/dev/null
+paste_riddle "ног у паука"
+check "a taught riddle is known after a restart" wait_for 5 clipboard_is "восемь"
 
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,4 +1,5 @@
 #include "common/TestSupport.h"
+#include "riddles/MyRiddlesWindow.h"
 #include "shell/KeloLook.h"
 #include "shell/MainWindow.h"
 #include "shell/Placement.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -35,6 +37,7 @@ private slots:
     void trayClicks();
     void toolTipCutTo62();
     void closeRemovesTrayIcon();
+    void trayMenuAndTheMissedRiddle();
     void placementOnSeveralScreens_data();
     void placementOnSeveralScreens();
 
@@ -312,6 +315,32 @@ void TestShell::closeRemovesTrayIcon()
     m_form->close();
     QVERIFY(!m_form->trayIcon()->isActive());
     QVERIFY(!m_form->isVisible());
+}
+
+void TestShell::trayMenuAndTheMissedRiddle()
+{
+    QMenu *menu = m_form->trayIcon()->contextMenu();
+    QVERIFY(menu);
+    const QList<QAction *> items = menu->actions();
+    QCOMPARE(items.size(), 4);
+    emit menu->aboutToShow();
+    QCOMPARE(items[0]->text(), QString("Скрыть окно"));
+    QCOMPARE(items[1]->text(), QString("Мои загадки…"));
+    QVERIFY(items[2]->isSeparator());
+    QCOMPARE(items[3]->text(), QString("Выход"));
+    items[0]->trigger();
+    QVERIFY(!m_form->isVisible());
+
+    // A note clicked after a miss on a page without the riddle bar brings up the Tablet's.
+    m_form->showPage(MainWindow::Page::Timers);
+    m_form->teachMissedRiddle("нет такой загадки");
+    QVERIFY(m_form->isVisible() && visiblePage() == m_form->findChild<QWidget *>("TabSheet1"));
+
+    items[1]->trigger();
+    QVERIFY(m_form->myRiddlesWindow()->isVisible());
+    items[3]->trigger();
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(!m_form->trayIcon()->isActive());
 }
 
 void TestShell::placementOnSeveralScreens_data()
