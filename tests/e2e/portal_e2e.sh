@@ -31,48 +31,14 @@ CONF
   exit $status
 fi
 
-work=$(mktemp -d)
-passed=0
-failed=0
-pids=()
-
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-pass() { echo "PASS: $1"; passed=$((passed + 1)); }
-fail() { echo "FAIL: $1${2:+ ($2)}"; failed=$((failed + 1)); }
-check() { # check NAME COMMAND...
-  local name=$1; shift
-  if "$@"; then pass "$name"; else fail "$name"; fi
-}
-wait_for() { # polls a condition for at most $1 seconds
-  local limit=$1; shift
-  local end=$((SECONDS + limit))
-  until "$@"; do
-    ((SECONDS >= end)) && return 1
-    sleep 0.1
-  done
-}
+source "$here/harness.sh"
 finish() {
   echo "portal e2e: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]
   exit
 }
 
-export LC_ALL=C.UTF-8
-source "$here/../../scripts/xvfb.sh"
-start_xvfb || { fail "Xvfb starts"; finish; }
-pids+=($XVFB_PID)
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 24 \
-  >"$work/trayer.log" 2>&1 &
-pids+=($!)
-wait_for 10 bash -c 'xwininfo -root -tree | grep -q "\"panel\""' || fail "tray host started"
+start_desktop || { fail "Xvfb starts"; finish; }
 
 # Qt on X11 (as on XWayland), but a Wayland session as far as Kelo can tell. Kelo's own
 # runtime folder, so that no Kelo of the machine's real desktop is found.

@@ -6,45 +6,8 @@
 set -uo pipefail
 
 kelo=$(readlink -f "${1:?path to kelo}")
-work=$(mktemp -d)
-passed=0
-failed=0
-pids=()
-
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-pass() { echo "PASS: $1"; passed=$((passed + 1)); }
-fail() { echo "FAIL: $1${2:+ ($2)}"; failed=$((failed + 1)); }
-check() { # check NAME COMMAND...
-  local name=$1; shift
-  if "$@"; then pass "$name"; else fail "$name"; fi
-}
-# Polls a condition for at most $1 seconds.
-wait_for() {
-  local limit=$1; shift
-  local end=$((SECONDS + limit))
-  until "$@"; do
-    ((SECONDS >= end)) && return 1
-    sleep 0.1
-  done
-}
-
-# A display of our own.
-export LC_ALL=C.UTF-8
-source "$(dirname "$0")/../../scripts/xvfb.sh"
-start_xvfb || { echo "Xvfb did not start"; echo "e2e: 0 passed, 1 failed"; exit 1; }
-pids+=($XVFB_PID)
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 24 \
-  >"$work/trayer.log" 2>&1 &
-pids+=($!)
-wait_for 10 bash -c 'xwininfo -root -tree | grep -q "\"panel\""' || fail "tray host started"
+source "$(dirname "$0")/harness.sh"
+start_desktop || { echo "Xvfb did not start"; echo "e2e: 0 passed, 1 failed"; exit 1; }
 
 # The stand-in browser: one line per argument, NUL-terminated, so spaces stay visible.
 mkdir -p "$work/bin"

@@ -1,0 +1,44 @@
+# Shared by the end-to-end scripts: a work folder and the processes to end on exit, the
+# pass/fail counting, bounded polling, and a desktop of our own (Xvfb, a window manager
+# and a system tray). Source it, then call start_desktop.
+work=$(mktemp -d)
+passed=0
+failed=0
+pids=()
+
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+pass() { echo "PASS: $1"; passed=$((passed + 1)); }
+fail() { echo "FAIL: $1${2:+ ($2)}"; failed=$((failed + 1)); }
+check() { # check NAME COMMAND...
+  local name=$1; shift
+  if "$@"; then pass "$name"; else fail "$name"; fi
+}
+# Polls a condition for at most $1 seconds.
+wait_for() {
+  local limit=$1; shift
+  local end=$((SECONDS + limit))
+  until "$@"; do
+    ((SECONDS >= end)) && return 1
+    sleep 0.1
+  done
+}
+
+# Xvfb, openbox and a tray host; false when Xvfb does not start.
+start_desktop() {
+  export LC_ALL=C.UTF-8
+  source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
+  start_xvfb || return 1
+  pids+=($XVFB_PID)
+  openbox >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 24 \
+    >"$work/trayer.log" 2>&1 &
+  pids+=($!)
+  wait_for 10 bash -c 'xwininfo -root -tree | grep -q "\"panel\""' || fail "tray host started"
+}
