@@ -119,6 +119,7 @@ private slots:
     void picturesAreBoundedBeforeDecoding();
     void floodedCounterIsCutOff();
     void onePastTheLimitIsRefused();
+    void onlyASuccessShowsItsPicture();
 };
 
 void TestCounters::addressesOfTheBuild()
@@ -344,6 +345,21 @@ void TestCounters::onePastTheLimitIsRefused()
     QCOMPARE(finished.at(0).at(0).toBool(), false);
     QVERIFY2(clock.elapsed() < CounterView::kLoadMilliseconds,
              "refused at the extra byte, not at the time limit");
+}
+
+void TestCounters::onlyASuccessShowsItsPicture()
+{
+    // A picture sent with another status than 2xx (here a redirect without a place to go)
+    // is not the counter's picture.
+    for (const char *status : {"200 OK", "300 Multiple Choices"}) {
+        LocalHttpServer server(
+            [&](int, const QByteArray &) { return counterPicture().replace("200 OK", status); });
+        CounterView view;
+        QSignalSpy finished(&view, &CounterView::loadFinished);
+        QVERIFY(view.navigate(QUrl(QStringLiteral("http://127.0.0.1:%1/c/b/?7").arg(server.port()))));
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(finished.at(0).at(0).toBool(), qstrncmp(status, "200", 3) == 0);
+    }
 }
 
 QTEST_MAIN(TestCounters)
