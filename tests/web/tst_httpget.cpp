@@ -143,6 +143,9 @@ void TestHttpGet::redirectSendsCookieBackToItsHostOnly()
              expectedRequest("/back", "127.0.0.1:" + port, "Cookie: visit=abc123; land=1\r\n"));
     QCOMPARE(request.redirectsFollowed(), 3);
     QCOMPARE(request.lastStatus(), 200);
+    // Cookies last one load: the next load of the same request starts without them.
+    QVERIFY(request.run(local(server.port())));
+    QCOMPARE(server.requests.at(4), server.requests.at(0));
 }
 
 void TestHttpGet::unsafeCookiesAreNotSentBack()
