@@ -29,6 +29,14 @@ wait_for() {
   done
 }
 
+# Moves the pointer to X Y and waits (at most 2 s) until it stands there. xdotool's own
+# --sync waits for the pointer to leave where it was: forever when it was there already.
+pointer_at() { [ "$(xdotool getmouselocation --shell | head -n 2 | tr '\n' ' ')" = "X=$1 Y=$2 " ]; }
+point_at() {
+  xdotool mousemove "$1" "$2"
+  wait_for 2 pointer_at "$1" "$2"
+}
+
 # Xvfb, openbox and a tray host; false when Xvfb does not start.
 start_desktop() {
   export LC_ALL=C.UTF-8

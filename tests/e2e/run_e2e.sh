@@ -64,11 +64,12 @@ HEIGHT=$(awk '/Height:/ {print $2}' <<<"$client")
 check "client area is 169 x 276" test "$WIDTH" = 169 -a "$HEIGHT" = 276
 
 click() { # click at client coordinates of the main window
-  xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+  point_at $((X + $1)) $((Y + $2))
+  xdotool click 1
   sleep 0.2
 }
 shot() { # md5 of a region of the main window's client area: W H x y
-  xdotool mousemove --sync 600 600 # no hover effects or tool-tips in the picture
+  point_at 600 600 # no hover effects or tool-tips in the picture
   sleep 0.1
   import -window root -crop "${1}x${2}+$((X + $3))+$((Y + $4))" png:- 2>/dev/null | md5sum | cut -d' ' -f1
 }
@@ -213,7 +214,8 @@ check "a miss leaves the focus on the other window" focus_on_game
 # A click on the note brings the missed riddle up with the keys in the answer field.
 note=$(comm -13 <(echo "$window_ids_before") <(xdotool search --onlyvisible --pid "$kelo_pid" | sort) | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$note" | sed 's/^/NOTE_/')"
-xdotool mousemove --sync $((NOTE_X + NOTE_WIDTH / 2)) $((NOTE_Y + NOTE_HEIGHT / 2)) click 1
+point_at $((NOTE_X + NOTE_WIDTH / 2)) $((NOTE_Y + NOTE_HEIGHT / 2))
+xdotool click 1
 sleep 0.5
 xdotool type --delay 60 "никакой"
 xdotool key ctrl+s
@@ -281,7 +283,8 @@ painted_at() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null 
 copied() { xclip -o -selection clipboard 2>/dev/null | grep -q "$1"; }
 browser_focused() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$browser_win" ]; }
 copy_paragraph() { # x y text-it-holds: triple click, Ctrl+C, until the copy is there
-  xdotool mousemove --sync "$1" "$2" click --repeat 3 --delay 60 1
+  point_at "$1" "$2"
+  xdotool click --repeat 3 --delay 60 1
   xdotool key ctrl+c
   wait_for 5 copied "$3"
 }
