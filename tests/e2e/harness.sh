@@ -29,8 +29,8 @@ wait_for() {
   done
 }
 
-# Moves the pointer to X Y and waits (at most 2 s) until it stands there. xdotool's own
-# --sync waits for the pointer to leave where it was: forever when it was there already.
+# Moves the pointer to X Y and waits (at most 2 s) until it stands there; xdotool's own
+# --sync waits without a bound.
 pointer_at() { [ "$(xdotool getmouselocation --shell | head -n 2 | tr '\n' ' ')" = "X=$1 Y=$2 " ]; }
 point_at() {
   xdotool mousemove "$1" "$2"
