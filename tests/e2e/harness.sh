@@ -37,6 +37,19 @@ point_at() {
   wait_for 2 pointer_at "$1" "$2"
 }
 
+clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+
+# A window of another program in front, standing in for the game ($game, $game_pid);
+# focus_on_game tells whether it still has the focus.
+start_game_window() {
+  xmessage -title game-stand-in -geometry +100+300 "Игра" >/dev/null 2>&1 &
+  game_pid=$!
+  pids+=($game_pid)
+  game=$(timeout 10 xdotool search --sync --onlyvisible --name '^game-stand-in$' | head -n 1)
+  xdotool windowactivate --sync "$game" 2>/dev/null
+}
+focus_on_game() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$game" ]; }
+
 # Xvfb, openbox and a tray host; false when Xvfb does not start.
 start_desktop() {
   export LC_ALL=C.UTF-8

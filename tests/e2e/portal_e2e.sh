@@ -81,7 +81,6 @@ start_kelo() { # start_kelo LOG [kelo options]: sets kelo_pid, and win once its 
 stop_kelo() { kill "$kelo_pid" 2>/dev/null; wait "$kelo_pid" 2>/dev/null; }
 calls() { grep -c "\"call\": \"$1\"" "$2"; }
 
-clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 copy() { printf '%s' "$1" | xclip -selection clipboard; }
 
 # --- A portal that grants the shortcut -----------------------------------------------------
@@ -102,12 +101,7 @@ check "a description in Russian" \
   /usr/bin/python3 -c 'import json,sys,re; d=json.loads(sys.argv[1])["shortcuts"][0][1].get("description", ""); sys.exit(not re.search("загадк", d))' "$bind"
 
 # The game stands in front; the portal reports the press.
-xmessage -title game-stand-in -geometry +100+300 "Игра" >/dev/null 2>&1 &
-game_pid=$!
-pids+=($game_pid)
-game=$(timeout 10 xdotool search --sync --onlyvisible --name '^game-stand-in$' | head -n 1)
-xdotool windowactivate --sync "$game" 2>/dev/null
-focus_on_game() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$game" ]; }
+start_game_window
 check "another window has the focus" wait_for 5 focus_on_game
 copy "Кто он?"
 control Activate
@@ -200,11 +194,7 @@ stop_kelo
 # --- A Wayland session without the portal: the X11 grab, as before ------------------------
 stop_portal
 start_kelo "$work/no-portal.log"
-xmessage -title game-stand-in -geometry +100+300 "Игра" >/dev/null 2>&1 &
-game_pid=$!
-pids+=($game_pid)
-game=$(timeout 10 xdotool search --sync --onlyvisible --name '^game-stand-in$' | head -n 1)
-xdotool windowactivate --sync "$game" 2>/dev/null
+start_game_window
 copy "Кто он?"
 grabbed() { # the grab is made once the bus has said there is no portal
   copy "Кто он?"

@@ -76,7 +76,6 @@ shot() { # md5 of a region of the main window's client area: W H x y
 
 # Riddles: with no click, a pasted riddle and Enter put the answer on the clipboard, and a
 # second riddle pasted right after replaces the first.
-clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 paste_riddle() {
   printf '%s' "$1" | xclip -selection clipboard
   xdotool key ctrl+v Return
@@ -177,12 +176,7 @@ fi
 
 # The riddle shortcut, pressed while another program's window has the focus: the copied
 # riddle's answer replaces it on the clipboard, and the focus stays where it was.
-xmessage -title game-stand-in -geometry +100+300 "Игра" >/dev/null 2>&1 &
-game_pid=$!
-pids+=($game_pid)
-game=$(timeout 10 xdotool search --sync --onlyvisible --name '^game-stand-in$' | head -n 1)
-xdotool windowactivate --sync "$game" 2>/dev/null
-focus_on_game() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$game" ]; }
+start_game_window
 check "another window has the focus" wait_for 5 focus_on_game
 printf '%s' "Кто он?" | xclip -selection clipboard
 xdotool key ctrl+alt+z
