@@ -1,51 +1,11 @@
 #include "riddles/RiddleDocument.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 
 namespace {
 const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
-
-// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past
-// U+10FFFF). Checked by hand: this runs over every line of a long file at start.
-bool isValidUtf8(const char *bytes, qsizetype size)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes);
-    const unsigned char *end = p + size;
-    while (p < end) {
-        const unsigned char c = *p;
-        if (c < 0x80) {
-            ++p;
-            continue;
-        }
-        int follow;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            follow = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            follow = 2;
-            if (c == 0xE0)
-                low = 0xA0;
-            else if (c == 0xED)
-                high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            follow = 3;
-            if (c == 0xF0)
-                low = 0x90;
-            else if (c == 0xF4)
-                high = 0x8F;
-        } else {
-            return false;
-        }
-        if (end - p <= follow || p[1] < low || p[1] > high)
-            return false;
-        for (int i = 2; i <= follow; ++i)
-            if (p[i] < 0x80 || p[i] > 0xBF)
-                return false;
-        p += follow + 1;
-    }
-    return true;
-}
 } // namespace
 
 RiddleDocument RiddleDocument::parse(const QByteArray &bytes)
@@ -77,13 +37,17 @@ RiddleDocument RiddleDocument::parse(const QByteArray &bytes)
         });
         if (blank || line.bytes.startsWith('#')) {
             line.isIgnorable = true;
-        } else if (const qsizetype tab = line.bytes.indexOf('\t');
-                   tab >= 0 && isValidUtf8(line.bytes.constData(), line.bytes.size())) {
-            QString text = QString::fromUtf8(line.bytes.constData(), tab);
-            QString answer =
-                QString::fromUtf8(line.bytes.constData() + tab + 1, line.bytes.size() - tab - 1).trimmed();
-            line.isRiddle = !text.trimmed().isEmpty() && !answer.isEmpty();
-            line.riddle = {std::move(text), std::move(answer)};
+        } else if (line.bytes.contains('\t')) {
+            // A line that is not well-formed UTF-8 is kept as it is, not understood.
+            QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+            const QString decoded = decoder(line.bytes);
+            if (!decoder.hasError()) {
+                const qsizetype tab = decoded.indexOf(QLatin1Char('\t'));
+                QString text = decoded.left(tab);
+                QString answer = decoded.mid(tab + 1).trimmed();
+                line.isRiddle = !text.trimmed().isEmpty() && !answer.isEmpty();
+                line.riddle = {std::move(text), std::move(answer)};
+            }
         }
         document.m_lines.append(std::move(line));
     }
