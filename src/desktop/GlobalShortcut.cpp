@@ -1,12 +1,17 @@
 #include "desktop/GlobalShortcut.h"
 
+#if defined(Q_OS_WIN)
+#include "desktop/WindowsGlobalShortcut.h"
+#else
 #include "desktop/PortalGlobalShortcut.h"
+#endif
 
 #ifdef KELO_HAVE_XCB
 #include "desktop/X11GlobalShortcut.h"
 #endif
 
 namespace {
+#if !defined(Q_OS_WIN)
 class NoGlobalShortcut : public GlobalShortcut {
 public:
     void grab(const QKeySequence &) override
@@ -24,13 +29,18 @@ std::unique_ptr<GlobalShortcut> keyGrabForThisDisplay()
 #endif
     return std::make_unique<NoGlobalShortcut>();
 }
+#endif
 } // namespace
 
 std::unique_ptr<GlobalShortcut> GlobalShortcut::forThisSession()
 {
+#if defined(Q_OS_WIN)
+    return std::make_unique<WindowsGlobalShortcut>();
+#else
     // In a Wayland session an X11 grab sees keys only while an X11 window has the focus,
     // never while the game's native Wayland browser has it: ask the desktop first.
     if (PortalGlobalShortcut::isWaylandSession())
         return std::make_unique<PortalGlobalShortcut>(QDBusConnection::sessionBus(), &keyGrabForThisDisplay);
     return keyGrabForThisDisplay();
+#endif
 }

@@ -7,8 +7,13 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <iterator>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 // What a later start sends; the only thing read from the socket.
@@ -29,8 +34,27 @@ QString fileNamePiece(const QString &display)
 
 QString SingleInstance::nameForThisDesktop()
 {
+#ifdef Q_OS_WIN
+    // One desktop is one user's logon session: fast user switching and remote desktop
+    // give the same user other sessions, each with a Kelo of its own.
+    wchar_t user[256 + 1] = {};
+    DWORD userLength = DWORD(std::size(user));
+    DWORD session = 0;
+    if (!GetUserNameW(user, &userLength) || !ProcessIdToSessionId(GetCurrentProcessId(), &session))
+        return QString();
+    return nameForWindowsSession(QString::fromWCharArray(user), session);
+#else
     return nameFor(uint(::getuid()), qEnvironmentVariable("DISPLAY"),
                    qEnvironmentVariable("WAYLAND_DISPLAY"));
+#endif
+}
+
+QString SingleInstance::nameForWindowsSession(const QString &user, uint session)
+{
+    if (user.isEmpty())
+        return QString();
+    // User names are not case sensitive on Windows.
+    return QStringLiteral("kelo-%1-session-%2").arg(fileNamePiece(user.toLower())).arg(session);
 }
 
 QString SingleInstance::nameFor(uint user, const QString &display, const QString &waylandDisplay)
@@ -50,11 +74,22 @@ QString SingleInstance::nameFor(uint user, const QString &display, const QString
 
 SingleInstance::SingleInstance(const QString &name, QObject *parent) : QObject(parent)
 {
+    if (name.isEmpty())
+        return;
+#ifdef Q_OS_WIN
+    // A named pipe, whose name is not a path; the lock goes to the user's own temporary
+    // folder.
+    m_name = name;
+    m_lockPath = QDir(QDir::tempPath()).filePath(name + QStringLiteral(".lock"));
+#else
     // In the user's runtime folder, which only the user may enter (Qt checks its owner and
     // permissions), so no other user can stand in for a running Kelo.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!name.isEmpty() && !folder.isEmpty())
+    if (!folder.isEmpty()) {
         m_name = QDir(folder).filePath(name);
+        m_lockPath = m_name + QStringLiteral(".lock");
+    }
+#endif
 }
 
 bool SingleInstance::handOverToRunning()
@@ -64,7 +99,7 @@ bool SingleInstance::handOverToRunning()
     // Two starts at once (a double click on the menu entry) take turns, or both would find
     // nobody and both would run. A lock left by a killed Kelo is recognised by its process;
     // one that stays taken for long is waited for no longer.
-    QLockFile turn(m_name + QStringLiteral(".lock"));
+    QLockFile turn(m_lockPath);
     turn.tryLock(kTurnTimeoutMs);
     QLocalSocket socket;
     socket.connectToServer(m_name);

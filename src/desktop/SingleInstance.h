@@ -6,7 +6,7 @@
 class QLocalServer;
 class QLocalSocket;
 
-// One Kelo per desktop session (the user and the display). The first start listens on a
+// One Kelo per desktop session (the user and the display; on Windows the logon session). The first start listens on a
 // local socket named after both; a later start on the same desktop finds it, asks it to show
 // its main window and ends. A socket left behind by a Kelo that was killed is replaced.
 class SingleInstance : public QObject {
@@ -17,6 +17,9 @@ public:
     // The socket's name for `user` on the desktop that `display` (X11) and `waylandDisplay`
     // name; a Wayland session's own display wins over XWayland's. Empty when both are.
     static QString nameFor(uint user, const QString &display, const QString &waylandDisplay);
+
+    // The name for `user`'s Windows logon session `session`; empty without a user.
+    static QString nameForWindowsSession(const QString &user, uint session);
 
     explicit SingleInstance(const QString &name, QObject *parent = nullptr);
 
@@ -34,5 +37,6 @@ private:
     void serve(QLocalSocket *caller);
 
     QString m_name;
+    QString m_lockPath;
     QLocalServer *m_server = nullptr;
 };

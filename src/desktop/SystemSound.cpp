@@ -4,8 +4,10 @@
 
 #if defined(Q_OS_WIN)
 
-#include <mmsystem.h>
+// mmsystem.h needs windows.h before it.
 #include <windows.h>
+
+#include <mmsystem.h>
 
 void SystemSound::playActivityFinished()
 {

@@ -1,5 +1,7 @@
 #include "desktop/X11GlobalShortcut.h"
 
+#include "desktop/DesktopKey.h"
+
 #include <QGuiApplication>
 #include <qguiapplication_platform.h>
 
@@ -11,30 +13,6 @@
 
 namespace {
 template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-// The X keysym of a key that a shortcut may end in; 0 for keys not offered.
-xcb_keysym_t keysymOf(int key)
-{
-    // Letters grab their lower-case keysym, the key's first level.
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return XK_a + (key - Qt::Key_A);
-    // The other printable Latin-1 keys share their codes with their keysyms.
-    if (key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde)
-        return xcb_keysym_t(key);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
-        return XK_F1 + (key - Qt::Key_F1);
-    static const std::pair<int, xcb_keysym_t> named[] = {
-        {Qt::Key_Escape, XK_Escape}, {Qt::Key_Tab, XK_Tab},       {Qt::Key_Backspace, XK_BackSpace},
-        {Qt::Key_Return, XK_Return}, {Qt::Key_Insert, XK_Insert}, {Qt::Key_Delete, XK_Delete},
-        {Qt::Key_Pause, XK_Pause},   {Qt::Key_Print, XK_Print},   {Qt::Key_Home, XK_Home},
-        {Qt::Key_End, XK_End},       {Qt::Key_PageUp, XK_Prior},  {Qt::Key_PageDown, XK_Next},
-        {Qt::Key_Left, XK_Left},     {Qt::Key_Up, XK_Up},         {Qt::Key_Right, XK_Right},
-        {Qt::Key_Down, XK_Down}};
-    for (const auto &[qtKey, keysym] : named)
-        if (qtKey == key)
-            return keysym;
-    return 0;
-}
 
 // The keyboard's key codes with the keysyms of all their groups and levels, and the
 // modifier map; read afresh for every grab.
@@ -121,7 +99,8 @@ X11GlobalShortcut::~X11GlobalShortcut()
 void X11GlobalShortcut::grab(const QKeySequence &keys)
 {
     ungrab();
-    const xcb_keysym_t keysym = keys.count() == 1 ? keysymOf(keys[0].key()) : 0;
+    const std::optional<DesktopKey> key = desktopKeyOf(keys);
+    const xcb_keysym_t keysym = key ? key->keysym : 0;
     if (!keysym) {
         emit refused(QStringLiteral("its key cannot be grabbed"));
         return;

@@ -76,6 +76,12 @@ RiddleStore::RiddleStore(const QString &path, QObject *parent) : QObject(parent)
 QString RiddleStore::defaultPath()
 {
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
+#ifdef Q_OS_WIN
+    // %APPDATA%, the roaming folder, which follows the player to another computer of the
+    // same domain; Qt names it only with an application's own folder appended.
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
+#endif
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return base + QStringLiteral("/kelo/riddles.tsv");

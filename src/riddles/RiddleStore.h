@@ -34,7 +34,8 @@ public:
     explicit RiddleStore(const QString &path, QObject *parent = nullptr);
     ~RiddleStore() override;
 
-    // $XDG_DATA_HOME/kelo/riddles.tsv, ~/.local/share/kelo/riddles.tsv without it.
+    // $XDG_DATA_HOME/kelo/riddles.tsv, ~/.local/share/kelo/riddles.tsv without it
+    // (%APPDATA%\kelo\riddles.tsv on Windows).
     static QString defaultPath();
     QString path() const { return m_path; }
 

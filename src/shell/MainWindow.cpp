@@ -145,8 +145,9 @@ void MainWindow::placeAtRightEdge()
     // Until the window manager has framed the window its frame is unknown and the client
     // area stands in for it.
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    // The work area: a taskbar or panel at the right edge would cover the window.
     const QPoint framePosition =
-        Placement::startPosition(screen->geometry(), frame.left() + width() + frame.right());
+        Placement::startPosition(screen->availableGeometry(), frame.left() + width() + frame.right());
     if (frame.isNull())
         move(framePosition);
     else

@@ -1,10 +1,13 @@
 #pragma once
 
-// A stand-in for the desktop's `xdg-open`: a directory put first on PATH holding an
-// `xdg-open` that is the argv recorder. Restores PATH when it goes.
+// A stand-in for the desktop's handler of web addresses, the argv recorder: on Windows the
+// registered command of `htmlfile` (the current user's own classes, which come before the
+// machine's), elsewhere an `xdg-open` in a directory put first on PATH. Restores both when
+// it goes.
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,13 +16,28 @@ class StandInHandler {
 public:
     StandInHandler() : m_oldPath(qgetenv("PATH")), m_oldRecord(qgetenv("KELO_ARGV_RECORD"))
     {
+#ifdef Q_OS_WIN
+        m_oldCommand = m_htmlCommand.value(QStringLiteral("Default"));
+        m_htmlCommand.setValue(QStringLiteral("Default"),
+                               QStringLiteral("\"%1\" \"%2\"")
+                                   .arg(QDir::toNativeSeparators(QStringLiteral(ARGV_RECORDER)), QStringLiteral("%1")));
+        m_htmlCommand.sync();
+        m_ready = m_dir.isValid() && m_htmlCommand.status() == QSettings::NoError;
+#else
         m_ready = m_dir.isValid() &&
                   QFile::link(QStringLiteral(ARGV_RECORDER), m_dir.filePath(QStringLiteral("xdg-open")));
         qputenv("PATH", QFile::encodeName(m_dir.path()) + ':' + m_oldPath);
+#endif
         qputenv("KELO_ARGV_RECORD", QFile::encodeName(recordPath()));
     }
     ~StandInHandler()
     {
+#ifdef Q_OS_WIN
+        if (m_oldCommand.isValid())
+            m_htmlCommand.setValue(QStringLiteral("Default"), m_oldCommand);
+        else
+            m_htmlCommand.remove(QStringLiteral("Default"));
+#endif
         qputenv("PATH", m_oldPath);
         if (m_oldRecord.isNull())
             qunsetenv("KELO_ARGV_RECORD");
@@ -56,6 +74,11 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_oldPath;
     QByteArray m_oldRecord;
+#ifdef Q_OS_WIN
+    QSettings m_htmlCommand{QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes\\htmlfile\\shell\\open\\command"),
+                            QSettings::NativeFormat};
+    QVariant m_oldCommand;
+#endif
     bool m_ready = false;
 };
 

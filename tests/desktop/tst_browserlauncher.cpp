@@ -97,6 +97,9 @@ void TestBrowserLauncher::addressReachesHandlerAsOneUnchangedArgument()
 
 void TestBrowserLauncher::mailLinkReachesHandlerUnchanged()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows opens mail links with the mail program it registers, not the browser's command");
+#endif
     StandInHandler handler;
     QVERIFY(handler.isReady());
     const QString mail = QStringLiteral("mailto:author@kelo.example,");
@@ -109,6 +112,9 @@ void TestBrowserLauncher::handlerIsNeverWaitedFor()
 {
     // Some desktops' handlers stay until the browser they started is closed; the
     // program must not freeze meanwhile. Another desktop has no handler at all.
+#ifdef Q_OS_WIN
+    QSKIP("ShellExecute starts the browser and returns; xdg-open's stand-ins are POSIX scripts");
+#endif
     QTemporaryDir slow;
     QTemporaryDir none;
     QVERIFY(slow.isValid() && none.isValid());

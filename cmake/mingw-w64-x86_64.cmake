@@ -1,0 +1,25 @@
+# Cross-compiling for 64-bit Windows with Debian's mingw-w64 (the POSIX thread model, which
+# std::thread and Qt need).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(KELO_MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${KELO_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KELO_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${KELO_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${KELO_MINGW_TRIPLE})
+# The Windows Qt (scripts/windows/build-qt.sh) is a root of its own.
+if(NOT KELO_WINDOWS_QT AND DEFINED ENV{KELO_WINDOWS_QT})
+  set(KELO_WINDOWS_QT $ENV{KELO_WINDOWS_QT})
+endif()
+if(KELO_WINDOWS_QT)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${KELO_WINDOWS_QT})
+endif()
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Tests built for Windows run under Wine on this host.
+find_program(KELO_WINE wine)
+if(KELO_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${KELO_WINE})
+endif()
