@@ -84,6 +84,7 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME kelo.exe)
 set(CPACK_NSIS_MUI_ICON ${KELO_ICO})
 set(CPACK_NSIS_MUI_UNIICON ${KELO_ICO})
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 # Our own installer script (packaging/windows/NSIS.template.in): per user, no admin rights.
 list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/windows/CPackNames.cmake)

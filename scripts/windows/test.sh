@@ -19,4 +19,5 @@ wineserver --kill
 kill "$XVFB_PID"
 trap - EXIT
 
+bash scripts/windows/check-package.sh build-windows
 bash tests/e2e/windows_e2e.sh build-windows

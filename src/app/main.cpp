@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "desktop/GlobalShortcut.h"
+#include "desktop/ParentConsole.h"
 #include "desktop/Services.h"
 #include "desktop/SingleInstance.h"
 #include "riddles/ClipboardRiddle.h"
@@ -30,6 +31,7 @@ std::unique_ptr<GlobalShortcut> grabRiddleShortcut(const QKeySequence &keys, Cli
 
 int main(int argc, char *argv[])
 {
+    ParentConsole::attach();
     // Read before anything starts, so that --help, --version and a mistyped option
     // answer at once, with or without a display.
     QStringList arguments;
