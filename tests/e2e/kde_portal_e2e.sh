@@ -3,8 +3,9 @@
 # (xdg-desktop-portal, xdg-desktop-portal-kde and kglobalaccel5, each started here by hand)
 # on Xvfb, as in a Wayland session with Qt on XWayland, and checks that the riddle shortcut
 # is registered with kglobalaccel under the same component at every start, with its Russian
-# description, that Ctrl+Alt+Z pressed while another window has the focus answers, and that
-# a second start hands over to the running Kelo.
+# description, that Ctrl+Alt+Z pressed while another window has the focus answers, that a
+# second start hands over to the running Kelo, and that keys assigned in the desktop's
+# settings are kept at the next start.
 # Usage: kde_portal_e2e.sh path/to/kelo
 set -uo pipefail
 
@@ -80,10 +81,11 @@ shortcuts_of() {
 }
 # Ctrl+Alt+Z as kglobalaccel keeps it: Qt's key code with the modifier bits.
 ctrl_alt_z=$(((0x04000000 | 0x08000000) + 0x5a))
+description="Найти ответ на скопированную загадку и положить его в буфер обмена"
 registered() {
   component=$(components)
   [ "$(printf '%s\n' "$component" | grep -c .)" = 1 ] &&
-    shortcuts_of "$component" | grep -qx "answer-copied-riddle|Найти ответ на скопированную загадку и положить его в буфер обмена|$ctrl_alt_z"
+    shortcuts_of "$component" | grep -qx "answer-copied-riddle|$description|$ctrl_alt_z"
 }
 
 # --- The first start -----------------------------------------------------------------------
@@ -133,6 +135,20 @@ start_game_window
 copy "Кто он?"
 xdotool key ctrl+alt+z
 check "Ctrl+Alt+Z answers after the restart" wait_for 5 clipboard_is "икар"
+
+# --- Keys the player assigns in the desktop's settings are kept at the next start ----------
+# What the settings do: kglobalaccel gets the new keys (SetPresent | NoAutoloading).
+ctrl_alt_x=$(((0x04000000 | 0x08000000) + 0x58))
+dbus-send --session --print-reply --dest=org.kde.kglobalaccel /kglobalaccel org.kde.KGlobalAccel.setShortcut \
+  "array:string:$first_component,answer-copied-riddle,$first_component,$description" "array:int32:$ctrl_alt_x" uint32:6 >/dev/null ||
+  fail "kglobalaccel takes other keys"
+stop_kelo
+start_kelo "$work/changed.log"
+said_changed() { grep -qx "kelo: the desktop answers riddles on Ctrl+Alt+X." "$work/changed.log"; }
+check "the next start says the keys the player assigned" wait_for 10 said_changed
+copy "28 дней"
+xdotool key ctrl+alt+x
+check "and those keys answer" wait_for 5 clipboard_is "все"
 kill "$game_pid"
 stop_kelo
 
