@@ -163,6 +163,13 @@ sleep 1
 check "--riddle-hotkey=none opens no session" test -n "$win" -a "$(calls CreateSession "$work/none.log")" = 0
 stop_kelo
 
+# The same portal lists the shortcut in BindShortcuts' answer: bound without asking again.
+start_kelo "$work/listed-kelo.log"
+listed_bound() { grep -qx "kelo: the desktop answers riddles on Ctrl+Alt+Z." "$work/listed-kelo.log"; }
+check "a shortcut listed in BindShortcuts' answer is bound" wait_for 10 listed_bound
+check "and no list is asked for" test "$(calls ListShortcuts "$work/none.log")" = 0
+stop_kelo
+
 # --- A portal that refuses, and one that never answers --------------------------------------
 stop_portal
 start_portal "$work/refusing.log" --bind-answer 1 || fail "refusing stand-in starts"
