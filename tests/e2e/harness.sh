@@ -85,3 +85,21 @@ start_kelo() { # start_kelo LOG [kelo options]
 }
 stop_kelo() { kill "$kelo_pid" 2>/dev/null; wait "$kelo_pid" 2>/dev/null; }
 copy() { printf '%s' "$1" | xclip -selection clipboard; }
+
+# Runs SCRIPT again with ARGS on a session bus of its own that starts no services, so that
+# only what the script starts answers there; the inner run has KELO_PRIVATE_BUS set.
+on_private_bus() { # on_private_bus SCRIPT ARGS...
+  cat >"$work/session.conf" <<CONF
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=$work</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+CONF
+  KELO_PRIVATE_BUS=1 dbus-run-session --config-file="$work/session.conf" -- bash "$@"
+}

@@ -12,29 +12,10 @@ set -uo pipefail
 kelo=$(readlink -f "${1:?path to kelo}")
 here=$(dirname "$(readlink -f "$0")")
 
+source "$here/harness.sh"
 # A bus of its own that activates no services: only what is started below answers, and no
 # other portal installed on this machine.
-if [ -z "${KELO_PRIVATE_BUS:-}" ]; then
-  config=$(mktemp -d)
-  cat >"$config/session.conf" <<CONF
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$config</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
-  KELO_PRIVATE_BUS=1 dbus-run-session --config-file="$config/session.conf" -- bash "$0" "$kelo"
-  status=$?
-  rm -rf "$config"
-  exit $status
-fi
-
-source "$here/harness.sh"
+[ -n "${KELO_PRIVATE_BUS:-}" ] || { on_private_bus "$0" "$kelo"; exit; }
 finish() {
   echo "KDE portal e2e: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]

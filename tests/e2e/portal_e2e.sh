@@ -9,29 +9,10 @@ set -uo pipefail
 kelo=$(readlink -f "${1:?path to kelo}")
 here=$(dirname "$(readlink -f "$0")")
 
+source "$here/harness.sh"
 # Everything below runs on a bus of its own that starts no services: only the stand-in
 # answers for the portal, never a real one installed on this machine.
-if [ -z "${KELO_PRIVATE_BUS:-}" ]; then
-  config=$(mktemp -d)
-  cat >"$config/session.conf" <<CONF
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$config</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
-  KELO_PRIVATE_BUS=1 dbus-run-session --config-file="$config/session.conf" -- bash "$0" "$kelo"
-  status=$?
-  rm -rf "$config"
-  exit $status
-fi
-
-source "$here/harness.sh"
+[ -n "${KELO_PRIVATE_BUS:-}" ] || { on_private_bus "$0" "$kelo"; exit; }
 finish() {
   echo "portal e2e: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]
