@@ -270,7 +270,7 @@ void PortalGlobalShortcut::takeResponse(uint response, const QVariantMap &result
         if (!session.isEmpty() && session.size() <= kMaxPathLength)
             m_sessionPath = session;
         // A portal that took the list with the session (KDE Plasma 5.27) says so here; asked
-        // to bind it again, that one opens the desktop's settings at every start.
+        // to bind it again, that one sets out to open the desktop's shortcut settings.
         if (const std::optional<QString> trigger = boundTrigger(results.value(kShortcutsKey)))
             becomeBound(*trigger);
         else
