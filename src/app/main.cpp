@@ -23,6 +23,9 @@ std::unique_ptr<GlobalShortcut> grabRiddleShortcut(const QKeySequence &keys, Cli
         std::fprintf(stderr, "kelo: the riddle shortcut %s is off: %s.\n",
                      qPrintable(keys.toString(QKeySequence::PortableText)), qPrintable(reason));
     });
+    // Where the desktop chose the keys or the reach, the player learns which keys answer.
+    QObject::connect(shortcut.get(), &GlobalShortcut::grantedAs,
+                     [](const QString &how) { std::fprintf(stderr, "kelo: %s.\n", qPrintable(how)); });
     QObject::connect(shortcut.get(), &GlobalShortcut::activated, riddle, &ClipboardRiddle::lookUp);
     shortcut->grab(keys);
     return shortcut;

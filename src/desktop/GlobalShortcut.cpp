@@ -20,13 +20,21 @@ public:
     }
 };
 
-// The shortcut that a display gives by itself: X11's key grab, where Qt runs on X11.
-std::unique_ptr<GlobalShortcut> keyGrabForThisDisplay()
+// The shortcut that a display gives by itself: X11's key grab, where Qt runs on X11; null
+// elsewhere.
+std::unique_ptr<GlobalShortcut> x11KeyGrab()
 {
 #ifdef KELO_HAVE_XCB
-    if (std::unique_ptr<GlobalShortcut> x11 = X11GlobalShortcut::forThisDisplay())
-        return x11;
+    return X11GlobalShortcut::forThisDisplay();
+#else
+    return nullptr;
 #endif
+}
+
+std::unique_ptr<GlobalShortcut> keyGrabForThisDisplay()
+{
+    if (std::unique_ptr<GlobalShortcut> grab = x11KeyGrab())
+        return grab;
     return std::make_unique<NoGlobalShortcut>();
 }
 #endif
@@ -40,7 +48,7 @@ std::unique_ptr<GlobalShortcut> GlobalShortcut::forThisSession()
     // In a Wayland session an X11 grab sees keys only while an X11 window has the focus,
     // never while the game's native Wayland browser has it: ask the desktop first.
     if (PortalGlobalShortcut::isWaylandSession())
-        return std::make_unique<PortalGlobalShortcut>(QDBusConnection::sessionBus(), &keyGrabForThisDisplay);
+        return std::make_unique<PortalGlobalShortcut>(QDBusConnection::sessionBus(), &x11KeyGrab);
     return keyGrabForThisDisplay();
 #endif
 }

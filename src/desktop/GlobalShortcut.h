@@ -24,4 +24,8 @@ signals:
     // Delivered through the event loop, never from inside the window system's event.
     void activated();
     void refused(const QString &reason);
+    // Once the shortcut works where the player could not tell by which keys or how far: the
+    // keys a desktop bound (they may differ from those asked for, and the desktop's settings
+    // may change them), or a narrower reach than asked for. One sentence, said once.
+    void grantedAs(const QString &how);
 };

@@ -9,6 +9,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QRandomGenerator>
 
+#include <optional>
+
 // One shortcut as the portal takes it: (id, {description, preferred_trigger}).
 struct PortalShortcutEntry {
     QString id;
@@ -43,8 +45,15 @@ const QString kApplicationId = QStringLiteral("io.github.kelo.kelo");
 const QString kShortcutId = QStringLiteral("answer-copied-riddle");
 const QString kShortcutDescription =
     QStringLiteral("Найти ответ на скопированную загадку и положить его в буфер обмена");
+// The same at every start: KDE names the shortcut's settings after the session's token, so
+// keys the player assigns there are found again at the next start.
+const QString kSessionToken = QStringLiteral("kelo");
+const QString kShortcutsKey = QStringLiteral("shortcuts");
 // Longer paths than this are not believed.
 constexpr qsizetype kMaxPathLength = 1024;
+// A list of bound shortcuts is read this far; the desktop's description of keys this long.
+constexpr int kMaxListedShortcuts = 256;
+constexpr qsizetype kMaxTriggerLength = 64;
 
 // A fresh object path element: letters, digits and '_' only.
 QString newToken()
@@ -58,6 +67,30 @@ QString pathIn(const QVariant &value)
         return value.value<QDBusObjectPath>().path();
     // Some portals send the session's path as a plain string.
     return value.metaType() == QMetaType::fromType<QString>() ? value.toString() : QString();
+}
+
+// Our shortcut in a portal's list of bound shortcuts (a(sa{sv})), with the desktop's own
+// description of its keys (possibly empty); nothing when it is not listed.
+std::optional<QString> boundTrigger(const QVariant &shortcuts)
+{
+    if (shortcuts.metaType() != QMetaType::fromType<QDBusArgument>())
+        return std::nullopt;
+    const QDBusArgument list = shortcuts.value<QDBusArgument>();
+    if (list.currentSignature() != QLatin1String("a(sa{sv})"))
+        return std::nullopt;
+    list.beginArray();
+    for (int read = 0; read < kMaxListedShortcuts && !list.atEnd(); ++read) {
+        PortalShortcutEntry entry;
+        list >> entry;
+        if (entry.id != kShortcutId)
+            continue;
+        // Printed for the player: one line of plain text.
+        QString trigger = entry.properties.value(QStringLiteral("trigger_description")).toString();
+        trigger.truncate(kMaxTriggerLength);
+        trigger.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+        return trigger.trimmed();
+    }
+    return std::nullopt;
 }
 } // namespace
 
@@ -125,34 +158,52 @@ void PortalGlobalShortcut::askForShortcuts()
     });
 }
 
+QVariant PortalGlobalShortcut::shortcutList() const
+{
+    QVariantMap properties{{QStringLiteral("description"), kShortcutDescription}};
+    const QString trigger = portalTrigger(m_keys);
+    if (!trigger.isEmpty())
+        properties.insert(QStringLiteral("preferred_trigger"), trigger);
+    return QVariant::fromValue(QList<PortalShortcutEntry>{{kShortcutId, properties}});
+}
+
 void PortalGlobalShortcut::openSession()
 {
     m_step = Step::OpeningSession;
-    const QString sessionToken = newToken();
-    m_sessionPath = objectPath("session", sessionToken);
+    m_sessionPath = objectPath("session", kSessionToken);
+    // Presses arrive as Activated on the portal's own object, from the moment the session
+    // binds the shortcut.
+    m_bus.connect(QString(), kPortalPath, kShortcutsInterface, QStringLiteral("Activated"), this,
+                  SLOT(takeActivation(QDBusObjectPath, QString, qulonglong, QVariantMap, QDBusMessage)));
     const QString token = newToken();
     QDBusMessage method = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kShortcutsInterface,
                                                          QStringLiteral("CreateSession"));
+    // KDE Plasma 5.27 binds only the shortcuts named here, and its BindShortcuts binds nothing;
+    // portals that do not know the option leave it aside.
     method << QVariantMap{{QStringLiteral("handle_token"), token},
-                          {QStringLiteral("session_handle_token"), sessionToken}};
+                          {QStringLiteral("session_handle_token"), kSessionToken},
+                          {kShortcutsKey, shortcutList()}};
     request(method, token);
 }
 
 void PortalGlobalShortcut::bindShortcut()
 {
     m_step = Step::Binding;
-    // Presses arrive as Activated on the portal's own object.
-    m_bus.connect(QString(), kPortalPath, kShortcutsInterface, QStringLiteral("Activated"), this,
-                  SLOT(takeActivation(QDBusObjectPath, QString, qulonglong, QVariantMap, QDBusMessage)));
-    QVariantMap properties{{QStringLiteral("description"), kShortcutDescription}};
-    const QString trigger = portalTrigger(m_keys);
-    if (!trigger.isEmpty())
-        properties.insert(QStringLiteral("preferred_trigger"), trigger);
     const QString token = newToken();
     QDBusMessage method = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kShortcutsInterface,
                                                          QStringLiteral("BindShortcuts"));
+    method << QVariant::fromValue(QDBusObjectPath(m_sessionPath)) << shortcutList() << QString()
+           << QVariantMap{{QStringLiteral("handle_token"), token}};
+    request(method, token);
+}
+
+void PortalGlobalShortcut::listShortcuts()
+{
+    m_step = Step::Listing;
+    const QString token = newToken();
+    QDBusMessage method = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kShortcutsInterface,
+                                                         QStringLiteral("ListShortcuts"));
     method << QVariant::fromValue(QDBusObjectPath(m_sessionPath))
-           << QVariant::fromValue(QList<PortalShortcutEntry>{{kShortcutId, properties}}) << QString()
            << QVariantMap{{QStringLiteral("handle_token"), token}};
     request(method, token);
 }
@@ -218,14 +269,65 @@ void PortalGlobalShortcut::takeResponse(uint response, const QVariantMap &result
         const QString session = pathIn(results.value(QStringLiteral("session_handle")));
         if (!session.isEmpty() && session.size() <= kMaxPathLength)
             m_sessionPath = session;
-        bindShortcut();
+        // A portal that took the list with the session (KDE Plasma 5.27) says so here; asked
+        // to bind it again, that one sets out to open the desktop's shortcut settings.
+        if (const std::optional<QString> trigger = boundTrigger(results.value(kShortcutsKey)))
+            becomeBound(*trigger);
+        else
+            bindShortcut();
     } else if (m_step == Step::Binding) {
         if (response != 0) {
             refuse(QStringLiteral("the desktop did not grant it (answer %1)").arg(response));
             return;
         }
-        m_step = Step::Bound;
+        // Some portals answer without the list (KDE Plasma 6 after the player confirmed).
+        if (results.contains(kShortcutsKey))
+            takeBoundList(results.value(kShortcutsKey));
+        else
+            listShortcuts();
+    } else if (m_step == Step::Listing) {
+        takeBoundList(response == 0 ? results.value(kShortcutsKey) : QVariant());
     }
+}
+
+void PortalGlobalShortcut::takeBoundList(const QVariant &shortcuts)
+{
+    if (const std::optional<QString> trigger = boundTrigger(shortcuts))
+        becomeBound(*trigger);
+    else
+        useFallbackForUnbound();
+}
+
+void PortalGlobalShortcut::becomeBound(const QString &trigger)
+{
+    m_step = Step::Bound;
+    const QString keys = m_keys.toString(QKeySequence::PortableText);
+    if (trigger.isEmpty())
+        emit grantedAs(
+            QStringLiteral("the desktop bound keys of its choice for riddles (%1 was asked for)").arg(keys));
+    else
+        emit grantedAs(QStringLiteral("the desktop answers riddles on %1").arg(trigger));
+}
+
+void PortalGlobalShortcut::useFallbackForUnbound()
+{
+    const QString reason = QStringLiteral("the desktop bound no shortcut");
+    closeSession();
+    m_step = Step::Off;
+    m_fallbackShortcut = m_fallback();
+    if (!m_fallbackShortcut) {
+        emit refused(reason);
+        return;
+    }
+    connect(m_fallbackShortcut.get(), &GlobalShortcut::activated, this, &GlobalShortcut::activated);
+    connect(m_fallbackShortcut.get(), &GlobalShortcut::refused, this, [this, reason](const QString &why) {
+        m_fallbackRefused = true;
+        emit refused(QStringLiteral("%1, and the X11 key grab failed: %2").arg(reason, why));
+    });
+    m_fallbackShortcut->grab(m_keys);
+    if (!m_fallbackRefused)
+        emit grantedAs(QStringLiteral("%1; riddles are answered on %2 only while an X11 window has the focus")
+                           .arg(reason, m_keys.toString(QKeySequence::PortableText)));
 }
 
 void PortalGlobalShortcut::takeActivation(const QDBusObjectPath &session, const QString &shortcutId,
@@ -240,6 +342,10 @@ void PortalGlobalShortcut::useFallback()
 {
     m_step = Step::Off;
     m_fallbackShortcut = m_fallback();
+    if (!m_fallbackShortcut) {
+        emit refused(QStringLiteral("desktop-wide shortcuts need the desktop portal or an X11 display"));
+        return;
+    }
     connect(m_fallbackShortcut.get(), &GlobalShortcut::activated, this, &GlobalShortcut::activated);
     connect(m_fallbackShortcut.get(), &GlobalShortcut::refused, this, &GlobalShortcut::refused);
     m_fallbackShortcut->grab(m_keys);
@@ -247,15 +353,19 @@ void PortalGlobalShortcut::useFallback()
 
 void PortalGlobalShortcut::refuse(const QString &reason)
 {
-    const bool sessionOpen = m_step == Step::Binding;
+    if (m_step == Step::Binding || m_step == Step::Listing)
+        closeSession();
     m_step = Step::Off;
     m_answerTimer.stop();
     stopAwaitingResponse();
-    if (sessionOpen)
-        m_bus.send(QDBusMessage::createMethodCall(kPortalService, m_sessionPath,
-                                                  QStringLiteral("org.freedesktop.portal.Session"),
-                                                  QStringLiteral("Close")));
     emit refused(reason);
+}
+
+void PortalGlobalShortcut::closeSession()
+{
+    m_bus.send(QDBusMessage::createMethodCall(kPortalService, m_sessionPath,
+                                              QStringLiteral("org.freedesktop.portal.Session"),
+                                              QStringLiteral("Close")));
 }
 
 QString PortalGlobalShortcut::objectPath(const char *kind, const QString &token) const

@@ -63,3 +63,43 @@ start_desktop() {
   pids+=($!)
   wait_for 10 bash -c 'xwininfo -root -tree | grep -q "\"panel\""' || fail "tray host started"
 }
+
+# Starts $kelo (through "${offline[@]}" where set) with its output in LOG: kelo_pid, and win
+# once its main window shows (empty when it does not within 30 s).
+kelo_pid=
+win=
+start_kelo() { # start_kelo LOG [kelo options]
+  local log=$1; shift
+  "${offline[@]}" "$kelo" "$@" >"$log" 2>&1 &
+  kelo_pid=$!
+  pids+=($kelo_pid)
+  win=
+  local end=$((SECONDS + 30)) w
+  while [ -z "$win" ] && ((SECONDS < end)); do
+    # The tray icon's window bears the name too; the main window is the 169 pixels wide one.
+    for w in $(xdotool search --onlyvisible --pid "$kelo_pid" --name '^Kelo$' 2>/dev/null); do
+      xwininfo -id "$w" | grep -q 'Width: 169$' && win=$w
+    done
+    [ -n "$win" ] || sleep 0.2
+  done
+}
+stop_kelo() { kill "$kelo_pid" 2>/dev/null; wait "$kelo_pid" 2>/dev/null; }
+copy() { printf '%s' "$1" | xclip -selection clipboard; }
+
+# Runs SCRIPT again with ARGS on a session bus of its own that starts no services, so that
+# only what the script starts answers there; the inner run has KELO_PRIVATE_BUS set.
+on_private_bus() { # on_private_bus SCRIPT ARGS...
+  cat >"$work/session.conf" <<CONF
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=$work</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+CONF
+  KELO_PRIVATE_BUS=1 dbus-run-session --config-file="$work/session.conf" -- bash "$@"
+}

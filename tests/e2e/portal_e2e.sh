@@ -9,29 +9,10 @@ set -uo pipefail
 kelo=$(readlink -f "${1:?path to kelo}")
 here=$(dirname "$(readlink -f "$0")")
 
+source "$here/harness.sh"
 # Everything below runs on a bus of its own that starts no services: only the stand-in
 # answers for the portal, never a real one installed on this machine.
-if [ -z "${KELO_PRIVATE_BUS:-}" ]; then
-  config=$(mktemp -d)
-  cat >"$config/session.conf" <<CONF
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$config</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
-  KELO_PRIVATE_BUS=1 dbus-run-session --config-file="$config/session.conf" -- bash "$0" "$kelo"
-  status=$?
-  rm -rf "$config"
-  exit $status
-fi
-
-source "$here/harness.sh"
+[ -n "${KELO_PRIVATE_BUS:-}" ] || { on_private_bus "$0" "$kelo"; exit; }
 finish() {
   echo "portal e2e: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]
@@ -61,30 +42,13 @@ control() { # control METHOD: asks the stand-in to send a signal
     /io/github/kelo/PortalControl "io.github.kelo.PortalControl.$1" >/dev/null
 }
 
-kelo_pid=
-win=
-start_kelo() { # start_kelo LOG [kelo options]: sets kelo_pid, and win once its main window shows
-  local log=$1; shift
-  "${offline[@]}" "$kelo" "$@" >"$log" 2>&1 &
-  kelo_pid=$!
-  pids+=($kelo_pid)
-  win=
-  local end=$((SECONDS + 30)) w
-  while [ -z "$win" ] && ((SECONDS < end)); do
-    # The tray icon's window bears the name too; the main window is the 169 pixels wide one.
-    for w in $(xdotool search --onlyvisible --pid "$kelo_pid" --name '^Kelo$' 2>/dev/null); do
-      xwininfo -id "$w" | grep -q 'Width: 169$' && win=$w
-    done
-    [ -n "$win" ] || sleep 0.2
-  done
-}
-stop_kelo() { kill "$kelo_pid" 2>/dev/null; wait "$kelo_pid" 2>/dev/null; }
 calls() { grep -c "\"call\": \"$1\"" "$2"; }
 
-copy() { printf '%s' "$1" | xclip -selection clipboard; }
-
 # --- A portal that grants the shortcut -----------------------------------------------------
-start_portal "$work/portal.log" || { fail "stand-in portal starts" "$(cat "$work/standin.err")"; finish; }
+# Its BindShortcuts answers without the list (as KDE Plasma 6 does once the player confirmed),
+# so only ListShortcuts tells what is bound; the desktop names the keys in its own language.
+start_portal "$work/portal.log" --bound unsaid --trigger-description "Strg+Alt+Z" ||
+  { fail "stand-in portal starts" "$(cat "$work/standin.err")"; finish; }
 start_kelo "$work/kelo.log"
 [ -n "$win" ] || { fail "Kelo starts" "$(cat "$work/kelo.log")"; finish; }
 bound() { [ "$(calls BindShortcuts "$work/portal.log")" -ge 1 ]; }
@@ -99,6 +63,13 @@ check "one shortcut with the preferred trigger CTRL+ALT+z" \
   /usr/bin/python3 -c 'import json,sys; s=json.loads(sys.argv[1])["shortcuts"]; sys.exit(not (len(s) == 1 and s[0][1].get("preferred_trigger") == "CTRL+ALT+z"))' "$bind"
 check "a description in Russian" \
   /usr/bin/python3 -c 'import json,sys,re; d=json.loads(sys.argv[1])["shortcuts"][0][1].get("description", ""); sys.exit(not re.search("загадк", d))' "$bind"
+check "the session is asked for with the same shortcut" \
+  /usr/bin/python3 -c 'import json,sys; c=json.loads(sys.argv[1])["options"]["shortcuts"]; sys.exit(c != json.loads(sys.argv[2])["shortcuts"])' \
+  "$(grep '"CreateSession"' "$work/portal.log")" "$bind"
+listed() { [ "$(calls ListShortcuts "$work/portal.log")" = 1 ]; }
+check "an answer without the list is followed by ListShortcuts" wait_for 5 listed
+keys_said() { grep -qx "kelo: the desktop answers riddles on Strg+Alt+Z." "$work/kelo.log"; }
+check "Kelo says the keys as the desktop describes them" wait_for 5 keys_said
 
 # The game stands in front; the portal reports the press.
 start_game_window
@@ -124,6 +95,7 @@ check "a miss shows a note at the tray icon" wait_for 5 note_shown
 check "a miss leaves the copied text on the clipboard" clipboard_is "нет такой загадки"
 check "a miss leaves the focus on the other window" focus_on_game
 check "the shortcut is not reported off" bash -c '! grep -q "riddle shortcut" "$0"' "$work/kelo.log"
+check "the session stays open" test "$(calls Close "$work/portal.log")" = 0
 kill "$game_pid"
 
 # --- A second start on the same display ----------------------------------------------------
@@ -172,6 +144,13 @@ sleep 1
 check "--riddle-hotkey=none opens no session" test -n "$win" -a "$(calls CreateSession "$work/none.log")" = 0
 stop_kelo
 
+# The same portal lists the shortcut in BindShortcuts' answer: bound without asking again.
+start_kelo "$work/listed-kelo.log"
+listed_bound() { grep -qx "kelo: the desktop answers riddles on Ctrl+Alt+Z." "$work/listed-kelo.log"; }
+check "a shortcut listed in BindShortcuts' answer is bound" wait_for 10 listed_bound
+check "and no list is asked for" test "$(calls ListShortcuts "$work/none.log")" = 0
+stop_kelo
+
 # --- A portal that refuses, and one that never answers --------------------------------------
 stop_portal
 start_portal "$work/refusing.log" --bind-answer 1 || fail "refusing stand-in starts"
@@ -191,16 +170,27 @@ check "no answer within 5 s is said on standard error" wait_for 15 no_answer
 check "Kelo runs on without an answer" bash -c 'test -n "$0" && kill -0 "$1"' "$win" "$kelo_pid"
 stop_kelo
 
-# --- A Wayland session without the portal: the X11 grab, as before ------------------------
+# --- A portal that answers "done" and binds nothing: said once, and the X11 grab serves ------
 stop_portal
-start_kelo "$work/no-portal.log"
+start_portal "$work/empty.log" --bound empty || fail "stand-in binding nothing starts"
+start_kelo "$work/empty-kelo.log"
 start_game_window
-copy "Кто он?"
-grabbed() { # the grab is made once the bus has said there is no portal
+grabbed() { # the grab is made once the portal has answered
   copy "Кто он?"
   xdotool key ctrl+alt+z
   wait_for 1 clipboard_is "икар"
 }
+check "an empty list of bound shortcuts falls back to the X11 grab" wait_for 10 grabbed
+check "it is said once on standard error" test "$(grep -c "the desktop bound no shortcut" "$work/empty-kelo.log")" = 1
+check "no keys are said to be bound by the desktop" bash -c '! grep -q "desktop answers riddles" "$0"' "$work/empty-kelo.log"
+check "the portal's session is closed" test "$(calls Close "$work/empty.log")" = 1
+kill "$game_pid"
+stop_kelo
+
+# --- A Wayland session without the portal: the X11 grab, as before ------------------------
+stop_portal
+start_kelo "$work/no-portal.log"
+start_game_window
 check "without a portal the X11 grab answers" wait_for 10 grabbed
 kill "$game_pid"
 stop_kelo

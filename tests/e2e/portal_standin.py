@@ -9,7 +9,12 @@ the caller named, and sends Activated when asked through its control interface:
             io.github.kelo.PortalControl.Activate        (from the portal: believed)
             io.github.kelo.PortalControl.ActivateForged  (from another connection: not)
 
-Usage: portal_standin.py LOG [--bind-answer N] [--silent]
+Usage: portal_standin.py LOG [--bind-answer N] [--silent] [--bound listed|empty|unsaid]
+                         [--trigger-description TEXT]
+
+--bound says what BindShortcuts' answer lists: the shortcut asked for, described as TEXT
+(listed, the default), no shortcut at all (empty), or no list, so that only ListShortcuts
+tells (unsaid). CreateSession's answer never lists any.
 """
 import json
 import sys
@@ -30,6 +35,14 @@ bind_answer = int(sys.argv[sys.argv.index("--bind-answer") + 1]) if "--bind-answ
 silent = "--silent" in sys.argv
 
 
+def option(name, default):
+    return sys.argv[sys.argv.index(name) + 1] if name in sys.argv else default
+
+
+bound = option("--bound", "listed")
+trigger_description = option("--trigger-description", "Ctrl+Alt+Z")
+
+
 def record(**entry):
     with open(log_path, "a", encoding="utf-8") as log:
         log.write(json.dumps(entry, ensure_ascii=False) + "\n")
@@ -45,12 +58,20 @@ class Request(dbus.service.Object):
         pass
 
 
+class Session(dbus.service.Object):
+    @dbus.service.method("org.freedesktop.portal.Session", in_signature="", out_signature="")
+    def Close(self):
+        record(call="Close")
+        self.remove_from_connection()
+
+
 class Portal(dbus.service.Object):
     def __init__(self, bus):
         super().__init__(bus, PATH)
         self.bus = bus
         self.session = None
         self.shortcut = None
+        self.session_object = None
 
     def answer(self, sender, token, response, results):
         """The Response comes a moment after the call's own reply, as from a real portal."""
@@ -80,6 +101,7 @@ class Portal(dbus.service.Object):
         record(call="CreateSession", options=options)
         token = str(options.get("handle_token", "t"))
         self.session = object_path("session", sender, str(options.get("session_handle_token", "s")))
+        self.session_object = Session(self.bus, self.session)
         self.answer(sender, token, 0, {"session_handle": dbus.String(self.session)})
         return dbus.ObjectPath(object_path("request", sender, token))
 
@@ -88,8 +110,23 @@ class Portal(dbus.service.Object):
         record(call="BindShortcuts", session=session, shortcuts=shortcuts, parent_window=parent_window)
         self.shortcut = str(shortcuts[0][0]) if shortcuts else None
         token = str(options.get("handle_token", "t"))
-        self.answer(sender, token, bind_answer, {})
+        results = {} if bound == "unsaid" else {"shortcuts": self.bound_list()}
+        self.answer(sender, token, bind_answer, results)
         return dbus.ObjectPath(object_path("request", sender, token))
+
+    @dbus.service.method(SHORTCUTS, in_signature="oa{sv}", out_signature="o", sender_keyword="sender")
+    def ListShortcuts(self, session, options, sender):
+        record(call="ListShortcuts", session=session)
+        token = str(options.get("handle_token", "t"))
+        self.answer(sender, token, 0, {"shortcuts": self.bound_list()})
+        return dbus.ObjectPath(object_path("request", sender, token))
+
+    def bound_list(self):
+        shortcuts = []
+        if bound != "empty" and self.shortcut:
+            properties = dbus.Dictionary({"trigger_description": trigger_description}, signature="sv")
+            shortcuts.append(dbus.Struct((self.shortcut, properties)))
+        return dbus.Array(shortcuts, signature="(sa{sv})")
 
     @dbus.service.signal(SHORTCUTS, signature="osta{sv}")
     def Activated(self, session, shortcut, timestamp, options):
