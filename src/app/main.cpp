@@ -5,6 +5,7 @@
 #include "riddles/ClipboardRiddle.h"
 #include "shell/KeloLook.h"
 #include "shell/MainWindow.h"
+#include "shell/QtTranslations.h"
 #include "shell/TrayIcon.h"
 #include "widgets/MessageBox.h"
 
@@ -52,6 +53,9 @@ int main(int argc, char *argv[])
     SingleInstance instance(SingleInstance::nameForThisDesktop());
     if (instance.handOverToRunning())
         return 0;
+    // Qt's own texts (the fields' edit menus, file dialogs, message box buttons) in Russian
+    // like the rest, whatever the system's language.
+    QtTranslations::install(app);
     KeloLook::apply(app);
 
     Services services = Services::real();

@@ -2,6 +2,7 @@
 
 #include "desktop/PortalTrigger.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -41,8 +42,8 @@ const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request
 // that application.
 const QString kApplicationId = QStringLiteral("io.github.kelo.kelo");
 const QString kShortcutId = QStringLiteral("answer-copied-riddle");
-const QString kShortcutDescription =
-    QStringLiteral("Найти ответ на скопированную загадку и положить его в буфер обмена");
+const char *const kShortcutDescription = QT_TRANSLATE_NOOP(
+    "PortalGlobalShortcut", "Найти ответ на скопированную загадку и положить его в буфер обмена");
 // Longer paths than this are not believed.
 constexpr qsizetype kMaxPathLength = 1024;
 
@@ -144,7 +145,8 @@ void PortalGlobalShortcut::bindShortcut()
     // Presses arrive as Activated on the portal's own object.
     m_bus.connect(QString(), kPortalPath, kShortcutsInterface, QStringLiteral("Activated"), this,
                   SLOT(takeActivation(QDBusObjectPath, QString, qulonglong, QVariantMap, QDBusMessage)));
-    QVariantMap properties{{QStringLiteral("description"), kShortcutDescription}};
+    QVariantMap properties{{QStringLiteral("description"),
+                            QCoreApplication::translate("PortalGlobalShortcut", kShortcutDescription)}};
     const QString trigger = portalTrigger(m_keys);
     if (!trigger.isEmpty())
         properties.insert(QStringLiteral("preferred_trigger"), trigger);

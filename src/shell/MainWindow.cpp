@@ -83,11 +83,11 @@ void MainWindow::makeTrayMenu()
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("TrayMenu"));
     m_showHide = menu->addAction(QString(), this, &MainWindow::toggleVisibility);
-    menu->addAction(QStringLiteral("Мои загадки…"), this, &MainWindow::showMyRiddles);
+    menu->addAction(tr("Мои загадки…"), this, &MainWindow::showMyRiddles);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
+    menu->addAction(tr("Выход"), this, &QWidget::close);
     const auto nameShowHide = [this] {
-        m_showHide->setText(isVisible() ? QStringLiteral("Скрыть окно") : QStringLiteral("Показать окно"));
+        m_showHide->setText(isVisible() ? tr("Скрыть окно") : tr("Показать окно"));
     };
     nameShowHide();
     connect(menu, &QMenu::aboutToShow, this, nameShowHide);
