@@ -71,8 +71,12 @@ int main(int argc, char *argv[])
     // A click on that note brings the missed riddle up to be taught.
     QObject::connect(mainWindow.trayIcon(), &TrayIcon::messageClicked, &mainWindow,
                      [&] { mainWindow.teachMissedRiddle(clipboardRiddle.missedRiddle()); });
+    // The desktop-wide shortcut is no part of the first frame: asked for once it is drawn.
     std::unique_ptr<GlobalShortcut> riddleShortcut;
     if (!command.riddleHotkey.isEmpty())
-        riddleShortcut = grabRiddleShortcut(command.riddleHotkey, &clipboardRiddle);
+        QObject::connect(
+            &mainWindow, &MainWindow::firstFrameShown, &clipboardRiddle,
+            [&] { riddleShortcut = grabRiddleShortcut(command.riddleHotkey, &clipboardRiddle); },
+            Qt::SingleShotConnection);
     return app.exec();
 }

@@ -37,25 +37,39 @@ bool RiddleDocument::isIgnorable(QByteArrayView content)
     return blank || content.startsWith('#');
 }
 
-bool RiddleDocument::decodeRiddle(QByteArrayView content, PlayerRiddle *riddle)
+namespace {
+// Decodes UTF-8 into a string of exactly its length (a decoder sets room aside for as many
+// characters as bytes, twice what Cyrillic needs); false when it is not UTF-8.
+// `scratch` is room reused from line to line, so a long list leaves no holes between the
+// strings it keeps.
+bool decodeExactly(QByteArrayView utf8, QString *decoded, QString &scratch)
+{
+    if (scratch.size() < utf8.size())
+        scratch.resize(utf8.size());
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QChar *end = decoder.appendToBuffer(scratch.data(), utf8);
+    if (decoder.hasError())
+        return false;
+    *decoded = QString(scratch.constData(), end - scratch.constData());
+    return true;
+}
+} // namespace
+
+bool RiddleDocument::decodeRiddle(QByteArrayView content, PlayerRiddle *riddle, QString &scratch)
 {
     const qsizetype tab = content.indexOf('\t');
     if (tab < 0 || isIgnorable(content))
         return false;
     // A line that is not well-formed UTF-8 is kept as it is, not understood. The tab is
     // never part of a longer UTF-8 sequence, so each side is decoded on its own.
-    QStringDecoder textDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = textDecoder(content.first(tab));
-    QStringDecoder answerDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString answer = answerDecoder(content.sliced(tab + 1));
-    if (textDecoder.hasError() || answerDecoder.hasError())
+    QString text;
+    QString answer;
+    if (!decodeExactly(content.first(tab), &text, scratch) ||
+        !decodeExactly(content.sliced(tab + 1), &answer, scratch))
         return false;
-    answer = std::move(answer).trimmed();
+    answer = std::as_const(answer).trimmed();
     if (answer.isEmpty() || std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); }))
         return false;
-    // Decoding sets room aside for as many characters as bytes: twice what Cyrillic needs.
-    text.squeeze();
-    answer.squeeze();
     *riddle = {std::move(text), std::move(answer)};
     return true;
 }
@@ -64,12 +78,13 @@ RiddleDocument RiddleDocument::parse(const QByteArray &bytes)
 {
     RiddleDocument document;
     document.m_bom = bytes.startsWith(kBom);
-    forEachLine(bytes, [&document](QByteArrayView content, QByteArrayView ending) {
+    QString scratch;
+    forEachLine(bytes, [&document, &scratch](QByteArrayView content, QByteArrayView ending) {
         Line line;
         line.bytes = content.toByteArray();
         line.ending = ending.toByteArray();
         line.isIgnorable = isIgnorable(content);
-        line.isRiddle = decodeRiddle(content, &line.riddle);
+        line.isRiddle = decodeRiddle(content, &line.riddle, scratch);
         document.m_lines.append(std::move(line));
     });
     return document;
@@ -79,9 +94,10 @@ QList<PlayerRiddle> RiddleDocument::riddlesIn(const QByteArray &bytes)
 {
     QList<PlayerRiddle> riddles;
     riddles.reserve(bytes.count('\n') + 1);
-    forEachLine(bytes, [&riddles](QByteArrayView content, QByteArrayView) {
+    QString scratch;
+    forEachLine(bytes, [&riddles, &scratch](QByteArrayView content, QByteArrayView) {
         PlayerRiddle riddle;
-        if (decodeRiddle(content, &riddle))
+        if (decodeRiddle(content, &riddle, scratch))
             riddles.append(std::move(riddle));
     });
     riddles.squeeze();

@@ -73,7 +73,8 @@ private:
     // Whether a line is empty or a comment.
     static bool isIgnorable(QByteArrayView content);
     // A line's riddle: false when it is none (no tab, not UTF-8, an empty text or answer).
-    static bool decodeRiddle(QByteArrayView content, PlayerRiddle *riddle);
+    // `scratch` is decoding room reused from line to line.
+    static bool decodeRiddle(QByteArrayView content, PlayerRiddle *riddle, QString &scratch);
     QByteArray newLineEnding() const;
 
     bool m_bom = false;
