@@ -74,10 +74,16 @@ void RiddleCatalog::index(qsizetype first)
         const QString normal = normalForm(riddle(i).text);
         const bool longEnough = letterCount(normal) >= kFewestLetters;
         if (longEnough)
-            m_data->byFirstWord[firstWordHash(normal)].push_back(i);
+            m_data->byFirstWord[firstWordHash(normal)].push_back(quint32(i));
         m_data->spans.push_back(
             NormalSpan{quint32(m_data->normals.size()), quint32(normal.size()), longEnough});
         m_data->normals += normal;
+    }
+    if (wholeList) {
+        // The room set aside for the texts' punctuation is given back.
+        normals.squeeze();
+        for (auto riddles = m_data->byFirstWord.begin(); riddles != m_data->byFirstWord.end(); ++riddles)
+            riddles->shrink_to_fit();
     }
 }
 
@@ -124,7 +130,8 @@ QString RiddleCatalog::tolerantAnswer(const QString &copy) const
             end = copied.size();
         const auto candidates = m_data->byFirstWord.constFind(qHash(copied.sliced(start, end - start)));
         if (candidates != m_data->byFirstWord.cend()) {
-            for (qsizetype index : *candidates) {
+            for (const quint32 candidate : *candidates) {
+                const qsizetype index = candidate;
                 const QStringView whole = normal(index);
                 const qsizetype after = start + whole.size();
                 if (whole.size() < bestLength || (whole.size() == bestLength && index < best) ||

@@ -63,7 +63,7 @@ private:
         std::vector<NormalSpan> spans;
         // Step 3 starts only at the copy's words that begin some riddle: the hash of a first
         // word leads to the riddles that start with it (a collision costs only a comparison).
-        QHash<size_t, std::vector<qsizetype>> byFirstWord;
+        QHash<size_t, std::vector<quint32>> byFirstWord;
     };
 
     const PlayerRiddle &riddle(qsizetype index) const

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QPixmap>
 #include <QStyleFactory>
 
 void KeloLook::apply(QApplication &app)
@@ -22,13 +21,6 @@ void KeloLook::apply(QApplication &app)
     app.setFont(font);
 }
 
-QPixmap KeloLook::picture(const QString &file)
-{
-    // Named as PNG: a file whose format is left to guess makes Qt load every image format
-    // plugin to ask it, which costs the start more than the decoding itself.
-    return QPixmap(file, "PNG");
-}
-
 QIcon KeloLook::icon()
 {
     // Decoded once; a window icon carries every size it has to the window system, so only
@@ -37,7 +29,7 @@ QIcon KeloLook::icon()
     static const QIcon icon = [] {
         QIcon sizes;
         for (const char *file : {":/shell/kelo-16.png", ":/shell/kelo.png", ":/shell/kelo@2x.png"})
-            sizes.addPixmap(KeloLook::picture(QString::fromLatin1(file)));
+            sizes.addFile(QString::fromLatin1(file));
         return sizes;
     }();
     return icon;

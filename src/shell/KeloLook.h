@@ -2,8 +2,6 @@
 
 class QApplication;
 class QIcon;
-class QPixmap;
-class QString;
 
 namespace KeloLook {
 // Title, style and font of the whole program. The windows were laid out for an
@@ -11,6 +9,4 @@ namespace KeloLook {
 void apply(QApplication &app);
 // The program's emblem, with a dedicated small picture for trays and title bars.
 QIcon icon();
-// One of the program's PNG pictures.
-QPixmap picture(const QString &file);
 } // namespace KeloLook
