@@ -91,12 +91,13 @@ QString RiddleCatalog::exactAnswer(const QString &query) const
 {
     if (query.isEmpty())
         return QString();
-    // From the end, so the first match found is the last in order.
+    // From the end, so the first match found is the last in order; each list walked on its
+    // own, as most riddles are passed over by their length alone.
     const QStringMatcher matcher(query, Qt::CaseSensitive);
-    for (qsizetype i = size() - 1; i >= 0; --i) {
-        const PlayerRiddle &entry = riddle(i);
-        if (entry.text.size() >= query.size() && matcher.indexIn(entry.text) >= 0)
-            return entry.answer;
+    for (const QList<PlayerRiddle> *riddles : {&m_data->added, &m_data->builtIn}) {
+        for (auto entry = riddles->crbegin(); entry != riddles->crend(); ++entry)
+            if (entry->text.size() >= query.size() && matcher.indexIn(entry->text) >= 0)
+                return entry->answer;
     }
     return QString();
 }
@@ -114,9 +115,11 @@ QString RiddleCatalog::tolerantAnswer(const QString &copy) const
 
     // A piece of a riddle, with what the copy changed undone: the last riddle holding it.
     const QStringMatcher piece(copiedNormal, Qt::CaseSensitive);
+    const QStringView normals(m_data->normals);
     for (qsizetype i = size() - 1; i >= 0; --i) {
-        const QStringView riddleNormal = normal(i);
-        if (riddleNormal.size() >= copiedNormal.size() && piece.indexIn(riddleNormal) >= 0)
+        const NormalSpan span = m_data->spans[size_t(i)];
+        if (span.length >= copiedNormal.size() &&
+            piece.indexIn(normals.sliced(span.offset, span.length)) >= 0)
             return riddle(i).answer;
     }
 
