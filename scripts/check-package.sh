@@ -20,5 +20,7 @@ dpkg-deb --contents "$deb" >"$stage/contents"
 grep -q './usr/bin/kelo' "$stage/contents"
 # Without Qt's platform plugins the program cannot open its window.
 dpkg-deb -f "$deb" Depends | grep -q 'qt6-qpa-plugins'
+# Nor Russian menus and file dialogs without Qt's translations.
+dpkg-deb -f "$deb" Depends | grep -q 'qt6-translations-l10n'
 
 echo "package checks passed: $(basename "$deb")"

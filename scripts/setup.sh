@@ -9,7 +9,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libcanberra-dev libxcb1-dev sound-theme-freedesktop
-  fonts-dejavu-core fonts-dejavu-extra
+  fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n
   "$@"
 )
 

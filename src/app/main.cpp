@@ -6,6 +6,7 @@
 #include "riddles/ClipboardRiddle.h"
 #include "shell/KeloLook.h"
 #include "shell/MainWindow.h"
+#include "shell/QtTranslations.h"
 #include "shell/TrayIcon.h"
 #include "widgets/MessageBox.h"
 
@@ -57,6 +58,9 @@ int main(int argc, char *argv[])
     SingleInstance instance(SingleInstance::nameForThisDesktop());
     if (instance.handOverToRunning())
         return 0;
+    // Qt's own texts (the fields' edit menus, file dialogs, message box buttons) in Russian
+    // like the rest, whatever the system's language.
+    QtTranslations::install(app);
     KeloLook::apply(app);
 
     Services services = Services::real();
@@ -72,8 +76,12 @@ int main(int argc, char *argv[])
     // A click on that note brings the missed riddle up to be taught.
     QObject::connect(mainWindow.trayIcon(), &TrayIcon::messageClicked, &mainWindow,
                      [&] { mainWindow.teachMissedRiddle(clipboardRiddle.missedRiddle()); });
+    // The desktop-wide shortcut is no part of the first frame: asked for once it is drawn.
     std::unique_ptr<GlobalShortcut> riddleShortcut;
     if (!command.riddleHotkey.isEmpty())
-        riddleShortcut = grabRiddleShortcut(command.riddleHotkey, &clipboardRiddle);
+        QObject::connect(
+            &mainWindow, &MainWindow::firstFrameShown, &clipboardRiddle,
+            [&] { riddleShortcut = grabRiddleShortcut(command.riddleHotkey, &clipboardRiddle); },
+            Qt::SingleShotConnection);
     return app.exec();
 }

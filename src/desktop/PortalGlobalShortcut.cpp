@@ -2,6 +2,7 @@
 
 #include "desktop/PortalTrigger.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -43,8 +44,8 @@ const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request
 // that application.
 const QString kApplicationId = QStringLiteral("io.github.kelo.kelo");
 const QString kShortcutId = QStringLiteral("answer-copied-riddle");
-const QString kShortcutDescription =
-    QStringLiteral("Найти ответ на скопированную загадку и положить его в буфер обмена");
+const char *const kShortcutDescription = QT_TRANSLATE_NOOP(
+    "PortalGlobalShortcut", "Найти ответ на скопированную загадку и положить его в буфер обмена");
 // The same at every start: KDE names the shortcut's settings after the session's token, so
 // keys the player assigns there are found again at the next start.
 const QString kSessionToken = QStringLiteral("kelo");
@@ -160,7 +161,8 @@ void PortalGlobalShortcut::askForShortcuts()
 
 QVariant PortalGlobalShortcut::shortcutList() const
 {
-    QVariantMap properties{{QStringLiteral("description"), kShortcutDescription}};
+    QVariantMap properties{{QStringLiteral("description"),
+                            QCoreApplication::translate("PortalGlobalShortcut", kShortcutDescription)}};
     const QString trigger = portalTrigger(m_keys);
     if (!trigger.isEmpty())
         properties.insert(QStringLiteral("preferred_trigger"), trigger);

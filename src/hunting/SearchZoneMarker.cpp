@@ -33,10 +33,16 @@ QImage SearchZoneMarker::pictureOf(MarkerColour colour)
 void SearchZoneMarker::setColour(MarkerColour colour)
 {
     m_picture = pictureOf(colour);
-    // The disc's white corners let the board show through.
-    m_shown = QImage(m_picture.size(), QImage::Format_ARGB32);
-    m_shown.fill(Qt::transparent);
-    drawTransparently(m_shown, QPoint(0, 0), m_picture);
+    // The disc's white corners let the board show through. Drawn once a colour and shared
+    // by all the markers: forty-eight drawings at start would delay the first frame.
+    static QImage shown[3];
+    QImage &drawn = shown[static_cast<int>(colour)];
+    if (drawn.isNull()) {
+        drawn = QImage(m_picture.size(), QImage::Format_ARGB32);
+        drawn.fill(Qt::transparent);
+        drawTransparently(drawn, QPoint(0, 0), m_picture);
+    }
+    m_shown = drawn;
     update();
 }
 

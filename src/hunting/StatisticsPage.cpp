@@ -59,7 +59,7 @@ StatisticsPage::StatisticsPage(const HuntingBoard *hunt, QWidget *parent) : QWid
     // The longest animal name must fit the 50-pixel name column; with a wide font the
     // grid's text gets smaller until it does.
     QFont font = m_grid->font();
-    const QString longestName = QStringLiteral("Медведь");
+    const QString longestName = tr("Медведь");
     int pixelSize = QFontInfo(font).pixelSize();
     while (QFontMetrics(font).horizontalAdvance(longestName) > kNameColumnWidth - kTextIndent - 1 &&
            pixelSize > 8)
@@ -75,7 +75,7 @@ StatisticsPage::StatisticsPage(const HuntingBoard *hunt, QWidget *parent) : QWid
         }
     }
 
-    m_skillCaption = new QLabel(QStringLiteral("Навык увеличен на:"), this);
+    m_skillCaption = new QLabel(tr("Навык увеличен на:"), this);
     m_skillCaption->setObjectName(QStringLiteral("Label_Opyt"));
     m_skillCaption->move(0, 136);
     m_skillCaption->adjustSize();
@@ -101,12 +101,11 @@ void StatisticsPage::recount()
 {
     m_tally = tallyHunt(m_hunt->animals(), m_hunt->marks());
 
-    const QString names[4] = {QStringLiteral("Заяц"), QStringLiteral("Волк"), QStringLiteral("Кабан"),
-                              QStringLiteral("Медведь")};
+    const QString names[4] = {tr("Заяц"), tr("Волк"), tr("Кабан"), tr("Медведь")};
     for (int kind = 0; kind < 4; ++kind)
         setCell(0, kind + 1, names[kind]);
-    setCell(1, 0, QStringLiteral("Найдено"));
-    setCell(2, 0, QStringLiteral("Шкуры"));
+    setCell(1, 0, tr("Найдено"));
+    setCell(2, 0, tr("Шкуры"));
 
     const char *const limits[4] = {"/4", "/2", "/2", "/1"};
     for (int kind = 0; kind < 4; ++kind)

@@ -62,7 +62,7 @@ TabletPage::TabletPage(HuntingBoard *hunt, const Settings *settings, QWidget *pa
     m_boardView->setObjectName(QStringLiteral("Image1"));
     m_boardView->move(0, 5);
 
-    auto *reset = new WrappingButton(QStringLiteral("СБРОС"), this);
+    auto *reset = new WrappingButton(tr("СБРОС"), this);
     reset->setObjectName(QStringLiteral("Button6"));
     reset->setGeometry(144, 0, 18, 113);
     connect(reset, &QPushButton::clicked, this, &TabletPage::resetHunt);
@@ -96,7 +96,7 @@ void TabletPage::buildMenus()
     const QImage menuPictures[4] = {
         QImage(QStringLiteral(":/hunting/hare.png")), QImage(QStringLiteral(":/hunting/wolf.png")),
         QImage(QStringLiteral(":/hunting/boar.png")), QImage(QStringLiteral(":/hunting/bear.png"))};
-    const QString clear = QStringLiteral("Очистить");
+    const QString clear = tr("Очистить");
     const QString space = QStringLiteral(" ");
 
     m_standardAnimalMenu = pictureMenu(this, "PopupMenu1", 35);

@@ -14,14 +14,14 @@ constexpr int kFirstPotionColumn = 2;
 } // namespace
 
 AlchemyWindow::AlchemyWindow(QWidget *parent)
-    : TableWindow("FormAlchemy", QStringLiteral("Алхимия"), QSize(543, 425), kLayout, parent)
+    : TableWindow("FormAlchemy", tr("Алхимия"), QSize(543, 425), kLayout, parent)
 {
     for (int i = 0; i < kIngredientCount; ++i)
         m_ingredientPictures.append(QPixmap(QStringLiteral(":/reference/alchemy-ing-%1.png").arg(i)));
 
     ReferenceTable *grid = table();
     grid->addImageColumn(m_ingredientPictures, 45);
-    grid->addTextColumn(QStringLiteral("Ресурсы"), 150, Qt::AlignLeft);
+    grid->addTextColumn(tr("Ресурсы"), 150, Qt::AlignLeft);
     for (const char *caption : kPotionHeaders)
         grid->addTextColumn(QString::fromUtf8(caption), 80, Qt::AlignHCenter);
     grid->setHeaderHeight(40);

@@ -23,14 +23,13 @@ QList<QPixmap> loadPictures(const char *pattern, int count)
 } // namespace
 
 CraftingWindow::CraftingWindow(QWidget *parent)
-    : ReferenceWindow("FormCraft", QStringLiteral("Крафт"), QSize(833, 511), parent)
+    : ReferenceWindow("FormCraft", tr("Крафт"), QSize(833, 511), parent)
 {
     m_itemPictures = loadPictures(":/reference/craft-item-%02d.png", kCraftItemCount);
     m_resourcePictures = loadPictures(":/reference/craft-res-%02d.png", kResourcePictureCount);
 
-    const QString captions[kLevelGroupCount] = {
-        QStringLiteral("4-5 уровень"), QStringLiteral("6-7 уровень"), QStringLiteral("8-9 уровень"),
-        QStringLiteral("10-11 уровень"), QStringLiteral("Сет 8-11 уровень")};
+    const QString captions[kLevelGroupCount] = {tr("4-5 уровень"), tr("6-7 уровень"), tr("8-9 уровень"),
+                                                tr("10-11 уровень"), tr("Сет 8-11 уровень")};
     for (int g = 0; g < kLevelGroupCount; ++g) {
         auto *button = new QPushButton(captions[g], this);
         button->setObjectName(QStringLiteral("Button%1").arg(g + 1));

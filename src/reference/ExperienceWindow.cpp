@@ -14,14 +14,14 @@ enum Column { Level, BaseExperience, Attributes, Skills, Experience, ColumnCount
 } // namespace
 
 ExperienceWindow::ExperienceWindow(QWidget *parent)
-    : TableWindow("FormExp", QStringLiteral("Таблица опыта"), QSize(601, 504), kLayout, parent)
+    : TableWindow("FormExp", tr("Таблица опыта"), QSize(601, 504), kLayout, parent)
 {
     ReferenceTable *grid = table();
-    grid->addTextColumn(QStringLiteral("Уровень"), 100, Qt::AlignLeft);
-    grid->addTextColumn(QStringLiteral("Базовый опыт"), 100, Qt::AlignHCenter);
-    grid->addTextColumn(QStringLiteral("Увеличение характеристик"), 150, Qt::AlignHCenter);
-    grid->addTextColumn(QStringLiteral("Увеличение умений"), 120, Qt::AlignHCenter);
-    grid->addTextColumn(QStringLiteral("Опыт"), 100, Qt::AlignRight);
+    grid->addTextColumn(tr("Уровень"), 100, Qt::AlignLeft);
+    grid->addTextColumn(tr("Базовый опыт"), 100, Qt::AlignHCenter);
+    grid->addTextColumn(tr("Увеличение характеристик"), 150, Qt::AlignHCenter);
+    grid->addTextColumn(tr("Увеличение умений"), 120, Qt::AlignHCenter);
+    grid->addTextColumn(tr("Опыт"), 100, Qt::AlignRight);
     grid->setGridLines(ReferenceTable::GridLines::Framed3D);
     grid->setBackgroundColor(kGridBackground);
     grid->setFixedRowHeight(kRowHeight);
@@ -39,7 +39,7 @@ void ExperienceWindow::fillTable()
         grid->setCellText(Attributes, row, QStringLiteral("1"));
     }
 
-    grid->setCellText(Level, 0, QStringLiteral("1-й"));
+    grid->setCellText(Level, 0, tr("1-й"));
     grid->setCellNumber(BaseExperience, 0, kFirstLevelBaseExperience);
     grid->setCellText(Attributes, 0, QStringLiteral("5"));
     grid->setCellText(Skills, 0, QStringLiteral("1"));
@@ -47,7 +47,7 @@ void ExperienceWindow::fillTable()
     const QColor highlight = ReferenceTableStyle::highlightColor();
     for (int level = kFirstTransitionLevel; level <= kLastLevel; ++level) {
         const int row = levelFirstRow(level);
-        grid->setCellText(Level, row, QStringLiteral("Переход на %1-й").arg(level));
+        grid->setCellText(Level, row, tr("Переход на %1-й").arg(level));
         for (int col = 0; col < ColumnCount; ++col)
             grid->setCellColor(col, row, highlight);
         grid->setCellText(Skills, row, QStringLiteral("1"));

@@ -5,7 +5,7 @@
 #include <QLabel>
 
 LeatherworkingWindow::LeatherworkingWindow(QWidget *parent)
-    : ReferenceWindow("Form2", QStringLiteral("Кожевничество"), QSize(698, 513), parent)
+    : ReferenceWindow("Form2", tr("Кожевничество"), QSize(698, 513), parent)
 {
     move(256, 169);
 
@@ -17,9 +17,8 @@ LeatherworkingWindow::LeatherworkingWindow(QWidget *parent)
         m_pictures[i] = LazyPicture(QStringLiteral(":/reference/koja-%1.jpg").arg(i + 1));
     }
 
-    const QString captions[kPictureCount] = {QStringLiteral("Заплатки 1-го уровня"),
-                                             QStringLiteral("Заплатки 2-го уровня"),
-                                             QStringLiteral("Заплатки 3-го уровня")};
+    const QString captions[kPictureCount] = {tr("Заплатки 1-го уровня"), tr("Заплатки 2-го уровня"),
+                                             tr("Заплатки 3-го уровня")};
     for (int i = 0; i < kPictureCount; ++i) {
         auto *button = new WrappingButton(captions[i], this);
         button->setObjectName(QStringLiteral("Button%1").arg(i + 1));

@@ -27,7 +27,7 @@ void ReferenceWindow::showOrRaise()
 
 QPushButton *ReferenceWindow::addCloseButton(const QRect &geometry)
 {
-    auto *close = new QPushButton(standardGlyph(StandardGlyph::Cancel), QStringLiteral("Закрыть"), this);
+    auto *close = new QPushButton(standardGlyph(StandardGlyph::Cancel), tr("Закрыть"), this);
     close->setObjectName(QStringLiteral("BitBtn1"));
     close->setGeometry(geometry);
     connect(close, &QPushButton::clicked, this, &QWidget::close);

@@ -12,7 +12,7 @@ constexpr QSize kPictureSizes[SpellcastingWindow::kPictureCount] = {
 } // namespace
 
 SpellcastingWindow::SpellcastingWindow(QWidget *parent)
-    : ReferenceWindow("FormZakl", QStringLiteral("Заклинательство"), QSize(748, 477), parent)
+    : ReferenceWindow("FormZakl", tr("Заклинательство"), QSize(748, 477), parent)
 {
     move(224, 155);
 
@@ -25,10 +25,9 @@ SpellcastingWindow::SpellcastingWindow(QWidget *parent)
     for (int k = 0; k < kPictureCount; ++k)
         m_stored[k] = LazyPicture(QStringLiteral(":/reference/zakl-%1.jpg").arg(k + 1));
 
-    const QString captions[kPictureCount] = {
-        QStringLiteral("Кольца 5-7 уровень"), QStringLiteral("9 ур. - амулеты, сапоги "),
-        QStringLiteral("9 ур. - шлемы"), QStringLiteral("11 ур. - амулеты, сапоги"),
-        QStringLiteral("11 ур. - шлемы")};
+    const QString captions[kPictureCount] = {tr("Кольца 5-7 уровень"), tr("9 ур. - амулеты, сапоги "),
+                                             tr("9 ур. - шлемы"), tr("11 ур. - амулеты, сапоги"),
+                                             tr("11 ур. - шлемы")};
     for (int k = 0; k < kPictureCount; ++k) {
         auto *button = new QPushButton(captions[k], this);
         button->setObjectName(QStringLiteral("Button%1").arg(k + 1));

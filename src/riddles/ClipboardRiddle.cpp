@@ -26,6 +26,6 @@ void ClipboardRiddle::answer(const QString &copy)
     const bool tooLong = copy.size() > RiddleCatalog::kLongestCopy;
     if (copy.trimmed().isEmpty() || tooLong || !m_bar->answerCopiedRiddle(copy)) {
         m_missed = tooLong ? QString() : copy;
-        emit notFound(QStringLiteral("Загадка не найдена"));
+        emit notFound(tr("Загадка не найдена"));
     }
 }

@@ -16,8 +16,7 @@ void KnownRiddles::rebuild()
     if (!m_store || (m_store->riddles().isEmpty() && m_catalog.size() == qsizetype(kRiddleTable.size())))
         return;
     RiddleCatalog catalog = RiddleCatalog::builtIn();
-    for (const PlayerRiddle &riddle : m_store->riddles())
-        catalog.append(riddle.text, riddle.answer);
+    catalog.append(m_store->riddles());
     m_catalog = std::move(catalog);
     emit changed();
 }

@@ -1,40 +1,48 @@
 #include "riddles/MyRiddlesWindow.h"
 
-#include "riddles/RiddleStore.h"
+#include "riddles/PlayerRiddlesModel.h"
+#include "riddles/RiddleWording.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSet>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
-const QString kFilter = QStringLiteral("Списки загадок (*.tsv *.txt);;Все файлы (*)");
-
 QPushButton *button(const QString &caption, const char *name, QWidget *parent)
 {
     auto *pushButton = new QPushButton(caption, parent);
     pushButton->setObjectName(QString::fromLatin1(name));
     return pushButton;
 }
+
+// Counts as the player reads them: "20 000", its groups held together by a no-break space.
+QString counted(int count)
+{
+    return QLocale(QLocale::Russian, QLocale::Russia).toString(count);
+}
 } // namespace
 
 MyRiddlesWindow::MyRiddlesWindow(RiddleStore *store, const Services &services, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_store(store), m_services(services)
+    : QWidget(parent, Qt::Window), m_store(store), m_services(services), m_folder(QDir::homePath())
 {
     setObjectName(QStringLiteral("MyRiddlesWindow"));
-    setWindowTitle(QStringLiteral("Мои загадки"));
+    setWindowTitle(tr("Мои загадки"));
     resize(520, 360);
-    m_chooseImport = [](QWidget *owner) {
-        return QFileDialog::getOpenFileName(owner, QStringLiteral("Импорт загадок"), QString(), kFilter);
+    const QString filter = tr("Списки загадок (*.tsv *.txt);;Все файлы (*)");
+    m_chooseImport = [filter](QWidget *owner, const QString &start) {
+        return QFileDialog::getOpenFileName(owner, tr("Импорт загадок"), start, filter);
     };
-    m_chooseExport = [](QWidget *owner) {
-        return QFileDialog::getSaveFileName(owner, QStringLiteral("Экспорт загадок"),
-                                            QDir::home().filePath(QStringLiteral("загадки.tsv")), kFilter);
+    m_chooseExport = [filter](QWidget *owner, const QString &start) {
+        return QFileDialog::getSaveFileName(owner, tr("Экспорт загадок"), start, filter);
     };
 
     m_problem = new QLabel(this);
@@ -42,23 +50,43 @@ MyRiddlesWindow::MyRiddlesWindow(RiddleStore *store, const Services &services, Q
     m_problem->setWordWrap(true);
     m_problem->hide();
 
-    m_table = new QTableWidget(0, 2, this);
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("MyRiddlesFilter"));
+    m_filter->setPlaceholderText(tr("Найти загадку или ответ"));
+    m_filter->setClearButtonEnabled(true);
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("MyRiddlesCount"));
+
+    m_model = new PlayerRiddlesModel(m_store, this);
+    m_filtered = new PlayerRiddlesFilter(this);
+    m_filtered->setSourceModel(m_model);
+    connect(m_model, &PlayerRiddlesModel::editNotWritten, this, &MyRiddlesWindow::editNotWritten);
+    connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_filtered->setFilterText(text);
+        showCount();
+    });
+
+    m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("MyRiddlesTable"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Загадка"), QStringLiteral("Ответ")});
-    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Interactive);
-    m_table->setColumnWidth(1, 140);
+    m_table->setModel(m_filtered);
+    m_table->horizontalHeader()->setSectionResizeMode(PlayerRiddlesModel::TextColumn, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(PlayerRiddlesModel::AnswerColumn,
+                                                      QHeaderView::Interactive);
+    m_table->setColumnWidth(PlayerRiddlesModel::AnswerColumn, 140);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setWordWrap(false);
-    connect(m_table, &QTableWidget::itemChanged, this, &MyRiddlesWindow::cellEdited);
 
-    m_remove = button(QStringLiteral("Удалить"), "MyRiddlesRemove", this);
-    QPushButton *import = button(QStringLiteral("Импорт…"), "MyRiddlesImport", this);
-    QPushButton *exportButton = button(QStringLiteral("Экспорт…"), "MyRiddlesExport", this);
+    m_remove = button(tr("Удалить"), "MyRiddlesRemove", this);
+    QPushButton *import = button(tr("Импорт…"), "MyRiddlesImport", this);
+    QPushButton *exportButton = button(tr("Экспорт…"), "MyRiddlesExport", this);
     connect(m_remove, &QPushButton::clicked, this, &MyRiddlesWindow::removeSelected);
     connect(import, &QPushButton::clicked, this, &MyRiddlesWindow::importList);
     connect(exportButton, &QPushButton::clicked, this, &MyRiddlesWindow::exportList);
 
+    auto *findRow = new QHBoxLayout;
+    findRow->addWidget(m_filter, 1);
+    findRow->addWidget(m_count);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_remove);
     buttons->addStretch(1);
@@ -66,11 +94,13 @@ MyRiddlesWindow::MyRiddlesWindow(RiddleStore *store, const Services &services, Q
     buttons->addWidget(exportButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_problem);
+    layout->addLayout(findRow);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
 
-    // Refilled after the change is over, never from inside the table's own edit.
-    connect(m_store, &RiddleStore::changed, this, &MyRiddlesWindow::fill, Qt::QueuedConnection);
+    // Refreshed after the change is over, never from inside the table's own edit.
+    connect(m_store, &RiddleStore::changed, this, &MyRiddlesWindow::refresh, Qt::QueuedConnection);
+    showCount();
 }
 
 void MyRiddlesWindow::setFileChoosers(FileChooser importFile, FileChooser exportFile)
@@ -81,8 +111,15 @@ void MyRiddlesWindow::setFileChoosers(FileChooser importFile, FileChooser export
 
 void MyRiddlesWindow::showEvent(QShowEvent *event)
 {
-    fill();
+    refresh();
     QWidget::showEvent(event);
+}
+
+void MyRiddlesWindow::hideEvent(QHideEvent *event)
+{
+    // A long list's normal forms are worth keeping only while the player may filter.
+    m_model->releaseNormalForms();
+    QWidget::hideEvent(event);
 }
 
 QString MyRiddlesWindow::fileName() const
@@ -90,92 +127,85 @@ QString MyRiddlesWindow::fileName() const
     return QDir::toNativeSeparators(m_store->path());
 }
 
-void MyRiddlesWindow::fill()
+void MyRiddlesWindow::refresh()
 {
-    const QString problem = m_store->problem();
-    m_problem->setText(QStringLiteral("Файл %1 не прочитан: %2. Известны встроенные загадки и то, чему "
-                                      "Kelo научен сейчас; в файл ничего не записывается.")
-                           .arg(fileName(), problem));
-    m_problem->setVisible(!problem.isEmpty());
-
-    const QSignalBlocker quiet(m_table);
-    const QList<PlayerRiddle> &riddles = m_store->riddles();
-    m_table->setRowCount(int(riddles.size()));
-    for (int row = 0; row < riddles.size(); ++row) {
-        auto *text = new QTableWidgetItem(riddles[row].text);
-        // The riddle's text as the file knows it, to find it again after an edit.
-        text->setData(Qt::UserRole, riddles[row].text.trimmed());
-        text->setToolTip(riddles[row].text);
-        m_table->setItem(row, 0, text);
-        m_table->setItem(row, 1, new QTableWidgetItem(riddles[row].answer));
-    }
+    const RiddleStore::FileError problem = m_store->problem();
+    m_problem->setText(tr("Файл %1 не прочитан: %2. Известны встроенные загадки и то, чему "
+                          "Kelo научен сейчас; в файл ничего не записывается.")
+                           .arg(fileName(), RiddleWording::fileError(problem)));
+    m_problem->setVisible(problem.isError());
+    m_model->refresh();
+    showCount();
 }
 
-void MyRiddlesWindow::cellEdited(QTableWidgetItem *item)
+void MyRiddlesWindow::showCount()
 {
-    const int row = item->row();
-    QTableWidgetItem *text = m_table->item(row, 0);
-    QTableWidgetItem *answer = m_table->item(row, 1);
-    if (!text || !answer)
-        return;
-    const RiddleStore::Outcome outcome =
-        m_store->replace(text->data(Qt::UserRole).toString(), text->text(), answer->text());
-    // The table shows what is kept, also where the riddle had meanwhile gone from the file.
-    QMetaObject::invokeMethod(this, &MyRiddlesWindow::fill, Qt::QueuedConnection);
+    const int all = m_model->rowCount();
+    m_count->setText(m_filtered->isFiltering()
+                         ? tr("Загадок: %1 из %2").arg(counted(m_filtered->rowCount()), counted(all))
+                         : tr("Загадок: %1").arg(counted(all)));
+}
+
+void MyRiddlesWindow::editNotWritten(const RiddleStore::Outcome &outcome)
+{
     if (outcome.status == RiddleStore::Outcome::Refused) {
-        tell(QStringLiteral("Не изменено: %1.").arg(outcome.reason));
+        tell(tr("Не изменено: %1.").arg(RiddleWording::whyNot(outcome)));
     } else if (outcome.status == RiddleStore::Outcome::KeptForRun) {
-        tell(QStringLiteral("Не удалось записать файл %1: %2.\nИзменение действует до выхода из Kelo.")
-                 .arg(fileName(), outcome.reason));
+        tell(tr("Не удалось записать файл %1: %2.\nИзменение действует до выхода из Kelo.")
+                 .arg(fileName(), RiddleWording::whyNot(outcome)));
     }
 }
 
 void MyRiddlesWindow::removeSelected()
 {
-    QSet<int> rows;
-    for (const QModelIndex &index : m_table->selectionModel()->selectedIndexes())
-        rows.insert(index.row());
     QStringList texts;
-    for (int row : rows)
-        if (QTableWidgetItem *text = m_table->item(row, 0))
-            texts << text->data(Qt::UserRole).toString();
+    for (const QModelIndex &row : m_table->selectionModel()->selectedRows(PlayerRiddlesModel::TextColumn))
+        texts << row.data(PlayerRiddlesModel::KeyRole).toString();
     if (texts.isEmpty())
         return;
     const RiddleStore::Outcome outcome = m_store->remove(texts);
     if (outcome.status == RiddleStore::Outcome::KeptForRun)
-        tell(QStringLiteral("Не удалось записать файл %1: %2.\nЗагадки удалены до выхода из Kelo.")
-                 .arg(fileName(), outcome.reason));
+        tell(tr("Не удалось записать файл %1: %2.\nЗагадки удалены до выхода из Kelo.")
+                 .arg(fileName(), RiddleWording::whyNot(outcome)));
+}
+
+void MyRiddlesWindow::rememberFolderOf(const QString &path)
+{
+    m_folder = QFileInfo(path).absolutePath();
 }
 
 void MyRiddlesWindow::importList()
 {
-    const QString path = m_chooseImport(this);
+    const QString path = m_chooseImport(this, m_folder);
     if (path.isEmpty())
         return;
+    rememberFolderOf(path);
     const RiddleStore::ImportSummary summary = m_store->importFrom(path);
     const QString source = QDir::toNativeSeparators(path);
     if (summary.outcome.status == RiddleStore::Outcome::Refused) {
-        tell(QStringLiteral("Файл %1 не прочитан: %2.").arg(source, summary.outcome.reason));
+        tell(tr("Файл %1 не прочитан: %2.").arg(source, RiddleWording::whyNot(summary.outcome)));
         return;
     }
-    QString text = QStringLiteral("Импорт из %1: добавлено %2, заменено %3, не понято %4.")
+    QString text = tr("Импорт из %1: добавлено %2, заменено %3, не понято %4.")
                        .arg(source)
                        .arg(summary.added)
                        .arg(summary.replaced)
                        .arg(summary.notUnderstood);
     if (summary.outcome.status == RiddleStore::Outcome::KeptForRun)
-        text += QStringLiteral("\nНе удалось записать файл %1: %2.\nЗагадки известны до выхода из Kelo.")
-                    .arg(fileName(), summary.outcome.reason);
+        text += tr("\nНе удалось записать файл %1: %2.\nЗагадки известны до выхода из Kelo.")
+                    .arg(fileName(), RiddleWording::whyNot(summary.outcome));
     tell(text);
 }
 
 void MyRiddlesWindow::exportList()
 {
-    const QString path = m_chooseExport(this);
+    const QString path = m_chooseExport(this, QDir(m_folder).filePath(tr("загадки.tsv")));
     if (path.isEmpty())
         return;
-    if (const QString why = m_store->exportTo(path); !why.isEmpty())
-        tell(QStringLiteral("Не удалось записать файл %1: %2.").arg(QDir::toNativeSeparators(path), why));
+    rememberFolderOf(path);
+    if (const RiddleStore::FileError error = m_store->exportTo(path); error.isError())
+        tell(tr("Не удалось записать файл %1: %2.")
+                 .arg(QDir::toNativeSeparators(path), RiddleWording::fileError(error)));
 }
 
 void MyRiddlesWindow::tell(const QString &outcomeText)

@@ -3,6 +3,7 @@
 #include "riddles/KnownRiddles.h"
 #include "riddles/RiddleDocument.h"
 #include "riddles/RiddleStore.h"
+#include "riddles/RiddleWording.h"
 #include "widgets/StandardGlyphs.h"
 
 #include <QAbstractButton>
@@ -39,8 +40,8 @@ RiddleBar::RiddleBar(const Services &services, QWidget *parent) : QWidget(parent
 {
     setObjectName(QStringLiteral("Panel2"));
     setFixedHeight(74);
-    m_riddle = labeledEdit(this, "LabeledEdit1", QStringLiteral("Загадка"), 2);
-    m_answer = labeledEdit(this, "LabeledEdit2", QStringLiteral("Ответ"), 24);
+    m_riddle = labeledEdit(this, "LabeledEdit1", tr("Загадка"), 2);
+    m_answer = labeledEdit(this, "LabeledEdit2", tr("Ответ"), 24);
 
     m_ok = new QPushButton(standardGlyph(StandardGlyph::Ok), QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("BitBtn1"));
@@ -80,14 +81,13 @@ QMenu *RiddleBar::contextMenuFor(QLineEdit *field)
 {
     QMenu *menu = field->createStandardContextMenu();
     menu->addSeparator();
-    QAction *remember = menu->addAction(QStringLiteral("Запомнить ответ"), this, &RiddleBar::rememberAnswer);
+    QAction *remember = menu->addAction(tr("Запомнить ответ"), this, &RiddleBar::rememberAnswer);
     // Shown beside the item; the bar's own shortcut is the one that acts.
     remember->setShortcut(kRememberKeys);
     remember->setShortcutContext(Qt::WidgetShortcut);
     remember->setEnabled(m_store && !RiddleDocument::cleanField(m_riddle->text()).isEmpty() &&
                          !RiddleDocument::cleanField(m_answer->text()).isEmpty());
-    QAction *myRiddles =
-        menu->addAction(QStringLiteral("Мои загадки…"), this, &RiddleBar::myRiddlesRequested);
+    QAction *myRiddles = menu->addAction(tr("Мои загадки…"), this, &RiddleBar::myRiddlesRequested);
     myRiddles->setEnabled(m_store != nullptr);
     return menu;
 }
@@ -108,11 +108,11 @@ void RiddleBar::rememberAnswer()
     const RiddleStore::Outcome outcome = m_store->remember(riddle, answer);
     const QString file = QDir::toNativeSeparators(m_store->path());
     if (outcome.status == RiddleStore::Outcome::KeptForRun)
-        m_services.showMessage(window(), QStringLiteral("Не удалось записать файл %1: %2.\n"
-                                                        "Ответ запомнен до выхода из Kelo.")
-                                             .arg(file, outcome.reason));
+        m_services.showMessage(window(), tr("Не удалось записать файл %1: %2.\n"
+                                            "Ответ запомнен до выхода из Kelo.")
+                                             .arg(file, RiddleWording::whyNot(outcome)));
     else if (outcome.status == RiddleStore::Outcome::Refused)
-        m_services.showMessage(window(), QStringLiteral("Ответ не запомнен: %1.").arg(outcome.reason));
+        m_services.showMessage(window(), tr("Ответ не запомнен: %1.").arg(RiddleWording::whyNot(outcome)));
 }
 
 void RiddleBar::prepareToTeach(const QString &riddle)

@@ -8,50 +8,100 @@ namespace {
 const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
 } // namespace
 
-RiddleDocument RiddleDocument::parse(const QByteArray &bytes)
+template <class Take> void RiddleDocument::forEachLine(const QByteArray &bytes, Take take)
 {
-    RiddleDocument document;
-    qsizetype start = 0;
-    if (bytes.startsWith(kBom)) {
-        document.m_bom = true;
-        start = kBom.size();
-    }
+    qsizetype start = bytes.startsWith(kBom) ? kBom.size() : 0;
     while (start < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);
-        Line line;
+        QByteArrayView ending;
         if (end < 0) {
             end = bytes.size();
         } else {
-            line.ending = QByteArrayLiteral("\n");
+            ending = "\n";
         }
         qsizetype contentEnd = end;
-        if (!line.ending.isEmpty() && contentEnd > start && bytes[contentEnd - 1] == '\r') {
+        if (!ending.isEmpty() && contentEnd > start && bytes[contentEnd - 1] == '\r') {
             --contentEnd;
-            line.ending = QByteArrayLiteral("\r\n");
+            ending = "\r\n";
         }
-        line.bytes = bytes.mid(start, contentEnd - start);
+        take(QByteArrayView(bytes).sliced(start, contentEnd - start), ending);
         start = end + 1;
-
-        const bool blank = std::all_of(line.bytes.cbegin(), line.bytes.cend(), [](char c) {
-            return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-        });
-        if (blank || line.bytes.startsWith('#')) {
-            line.isIgnorable = true;
-        } else if (line.bytes.contains('\t')) {
-            // A line that is not well-formed UTF-8 is kept as it is, not understood.
-            QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-            const QString decoded = decoder(line.bytes);
-            if (!decoder.hasError()) {
-                const qsizetype tab = decoded.indexOf(QLatin1Char('\t'));
-                QString text = decoded.left(tab);
-                QString answer = decoded.mid(tab + 1).trimmed();
-                line.isRiddle = !text.trimmed().isEmpty() && !answer.isEmpty();
-                line.riddle = {std::move(text), std::move(answer)};
-            }
-        }
-        document.m_lines.append(std::move(line));
     }
+}
+
+bool RiddleDocument::isIgnorable(QByteArrayView content)
+{
+    const bool blank = std::all_of(content.begin(), content.end(), [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    });
+    return blank || content.startsWith('#');
+}
+
+namespace {
+// Decodes UTF-8 into a string of exactly its length (a decoder sets room aside for as many
+// characters as bytes, twice what Cyrillic needs); false when it is not UTF-8.
+// `scratch` is room reused from line to line, so a long list leaves no holes between the
+// strings it keeps.
+bool decodeExactly(QByteArrayView utf8, QString *decoded, QString &scratch)
+{
+    if (scratch.size() < utf8.size())
+        scratch.resize(utf8.size());
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QChar *end = decoder.appendToBuffer(scratch.data(), utf8);
+    if (decoder.hasError())
+        return false;
+    *decoded = QString(scratch.constData(), end - scratch.constData());
+    return true;
+}
+} // namespace
+
+bool RiddleDocument::decodeRiddle(QByteArrayView content, PlayerRiddle *riddle, QString &scratch)
+{
+    const qsizetype tab = content.indexOf('\t');
+    if (tab < 0 || isIgnorable(content))
+        return false;
+    // A line that is not well-formed UTF-8 is kept as it is, not understood. The tab is
+    // never part of a longer UTF-8 sequence, so each side is decoded on its own.
+    QString text;
+    QString answer;
+    if (!decodeExactly(content.first(tab), &text, scratch) ||
+        !decodeExactly(content.sliced(tab + 1), &answer, scratch))
+        return false;
+    answer = std::as_const(answer).trimmed();
+    if (answer.isEmpty() || std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); }))
+        return false;
+    *riddle = {std::move(text), std::move(answer)};
+    return true;
+}
+
+RiddleDocument RiddleDocument::parse(const QByteArray &bytes)
+{
+    RiddleDocument document;
+    document.m_bom = bytes.startsWith(kBom);
+    QString scratch;
+    forEachLine(bytes, [&document, &scratch](QByteArrayView content, QByteArrayView ending) {
+        Line line;
+        line.bytes = content.toByteArray();
+        line.ending = ending.toByteArray();
+        line.isIgnorable = isIgnorable(content);
+        line.isRiddle = decodeRiddle(content, &line.riddle, scratch);
+        document.m_lines.append(std::move(line));
+    });
     return document;
+}
+
+QList<PlayerRiddle> RiddleDocument::riddlesIn(const QByteArray &bytes)
+{
+    QList<PlayerRiddle> riddles;
+    riddles.reserve(bytes.count('\n') + 1);
+    QString scratch;
+    forEachLine(bytes, [&riddles, &scratch](QByteArrayView content, QByteArrayView) {
+        PlayerRiddle riddle;
+        if (decodeRiddle(content, &riddle, scratch))
+            riddles.append(std::move(riddle));
+    });
+    riddles.squeeze();
+    return riddles;
 }
 
 QByteArray RiddleDocument::toBytes() const
@@ -92,18 +142,18 @@ QString RiddleDocument::cleanField(const QString &field)
     return clean.trimmed();
 }
 
-QString RiddleDocument::refusal(const QString &text, const QString &answer)
+RiddleDocument::Refusal RiddleDocument::refusal(const QString &text, const QString &answer)
 {
     if (text.isEmpty())
-        return QStringLiteral("загадка пуста");
+        return Refusal::EmptyText;
     if (answer.isEmpty())
-        return QStringLiteral("ответ пуст");
+        return Refusal::EmptyAnswer;
     if (text != cleanField(text) || answer != cleanField(answer))
-        return QStringLiteral("в загадке или ответе есть табуляция или перевод строки");
+        return Refusal::LineBreakOrTab;
     // Read back, such a line would be a comment and the riddle lost.
     if (text.startsWith(QLatin1Char('#')))
-        return QStringLiteral("загадка начинается с «#», так начинаются примечания");
-    return QString();
+        return Refusal::CommentMark;
+    return Refusal::None;
 }
 
 RiddleDocument::Line RiddleDocument::riddleLine(const QString &text, const QString &answer)

@@ -25,9 +25,20 @@ public:
     static constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
 
     enum class Change { Added, Replaced, Unchanged };
+    // Why a pair cannot be kept in the file.
+    enum class Refusal {
+        None,
+        EmptyText,
+        EmptyAnswer,
+        LineBreakOrTab, // a tab or line break would split the line
+        CommentMark,    // a text beginning with "#" would read back as a comment
+    };
 
     static RiddleDocument parse(const QByteArray &bytes);
     QByteArray toBytes() const;
+    // The riddles of the file alone, as `parse(bytes).riddles()` finds them, with nothing
+    // else made on the way: a long list leaves no garbage between the strings it keeps.
+    static QList<PlayerRiddle> riddlesIn(const QByteArray &bytes);
 
     // The riddles understood, in file order.
     QList<PlayerRiddle> riddles() const;
@@ -37,8 +48,8 @@ public:
     // A text or answer as it may stand in the file: line breaks and tabs become spaces,
     // the ends are trimmed.
     static QString cleanField(const QString &field);
-    // Why the pair cannot be kept in the file, or an empty string when it can.
-    static QString refusal(const QString &text, const QString &answer);
+    // Why the pair cannot be kept in the file; Refusal::None when it can.
+    static Refusal refusal(const QString &text, const QString &answer);
 
     // Gives every riddle with this text (ends trimmed) the answer, in its place; appends
     // the pair when the file has none. The pair must have passed `refusal`.
@@ -57,6 +68,13 @@ private:
         PlayerRiddle riddle;
     };
     static Line riddleLine(const QString &text, const QString &answer);
+    // Calls `take(content, ending)` for every line of the file, the BOM left out.
+    template <class Take> static void forEachLine(const QByteArray &bytes, Take take);
+    // Whether a line is empty or a comment.
+    static bool isIgnorable(QByteArrayView content);
+    // A line's riddle: false when it is none (no tab, not UTF-8, an empty text or answer).
+    // `scratch` is decoding room reused from line to line.
+    static bool decodeRiddle(QByteArrayView content, PlayerRiddle *riddle, QString &scratch);
     QByteArray newLineEnding() const;
 
     bool m_bom = false;

@@ -1,5 +1,6 @@
 #include "riddles/RiddleStore.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,56 +11,75 @@
 #include <memory>
 
 namespace {
-// Reads a whole riddle file, never more than the limit: false (with `why`) when it is
-// no regular file, too large or unreadable. A missing file reads as empty.
-bool readBounded(const QString &path, QByteArray *bytes, QString *why)
+using FileError = RiddleStore::FileError;
+
+// Reads a whole riddle file, never more than the limit: an error when it is no regular
+// file, too large or unreadable. A missing file reads as empty.
+FileError readBounded(const QString &path, QByteArray *bytes)
 {
     bytes->clear();
     const QFileInfo info(path);
     if (!info.exists())
-        return true;
-    if (!info.isFile()) {
-        *why = QStringLiteral("это не обычный файл");
-        return false;
-    }
-    const QString tooLarge = QStringLiteral("файл больше 16 МиБ");
-    if (info.size() > RiddleDocument::kMaxBytes) {
-        *why = tooLarge;
-        return false;
-    }
+        return {};
+    if (!info.isFile())
+        return {FileError::NotAFile, QString()};
+    if (info.size() > RiddleDocument::kMaxBytes)
+        return {FileError::TooLarge, QString()};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *why = QStringLiteral("файл не читается: %1").arg(file.errorString());
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return {FileError::Unreadable, file.errorString()};
     // It may have grown since it was measured.
     *bytes = file.read(RiddleDocument::kMaxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        *why = QStringLiteral("файл не читается: %1").arg(file.errorString());
-        return false;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return {FileError::Unreadable, file.errorString()};
     if (bytes->size() > RiddleDocument::kMaxBytes) {
         bytes->clear();
-        *why = tooLarge;
-        return false;
+        return {FileError::TooLarge, QString()};
     }
-    return true;
+    return {};
+}
+
+QByteArray digestOf(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// The riddles as a list of their own: one "text<TAB>answer" a line.
+QByteArray listing(const QList<PlayerRiddle> &riddles)
+{
+    QByteArray bytes;
+    for (const PlayerRiddle &riddle : riddles)
+        bytes += riddle.text.toUtf8() + '\t' + riddle.answer.toUtf8() + '\n';
+    return bytes;
+}
+
+// For standard error, which is read by whoever looks after the machine, not the player.
+QByteArray describedForLog(const FileError &error)
+{
+    switch (error.kind) {
+    case FileError::NotAFile:
+        return "not a regular file";
+    case FileError::TooLarge:
+        return "larger than " + QByteArray::number(RiddleDocument::kMaxBytes / (1024 * 1024)) + " MiB";
+    default:
+        return "unreadable: " + error.detail.toLocal8Bit();
+    }
 }
 
 // Replaces the file whole: a new file is written beside it and renamed over it.
-QString saveWhole(const QString &path, const QByteArray &bytes)
+FileError saveWhole(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return {FileError::NotWritten, file.errorString()};
     if (file.write(bytes) != bytes.size()) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return why;
+        return {FileError::NotWritten, why};
     }
     if (!file.commit())
-        return file.errorString();
-    return QString();
+        return {FileError::NotWritten, file.errorString()};
+    return {};
 }
 } // namespace
 
@@ -98,9 +118,11 @@ RiddleStore::~RiddleStore()
 RiddleStore::Reading RiddleStore::read(const QString &path)
 {
     Reading reading;
-    reading.usable = readBounded(path, &reading.bytes, &reading.why);
-    if (reading.usable)
-        reading.document = RiddleDocument::parse(reading.bytes);
+    reading.error = readBounded(path, &reading.bytes);
+    if (!reading.error.isError()) {
+        reading.digest = digestOf(reading.bytes);
+        reading.riddles = RiddleDocument::riddlesIn(reading.bytes);
+    }
     return reading;
 }
 
@@ -131,31 +153,35 @@ void RiddleStore::loadInBackground()
 
 void RiddleStore::adopt(Reading reading)
 {
-    if (!reading.usable) {
+    if (reading.error.isError()) {
         if (!m_problemTold) {
             std::fprintf(stderr, "kelo: %s: %s; only the built-in riddles and those taught now are known.\n",
-                         qPrintable(QDir::toNativeSeparators(m_path)), qPrintable(reading.why));
+                         qPrintable(QDir::toNativeSeparators(m_path)),
+                         describedForLog(reading.error).constData());
             m_problemTold = true;
         }
-        m_problem = reading.why;
-        m_lastBytes.clear();
-        m_lastBytesValid = false;
+        m_problem = reading.error;
+        m_lastDigest.clear();
         RiddleDocument unwritten;
         for (const Edit &edit : std::as_const(m_unwritten))
             apply(unwritten, edit);
-        setRiddles(unwritten);
+        setRiddles(unwritten.riddles());
         return;
     }
-    const bool hadProblem = !m_problem.isEmpty();
-    m_problem.clear();
+    const bool hadProblem = m_problem.isError();
+    m_problem = {};
     m_problemTold = false;
-    if (m_lastBytesValid && reading.bytes == m_lastBytes && !hadProblem)
+    if (reading.digest == m_lastDigest && !hadProblem)
         return;
-    m_lastBytes = reading.bytes;
-    m_lastBytesValid = true;
+    m_lastDigest = reading.digest;
+    if (m_unwritten.isEmpty()) {
+        setRiddles(std::move(reading.riddles));
+        return;
+    }
+    RiddleDocument document = RiddleDocument::parse(reading.bytes);
     for (const Edit &edit : std::as_const(m_unwritten))
-        apply(reading.document, edit);
-    setRiddles(reading.document);
+        apply(document, edit);
+    setRiddles(document.riddles());
 }
 
 void RiddleStore::watch()
@@ -178,9 +204,8 @@ void RiddleStore::watch()
         m_watcher.addPaths(wanted);
 }
 
-void RiddleStore::setRiddles(const RiddleDocument &document)
+void RiddleStore::setRiddles(QList<PlayerRiddle> riddles)
 {
-    QList<PlayerRiddle> riddles = document.riddles();
     if (riddles == m_riddles)
         return;
     m_riddles = std::move(riddles);
@@ -207,17 +232,18 @@ RiddleStore::Outcome RiddleStore::write(const QList<Edit> &edits, QList<RiddleDo
     ++m_generation;
     Outcome outcome;
     QByteArray before;
-    QString why;
-    const bool readable = readBounded(m_path, &before, &why);
+    const FileError unreadable = readBounded(m_path, &before);
+    const bool readable = !unreadable.isError();
     RiddleDocument document;
     if (readable) {
         document = RiddleDocument::parse(before);
-    } else if (m_lastBytesValid) {
-        // What was read last stays known; the file itself is left alone.
-        document = RiddleDocument::parse(m_lastBytes);
+        for (const Edit &edit : std::as_const(m_unwritten))
+            apply(document, edit);
+    } else {
+        // What is known stays known (the unwritten changes are in it); the file itself is
+        // left alone.
+        document = RiddleDocument::parse(listing(m_riddles));
     }
-    for (const Edit &edit : std::as_const(m_unwritten))
-        apply(document, edit);
     for (const Edit &edit : edits) {
         const RiddleDocument::Change change = apply(document, edit);
         if (changes)
@@ -228,31 +254,28 @@ RiddleStore::Outcome RiddleStore::write(const QList<Edit> &edits, QList<RiddleDo
     if (readable && after == before) {
         // Nothing to write: no file is made for nothing.
     } else if (!readable) {
-        outcome.reason = why;
+        outcome.error = unreadable;
     } else if (after.size() > RiddleDocument::kMaxBytes) {
-        outcome.reason = QStringLiteral("файл стал бы больше 16 МиБ");
+        outcome.error = {FileError::WouldBeTooLarge, QString()};
     } else if (const QString folder = QFileInfo(m_path).absolutePath(); !QDir().mkpath(folder)) {
-        outcome.reason = QStringLiteral("не удаётся создать папку %1").arg(QDir::toNativeSeparators(folder));
+        outcome.error = {FileError::FolderNotMade, QDir::toNativeSeparators(folder)};
     } else {
-        outcome.reason = saveWhole(m_path, after);
+        outcome.error = saveWhole(m_path, after);
     }
 
-    if (outcome.reason.isEmpty()) {
+    if (!outcome.error.isError()) {
         m_unwritten.clear();
-        m_lastBytes = after;
-        m_lastBytesValid = true;
-        m_problem.clear();
+        m_lastDigest = digestOf(after);
+        m_problem = {};
         m_problemTold = false;
         watch();
     } else {
         outcome.status = Outcome::KeptForRun;
         m_unwritten += edits;
-        if (readable) {
-            m_lastBytes = before;
-            m_lastBytesValid = true;
-        }
+        if (readable)
+            m_lastDigest = digestOf(before);
     }
-    setRiddles(document);
+    setRiddles(document.riddles());
     return outcome;
 }
 
@@ -260,8 +283,9 @@ RiddleStore::Outcome RiddleStore::remember(const QString &text, const QString &a
 {
     const QString cleanText = RiddleDocument::cleanField(text);
     const QString cleanAnswer = RiddleDocument::cleanField(answer);
-    if (const QString refusal = RiddleDocument::refusal(cleanText, cleanAnswer); !refusal.isEmpty())
-        return {Outcome::Refused, refusal};
+    if (const auto refusal = RiddleDocument::refusal(cleanText, cleanAnswer);
+        refusal != RiddleDocument::Refusal::None)
+        return {Outcome::Refused, refusal, {}};
     return write({{Edit::Remember, cleanText, cleanText, cleanAnswer}});
 }
 
@@ -270,8 +294,9 @@ RiddleStore::Outcome RiddleStore::replace(const QString &text, const QString &ne
 {
     const QString cleanText = RiddleDocument::cleanField(newText);
     const QString cleanAnswer = RiddleDocument::cleanField(newAnswer);
-    if (const QString refusal = RiddleDocument::refusal(cleanText, cleanAnswer); !refusal.isEmpty())
-        return {Outcome::Refused, refusal};
+    if (const auto refusal = RiddleDocument::refusal(cleanText, cleanAnswer);
+        refusal != RiddleDocument::Refusal::None)
+        return {Outcome::Refused, refusal, {}};
     return write({{Edit::Replace, text.trimmed(), cleanText, cleanAnswer}});
 }
 
@@ -287,9 +312,8 @@ RiddleStore::ImportSummary RiddleStore::importFrom(const QString &path)
 {
     ImportSummary summary;
     QByteArray bytes;
-    QString why;
-    if (!readBounded(path, &bytes, &why)) {
-        summary.outcome = {Outcome::Refused, why};
+    if (const FileError error = readBounded(path, &bytes); error.isError()) {
+        summary.outcome = {Outcome::Refused, RiddleDocument::Refusal::None, error};
         return summary;
     }
     const RiddleDocument imported = RiddleDocument::parse(bytes);
@@ -297,7 +321,7 @@ RiddleStore::ImportSummary RiddleStore::importFrom(const QString &path)
     QList<Edit> edits;
     for (const PlayerRiddle &riddle : imported.riddles()) {
         const QString text = RiddleDocument::cleanField(riddle.text);
-        if (!RiddleDocument::refusal(text, riddle.answer).isEmpty()) {
+        if (RiddleDocument::refusal(text, riddle.answer) != RiddleDocument::Refusal::None) {
             ++summary.notUnderstood;
             continue;
         }
@@ -310,14 +334,11 @@ RiddleStore::ImportSummary RiddleStore::importFrom(const QString &path)
     return summary;
 }
 
-QString RiddleStore::exportTo(const QString &path) const
+RiddleStore::FileError RiddleStore::exportTo(const QString &path) const
 {
     // The list alone would replace the file's comments and the lines Kelo keeps unread.
     if (const QString target = QFileInfo(path).canonicalFilePath();
         !target.isEmpty() && target == QFileInfo(m_path).canonicalFilePath())
-        return QStringLiteral("это файл, в котором Kelo хранит загадки");
-    QByteArray bytes;
-    for (const PlayerRiddle &riddle : m_riddles)
-        bytes += riddle.text.toUtf8() + '\t' + riddle.answer.toUtf8() + '\n';
-    return saveWhole(path, bytes);
+        return {FileError::KeloOwnFile, QString()};
+    return saveWhole(path, listing(m_riddles));
 }

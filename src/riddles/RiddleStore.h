@@ -15,14 +15,30 @@
 class RiddleStore : public QObject {
     Q_OBJECT
 public:
+    // Why the file (or a file to import or export) is not read or written.
+    struct FileError {
+        enum Kind {
+            None,
+            NotAFile,
+            TooLarge,        // larger than RiddleDocument::kMaxBytes
+            Unreadable,      // detail: the system's words
+            WouldBeTooLarge, // the change would make it larger than RiddleDocument::kMaxBytes
+            FolderNotMade,   // detail: the folder
+            NotWritten,      // detail: the system's words
+            KeloOwnFile,     // an export aimed at the file Kelo keeps its riddles in
+        } kind = None;
+        QString detail;
+        bool isError() const { return kind != None; }
+    };
     // What became of a change the player asked for.
     struct Outcome {
         enum Status {
             Written,    // in the file
             KeptForRun, // known until Kelo ends, but the file could not be written
-            Refused,    // not a riddle that can be kept (see RiddleDocument::refusal)
+            Refused,    // not a riddle that can be kept, or an import not read
         } status = Written;
-        QString reason; // why not written or refused
+        RiddleDocument::Refusal refusal = RiddleDocument::Refusal::None; // why Refused a riddle
+        FileError error;                                                 // why not written or read
     };
     struct ImportSummary {
         int added = 0;
@@ -41,16 +57,16 @@ public:
 
     // The player's riddles in file order, with what could not be written.
     const QList<PlayerRiddle> &riddles() const { return m_riddles; }
-    // Why the file's riddles are not in use (too large, unreadable), or empty.
-    QString problem() const { return m_problem; }
+    // Why the file's riddles are not in use (too large, unreadable); no error when they are.
+    FileError problem() const { return m_problem; }
 
     Outcome remember(const QString &text, const QString &answer);
     Outcome replace(const QString &text, const QString &newText, const QString &newAnswer);
     Outcome remove(const QStringList &texts);
     // Merges a file of the same format: new texts are added, known ones take its answer.
     ImportSummary importFrom(const QString &path);
-    // Writes the riddles, one "text<TAB>answer" a line; empty string on success, else why not.
-    QString exportTo(const QString &path) const;
+    // Writes the riddles, one "text<TAB>answer" a line; no error on success.
+    FileError exportTo(const QString &path) const;
 
 public slots:
     // Reads the file (again); `changed` follows when the riddles differ.
@@ -70,28 +86,28 @@ private:
         QString newText;
         QString answer;
     };
-    // The file as read: its bytes and contents, or why it is not used.
+    // The file as read: its bytes, their digest and its riddles, or why it is not used.
     struct Reading {
-        bool usable = false;
-        QString why;
+        FileError error;
         QByteArray bytes;
-        RiddleDocument document;
+        QByteArray digest;
+        QList<PlayerRiddle> riddles;
     };
     static Reading read(const QString &path);
     void adopt(Reading reading);
     static RiddleDocument::Change apply(RiddleDocument &document, const Edit &edit);
     Outcome write(const QList<Edit> &edits, QList<RiddleDocument::Change> *changes = nullptr);
-    // The file's bytes as they are now: false (with `why`) when it must not be used.
-    bool readFile(QByteArray *bytes, QString *why) const;
-    void setRiddles(const RiddleDocument &document);
+    void setRiddles(QList<PlayerRiddle> riddles);
     void watch();
 
     QString m_path;
     QList<PlayerRiddle> m_riddles;
-    QString m_problem;
+    FileError m_problem;
     bool m_problemTold = false;
-    QByteArray m_lastBytes;
-    bool m_lastBytesValid = false;
+    // The digest of the bytes last read or written, to tell Kelo's own writes (and saves
+    // that changed nothing) from an editor's change; empty when the file was not usable.
+    // A digest rather than the bytes: a long list would keep a second copy for nothing.
+    QByteArray m_lastDigest;
     // Changes the file has not taken; they are laid over every fresh read of it.
     QList<Edit> m_unwritten;
     // Counts loads and writes, so that a background read that finishes late is dropped.

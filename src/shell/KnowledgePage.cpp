@@ -22,11 +22,11 @@ const struct {
     const char *caption;
     ReferenceWindow *(*make)();
 } kWindows[KnowledgePage::kWindowCount] = {
-    {"Button1", "Таблица крафта", make<CraftingWindow>},
-    {"Button2", "Таблица опыта", make<ExperienceWindow>},
-    {"Button3", "Заклинательство", make<SpellcastingWindow>},
-    {"Button4", "Алхимия", make<AlchemyWindow>},
-    {"Button5", "Кожевничество", make<LeatherworkingWindow>},
+    {"Button1", QT_TRANSLATE_NOOP("KnowledgePage", "Таблица крафта"), make<CraftingWindow>},
+    {"Button2", QT_TRANSLATE_NOOP("KnowledgePage", "Таблица опыта"), make<ExperienceWindow>},
+    {"Button3", QT_TRANSLATE_NOOP("KnowledgePage", "Заклинательство"), make<SpellcastingWindow>},
+    {"Button4", QT_TRANSLATE_NOOP("KnowledgePage", "Алхимия"), make<AlchemyWindow>},
+    {"Button5", QT_TRANSLATE_NOOP("KnowledgePage", "Кожевничество"), make<LeatherworkingWindow>},
 };
 } // namespace
 
@@ -34,7 +34,7 @@ KnowledgePage::KnowledgePage(const Services &services, QWidget *parent) : QWidge
 {
     setObjectName(QStringLiteral("TabSheet4"));
     for (int i = 0; i < kWindowCount; ++i) {
-        auto *button = new QPushButton(QString::fromUtf8(kWindows[i].caption), this);
+        auto *button = new QPushButton(tr(kWindows[i].caption), this);
         button->setObjectName(QString::fromLatin1(kWindows[i].objectName));
         button->setGeometry(8, 16 + 32 * i, 121, 25);
         connect(button, &QPushButton::clicked, this, [this, i] {

@@ -83,11 +83,11 @@ void MainWindow::makeTrayMenu()
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("TrayMenu"));
     m_showHide = menu->addAction(QString(), this, &MainWindow::toggleVisibility);
-    menu->addAction(QStringLiteral("Мои загадки…"), this, &MainWindow::showMyRiddles);
+    menu->addAction(tr("Мои загадки…"), this, &MainWindow::showMyRiddles);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
+    menu->addAction(tr("Выход"), this, &QWidget::close);
     const auto nameShowHide = [this] {
-        m_showHide->setText(isVisible() ? QStringLiteral("Скрыть окно") : QStringLiteral("Показать окно"));
+        m_showHide->setText(isVisible() ? tr("Скрыть окно") : tr("Показать окно"));
     };
     nameShowHide();
     connect(menu, &QMenu::aboutToShow, this, nameShowHide);
@@ -125,15 +125,11 @@ void MainWindow::finishStartup()
     // The window comes up once the start-up request has been answered or has failed. It is
     // not shown and hidden before that: the player would see it flash, and a window manager
     // still framing the first show can swallow the final one.
-    connect(
-        m_counters, &VisitCounters::started, this,
-        [this] {
-            show();
-            // Read once the window is on its way, on a thread of its own: a long list
-            // costs the start-up no time.
-            m_riddleStore->loadInBackground();
-        },
-        Qt::SingleShotConnection);
+    connect(m_counters, &VisitCounters::started, this, &QWidget::show, Qt::SingleShotConnection);
+    // Read once the window has been drawn, on a thread of its own: a long list costs the
+    // start-up no time.
+    connect(this, &MainWindow::firstFrameShown, m_riddleStore, &RiddleStore::loadInBackground,
+            Qt::SingleShotConnection);
     m_counters->start();
 }
 
@@ -158,19 +154,29 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     // The window manager frames the window some time after it is shown, and the frame may
     // differ from the designed one: watch for it to be known, then place the window again.
-    if (!m_placedByFrame && windowHandle())
+    // The first expose also tells when the window has been drawn.
+    if ((!m_placedByFrame || !m_firstFrameShown) && windowHandle())
         windowHandle()->installEventFilter(this);
     QWidget::showEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == windowHandle() && (event->type() == QEvent::Expose || event->type() == QEvent::Move) &&
+    if (watched != windowHandle())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::Expose && !m_firstFrameShown && windowHandle()->isExposed()) {
+        m_firstFrameShown = true;
+        // Qt draws the window while it handles the expose; what waits for the first frame
+        // runs once that is done.
+        QTimer::singleShot(0, this, &MainWindow::firstFrameShown);
+    }
+    if (!m_placedByFrame && (event->type() == QEvent::Expose || event->type() == QEvent::Move) &&
         !windowHandle()->frameMargins().isNull()) {
-        windowHandle()->removeEventFilter(this);
         m_placedByFrame = true;
         placeAtRightEdge();
     }
+    if (m_placedByFrame && m_firstFrameShown)
+        windowHandle()->removeEventFilter(this);
     return QWidget::eventFilter(watched, event);
 }
 

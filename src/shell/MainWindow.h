@@ -56,6 +56,11 @@ public:
     LocatorPage *locatorPage();
     InfoPage *infoPage();
 
+signals:
+    // The window has been shown and drawn for the first time; what the first frame does not
+    // need waits for this.
+    void firstFrameShown();
+
 public slots:
     // What a toolbar button does: shows its page, and the riddle bar with the Tablet and
     // Statistics pages only.
@@ -106,4 +111,5 @@ private:
     std::unique_ptr<MyRiddlesWindow> m_myRiddles;
     // Whether the window has been placed with the frame the window manager gave it.
     bool m_placedByFrame = false;
+    bool m_firstFrameShown = false;
 };

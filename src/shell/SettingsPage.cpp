@@ -34,10 +34,9 @@ void narrowToFit(QCheckBox *box)
 SettingsPage::SettingsPage(Settings *settings, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet6"));
-    m_sound = flag(this, "CheckBox1", QStringLiteral("Звук вкл/выкл"), 8, settings->sound());
-    m_standardPictures =
-        flag(this, "CheckBox2", QStringLiteral("Стандарт. картинки"), 32, settings->standardPictures());
-    m_searchZones = flag(this, "CheckBox3", QStringLiteral("Зоны поиска"), 56, settings->searchZones());
+    m_sound = flag(this, "CheckBox1", tr("Звук вкл/выкл"), 8, settings->sound());
+    m_standardPictures = flag(this, "CheckBox2", tr("Стандарт. картинки"), 32, settings->standardPictures());
+    m_searchZones = flag(this, "CheckBox3", tr("Зоны поиска"), 56, settings->searchZones());
     // Each box shows its switch and sets it.
     connect(m_sound, &QCheckBox::toggled, settings, &Settings::setSound);
     connect(settings, &Settings::soundChanged, m_sound, &QCheckBox::setChecked);

@@ -1,5 +1,7 @@
 #include "timers/Countdown.h"
 
+#include <QCoreApplication>
+
 namespace Countdown {
 
 Step tick(int &elapsed, int duration)
@@ -12,7 +14,7 @@ Step tick(int &elapsed, int duration)
 
 QString timeLeftText(int secondsLeft)
 {
-    return QStringLiteral("Осталось %1:%2:%3")
+    return QCoreApplication::translate("Countdown", "Осталось %1:%2:%3")
         .arg(secondsLeft / 3600)
         .arg(secondsLeft % 3600 / 60)
         .arg(secondsLeft % 60);

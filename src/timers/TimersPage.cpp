@@ -14,10 +14,11 @@
 #include <algorithm>
 
 namespace {
-const QString kStart = QStringLiteral("Старт");
-const QString kStop = QStringLiteral("Стоп");
-const QString kOwnIdle = QStringLiteral("Свой таймер");
-const QString kOwnRunning = QStringLiteral("Остановить!");
+// Marked here, translated where shown (a translator is installed only once the program runs).
+const char *const kStart = QT_TRANSLATE_NOOP("TimersPage", "Старт");
+const char *const kStop = QT_TRANSLATE_NOOP("TimersPage", "Стоп");
+const char *const kOwnIdle = QT_TRANSLATE_NOOP("TimersPage", "Свой таймер");
+const char *const kOwnRunning = QT_TRANSLATE_NOOP("TimersPage", "Остановить!");
 
 constexpr int kTickMs = 1000;
 constexpr int kStatusWidth = 160;
@@ -36,23 +37,23 @@ TimersPage::TimersPage(const Services &services, const Settings *settings, QWidg
     m_escape->setEnabled(false);
     connect(m_escape, &QShortcut::activated, this, &TimersPage::stopFirstRunning);
 
-    makeCountdown(Forest, "Label4", QStringLiteral("Лес:"), 0, "Label1", 24, "BitBtn2", 0, "TimerLes",
-                  kForestSeconds, QStringLiteral("Можно идти в лес!"));
-    makeCountdown(Hunting, "Label5", QStringLiteral("Охота:"), 48, "Label2", 72, "BitBtn3", 40, "TimerOhota",
-                  kHuntingSeconds, QStringLiteral("Можно идти на охоту!"));
-    makeCountdown(Fishing, "Label6", QStringLiteral("Рыбалка:"), 96, "Label3", 120, "BitBtn4", 88,
-                  "TimerRyba", kFishingSeconds, QStringLiteral("Можно идти на рыбалку!"));
-    makeCountdown(Cave, "Label9", QStringLiteral("В пещеру:"), 144, "Label10", 170, "BitBtn5", 136,
-                  "TimerPeshera", kCaveSeconds, QStringLiteral("Пришли в пещеру!"));
+    makeCountdown(Forest, "Label4", tr("Лес:"), 0, "Label1", 24, "BitBtn2", 0, "TimerLes", kForestSeconds,
+                  tr("Можно идти в лес!"));
+    makeCountdown(Hunting, "Label5", tr("Охота:"), 48, "Label2", 72, "BitBtn3", 40, "TimerOhota",
+                  kHuntingSeconds, tr("Можно идти на охоту!"));
+    makeCountdown(Fishing, "Label6", tr("Рыбалка:"), 96, "Label3", 120, "BitBtn4", 88, "TimerRyba",
+                  kFishingSeconds, tr("Можно идти на рыбалку!"));
+    makeCountdown(Cave, "Label9", tr("В пещеру:"), 144, "Label10", 170, "BitBtn5", 136, "TimerPeshera",
+                  kCaveSeconds, tr("Пришли в пещеру!"));
 
-    m_ownButton = new QPushButton(standardGlyph(StandardGlyph::Ignore), kOwnIdle, this);
+    m_ownButton = new QPushButton(standardGlyph(StandardGlyph::Ignore), tr(kOwnIdle), this);
     m_ownButton->setObjectName(QStringLiteral("BitBtn8"));
     m_ownButton->setGeometry(0, 192, 97, 25);
     connect(m_ownButton, &QPushButton::clicked, this, &TimersPage::toggleOwnTimer);
 
     m_seconds = new QLineEdit(QStringLiteral("60"), this);
     m_seconds->setObjectName(QStringLiteral("Edit1"));
-    m_seconds->setToolTip(QStringLiteral("Введите время в сек."));
+    m_seconds->setToolTip(tr("Введите время в сек."));
     m_seconds->setGeometry(104, 192, 50, 21);
 
     m_ownTimer = new QTimer(this);
@@ -79,7 +80,7 @@ void TimersPage::makeCountdown(Activity activity, const char *headingName, const
     title->adjustSize();
 
     ActivityCountdown &countdown = m_countdowns[activity];
-    countdown.status = new QLabel(QStringLiteral("Можно идти"), this);
+    countdown.status = new QLabel(tr("Можно идти"), this);
     countdown.status->setObjectName(QString::fromLatin1(statusName));
     countdown.status->setGeometry(0, statusTop, kStatusWidth, countdown.status->sizeHint().height());
 
@@ -127,7 +128,7 @@ void TimersPage::tick(Activity activity)
     // The sound plays on its own; the label, the window and the message follow at once.
     if (m_settings->sound())
         m_services.playSound();
-    countdown.status->setText(QStringLiteral("Можно идти!"));
+    countdown.status->setText(tr("Можно идти!"));
     emit activityEnded();
     m_services.showMessage(window(), countdown.message);
 }
@@ -135,7 +136,7 @@ void TimersPage::tick(Activity activity)
 void TimersPage::setRunning(ActivityCountdown &countdown, bool running)
 {
     countdown.running = running;
-    countdown.button->setText(running ? kStop : kStart);
+    countdown.button->setText(tr(running ? kStop : kStart));
     countdown.button->setIcon(standardGlyph(running ? StandardGlyph::Cancel : StandardGlyph::Ignore));
     m_escape->setEnabled(std::any_of(m_countdowns.begin(), m_countdowns.end(),
                                      [](const ActivityCountdown &c) { return c.running; }));
@@ -156,10 +157,10 @@ void TimersPage::toggleOwnTimer()
 {
     if (!m_ownTimer->isActive()) {
         m_ownTimer->start();
-        m_ownButton->setText(kOwnRunning);
+        m_ownButton->setText(tr(kOwnRunning));
     } else {
         m_ownTimer->stop();
-        m_ownButton->setText(kOwnIdle);
+        m_ownButton->setText(tr(kOwnIdle));
     }
 }
 
@@ -173,7 +174,7 @@ void TimersPage::tickOwnTimer()
         return;
     }
     m_ownTimer->stop();
-    m_ownButton->setText(kOwnIdle);
+    m_ownButton->setText(tr(kOwnIdle));
     emit ownTimerEnded();
-    m_services.showMessage(window(), QStringLiteral("Сработал \"Свой таймер\"!"));
+    m_services.showMessage(window(), tr("Сработал \"Свой таймер\"!"));
 }

@@ -31,7 +31,7 @@ LocatorPage::LocatorPage(const Services &services, QWidget *parent) : QWidget(pa
 {
     setObjectName(QStringLiteral("TabSheet5"));
 
-    auto *locator = new LinkLabel(QStringLiteral("Локатор клановых сайтов от Brannoc"), this);
+    auto *locator = new LinkLabel(tr("Локатор клановых сайтов от Brannoc"), this);
     locator->setObjectName(QStringLiteral("Label11"));
     locator->setGeometry(8, 8, 145, 26);
     locator->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -47,10 +47,10 @@ LocatorPage::LocatorPage(const Services &services, QWidget *parent) : QWidget(pa
     m_clans->installEventFilter(this);
     m_clans->view()->installEventFilter(this);
 
-    QPushButton *go = ignoreKindButton(this, "BitBtn6", QStringLiteral("Перейти"), 80);
+    QPushButton *go = ignoreKindButton(this, "BitBtn6", tr("Перейти"), 80);
     connect(go, &QPushButton::clicked, this, &LocatorPage::goToChosenClan);
 
-    auto *nicknameCaption = new QLabel(QStringLiteral("Информация по нику:"), this);
+    auto *nicknameCaption = new QLabel(tr("Информация по нику:"), this);
     nicknameCaption->setObjectName(QStringLiteral("Label12"));
     nicknameCaption->move(8, 112);
     nicknameCaption->adjustSize();
@@ -61,7 +61,7 @@ LocatorPage::LocatorPage(const Services &services, QWidget *parent) : QWidget(pa
     m_nickname->installEventFilter(this);
     nicknameCaption->setBuddy(m_nickname);
 
-    QPushButton *search = ignoreKindButton(this, "BitBtn7", QStringLiteral("Искать"), 164);
+    QPushButton *search = ignoreKindButton(this, "BitBtn7", tr("Искать"), 164);
     connect(search, &QPushButton::clicked, this, &LocatorPage::lookUpPlayer);
 }
 

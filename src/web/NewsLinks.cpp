@@ -3,6 +3,8 @@
 #include "web/LinkLabel.h"
 #include "web/WebAddresses.h"
 
+#include <QCoreApplication>
+
 namespace {
 LinkLabel *newsLink(QWidget *parent, const char *name, const QString &text, const std::function<void()> &open)
 {
@@ -19,12 +21,12 @@ LinkLabel *newsLink(QWidget *parent, const char *name, const QString &text, cons
 
 LinkLabel *NewsLinks::gameNews(const Services &services, QWidget *parent)
 {
-    return newsLink(parent, "Label13", QStringLiteral("НОВОСТИ ОНЛ"),
+    return newsLink(parent, "Label13", QCoreApplication::translate("NewsLinks", "НОВОСТИ ОНЛ"),
                     [services] { services.openUrl(WebAddresses::gameNews()); });
 }
 
 LinkLabel *NewsLinks::communityNews(const Services &services, QWidget *parent)
 {
-    return newsLink(parent, "Label14", QStringLiteral("НОВОСТИ Brannoc"),
+    return newsLink(parent, "Label14", QCoreApplication::translate("NewsLinks", "НОВОСТИ Brannoc"),
                     [services] { services.openUrl(WebAddresses::communityStart()); });
 }
