@@ -1,6 +1,7 @@
 #include "riddles/MyRiddlesWindow.h"
 
 #include "riddles/RiddleStore.h"
+#include "widgets/MessageBox.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -180,5 +181,5 @@ void MyRiddlesWindow::exportList()
 
 void MyRiddlesWindow::tell(const QString &outcomeText)
 {
-    m_services.showMessage(this, outcomeText);
+    MessageBox::show(this, outcomeText);
 }
