@@ -93,14 +93,6 @@ int levelGroup(int item)
     return item < 7 ? 0 : item < 13 ? 1 : item < 21 ? 2 : item < 28 ? 3 : 4;
 }
 
-QPainterPath polygon(std::initializer_list<QPointF> points)
-{
-    QPainterPath path;
-    path.addPolygon(QPolygonF(QList<QPointF>(points)));
-    path.closeSubpath();
-    return path;
-}
-
 QPainterPath rect(qreal x, qreal y, qreal w, qreal h, qreal radius = 1)
 {
     QPainterPath path;

@@ -82,14 +82,6 @@ QPainterPath ellipse(qreal cx, qreal cy, qreal rx, qreal ry, qreal degrees = 0)
     return place.map(path);
 }
 
-QPainterPath polygon(std::initializer_list<QPointF> points)
-{
-    QPainterPath path;
-    path.addPolygon(QPolygonF(QVector<QPointF>(points)));
-    path.closeSubpath();
-    return path;
-}
-
 // A leg from hip to foot, `top` and `bottom` wide.
 QPainterPath leg(QPointF hip, QPointF foot, qreal top, qreal bottom)
 {

@@ -3,6 +3,7 @@
 #include "Artwork.h"
 
 #include <QGuiApplication>
+#include <QPolygonF>
 #include <QTextStream>
 
 #include <cstdlib>
@@ -15,6 +16,14 @@ void saveArt(const QImage &image, const QDir &dir, const QString &name)
     }
 }
 
+QPainterPath polygon(std::initializer_list<QPointF> points)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(points)));
+    path.closeSubpath();
+    return path;
+}
+
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
@@ -22,8 +31,11 @@ int main(int argc, char *argv[])
     const struct {
         const char *folder;
         void (*draw)(const QDir &);
-    } areas[] = {{"shell", drawShellArt},         {"hunting", drawHuntingArt}, {"timers", drawTimersArt},
-                 {"reference", drawReferenceArt}, {"web", drawWebArt},         {"widgets", drawWidgetArt}};
+    } areas[] = {{"shell", drawShellArt},
+                 {"hunting", drawHuntingArt},
+                 {"reference", drawReferenceArt},
+                 {"web", drawWebArt},
+                 {"widgets", drawWidgetArt}};
     for (const auto &area : areas) {
         assets.mkpath(QString::fromLatin1(area.folder));
         area.draw(QDir(assets.filePath(QString::fromLatin1(area.folder))));

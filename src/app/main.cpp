@@ -8,7 +8,6 @@
 #include "shell/MainWindow.h"
 #include "shell/QtTranslations.h"
 #include "shell/TrayIcon.h"
-#include "widgets/MessageBox.h"
 
 #include <QApplication>
 
@@ -64,13 +63,12 @@ int main(int argc, char *argv[])
     KeloLook::apply(app);
 
     Services services = Services::real();
-    services.showMessage = &MessageBox::show;
     // The main window shows itself once the start-up request has ended.
     MainWindow mainWindow(services);
     mainWindow.finishStartup();
     QObject::connect(&instance, &SingleInstance::showRequested, &mainWindow, &MainWindow::bringToFront);
 
-    ClipboardRiddle clipboardRiddle(services, mainWindow.riddleBar());
+    ClipboardRiddle clipboardRiddle(services, mainWindow.riddleAnswerer());
     QObject::connect(&clipboardRiddle, &ClipboardRiddle::notFound, mainWindow.trayIcon(),
                      &TrayIcon::showMessage);
     // A click on that note brings the missed riddle up to be taught.

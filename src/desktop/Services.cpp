@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QTimer>
 
 #include <memory>
 
@@ -27,8 +28,6 @@ Services Services::real()
                          Qt::SingleShotConnection);
         (*reader)->read();
     };
-    // A message box is a widget, not the desktop's: the program sets its own (see main).
-    s.showMessage = [](QWidget *, const QString &) {};
     return s;
 }
 
@@ -39,7 +38,8 @@ Services Services::silent()
     s.openMail = [](const QString &) {};
     s.playSound = [] {};
     s.setClipboardText = [](const QString &) {};
-    s.readClipboardText = [](QObject *, std::function<void(const QString &)> done) { done(QString()); };
-    s.showMessage = [](QWidget *, const QString &) {};
+    s.readClipboardText = [](QObject *receiver, std::function<void(const QString &)> done) {
+        QTimer::singleShot(0, receiver, [done = std::move(done)] { done(QString()); });
+    };
     return s;
 }

@@ -4,7 +4,6 @@
 #include <functional>
 
 class QObject;
-class QWidget;
 
 // Every side effect that leaves the program goes through one of these. The program
 // hands the real backends to its windows; tests hand recorders.
@@ -22,12 +21,10 @@ struct Services {
     // none, holds too much, or its owner does not answer within about a second. Not
     // called at all once `receiver` is gone.
     std::function<void(QObject *receiver, std::function<void(const QString &text)> done)> readClipboardText;
-    // Shows a modal message box captioned "Kelo" with one OK button and waits for it.
-    std::function<void(QWidget *parent, const QString &text)> showMessage;
 
-    // The real backends of this platform; `showMessage` is left to the program, which
-    // owns the widgets.
+    // The real backends of this platform.
     static Services real();
-    // Backends that do nothing: a base for tests that only record some of them.
+    // Backends that do nothing: a base for tests that only record some of them. Like the
+    // real one, its clipboard answers later, from the event loop (with an empty text).
     static Services silent();
 };

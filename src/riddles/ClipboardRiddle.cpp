@@ -1,11 +1,16 @@
 #include "riddles/ClipboardRiddle.h"
 
-#include "riddles/RiddleBar.h"
-#include "riddles/RiddleCatalog.h"
+#include "riddles/RiddleAnswerer.h"
 
-ClipboardRiddle::ClipboardRiddle(const Services &services, RiddleBar *bar, QObject *parent)
-    : QObject(parent), m_services(services), m_bar(bar)
+ClipboardRiddle::ClipboardRiddle(const Services &services, RiddleAnswerer *answerer, QObject *parent)
+    : QObject(parent), m_services(services), m_answerer(answerer)
 {
+    connect(m_answerer, &RiddleAnswerer::answered, this,
+            [this](const QString &, const QString &answer) { m_services.setClipboardText(answer); });
+    connect(m_answerer, &RiddleAnswerer::missed, this, [this](const QString &copy) {
+        m_missed = copy;
+        emit notFound(tr("Загадка не найдена"));
+    });
 }
 
 void ClipboardRiddle::lookUp()
@@ -15,17 +20,6 @@ void ClipboardRiddle::lookUp()
     m_reading = true;
     m_services.readClipboardText(this, [this](const QString &copy) {
         m_reading = false;
-        answer(copy);
+        m_answerer->answer(copy);
     });
-}
-
-void ClipboardRiddle::answer(const QString &copy)
-{
-    // A text too long to be a riddle (a whole page copied by mistake, say) is not even put
-    // into the riddle field.
-    const bool tooLong = copy.size() > RiddleCatalog::kLongestCopy;
-    if (copy.trimmed().isEmpty() || tooLong || !m_bar->answerCopiedRiddle(copy)) {
-        m_missed = tooLong ? QString() : copy;
-        emit notFound(tr("Загадка не найдена"));
-    }
 }

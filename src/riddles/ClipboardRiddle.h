@@ -4,20 +4,20 @@
 
 #include "desktop/Services.h"
 
-class RiddleBar;
+class RiddleAnswerer;
 
 // What the desktop-wide riddle shortcut does: the riddle is whatever the player copied in
 // the game, and the answer replaces it on the clipboard, ready to be pasted back.
 class ClipboardRiddle : public QObject {
     Q_OBJECT
 public:
-    ClipboardRiddle(const Services &services, RiddleBar *bar, QObject *parent = nullptr);
+    ClipboardRiddle(const Services &services, RiddleAnswerer *answerer, QObject *parent = nullptr);
 
 public slots:
-    // Reads the clipboard and looks its text up through the riddle bar once it has come.
-    // A miss leaves the clipboard holding the player's text and is told only through
-    // `notFound`: nothing may take the focus from the game. A press while a read is
-    // still waiting is the same press.
+    // Reads the clipboard and hands its text to the answerer once it has come. A miss
+    // leaves the clipboard holding the player's text and is told only through `notFound`:
+    // nothing may take the focus from the game. A press while a read is still waiting is
+    // the same press.
     void lookUp();
 
     // The copied text of the last miss, for the player to teach; empty when it was too long
@@ -28,10 +28,8 @@ signals:
     void notFound(const QString &message);
 
 private:
-    void answer(const QString &copy);
-
     Services m_services;
-    RiddleBar *m_bar;
+    RiddleAnswerer *m_answerer;
     QString m_missed;
     bool m_reading = false;
 };

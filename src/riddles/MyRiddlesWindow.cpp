@@ -1,7 +1,9 @@
 #include "riddles/MyRiddlesWindow.h"
 
 #include "riddles/PlayerRiddlesModel.h"
+#include "riddles/RiddleStore.h"
 #include "riddles/RiddleWording.h"
+#include "widgets/MessageBox.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -210,5 +212,5 @@ void MyRiddlesWindow::exportList()
 
 void MyRiddlesWindow::tell(const QString &outcomeText)
 {
-    m_services.showMessage(this, outcomeText);
+    MessageBox::show(this, outcomeText);
 }

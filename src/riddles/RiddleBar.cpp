@@ -4,6 +4,7 @@
 #include "riddles/RiddleDocument.h"
 #include "riddles/RiddleStore.h"
 #include "riddles/RiddleWording.h"
+#include "widgets/MessageBox.h"
 #include "widgets/StandardGlyphs.h"
 
 #include <QAbstractButton>
@@ -36,7 +37,8 @@ QLineEdit *labeledEdit(QWidget *parent, const char *name, const QString &caption
 }
 } // namespace
 
-RiddleBar::RiddleBar(const Services &services, QWidget *parent) : QWidget(parent), m_services(services)
+RiddleBar::RiddleBar(const Services &services, const KnownRiddles *known, QWidget *parent)
+    : QWidget(parent), m_services(services), m_known(known)
 {
     setObjectName(QStringLiteral("Panel2"));
     setFixedHeight(74);
@@ -71,10 +73,6 @@ RiddleBar::RiddleBar(const Services &services, QWidget *parent) : QWidget(parent
 void RiddleBar::setStore(RiddleStore *store)
 {
     m_store = store;
-    delete m_known;
-    m_known = new KnownRiddles(store, this);
-    connect(m_known, &KnownRiddles::changed, this, [this] { setCatalog(m_known->catalog()); });
-    setCatalog(m_known->catalog());
 }
 
 QMenu *RiddleBar::contextMenuFor(QLineEdit *field)
@@ -108,11 +106,11 @@ void RiddleBar::rememberAnswer()
     const RiddleStore::Outcome outcome = m_store->remember(riddle, answer);
     const QString file = QDir::toNativeSeparators(m_store->path());
     if (outcome.status == RiddleStore::Outcome::KeptForRun)
-        m_services.showMessage(window(), tr("Не удалось записать файл %1: %2.\n"
+        MessageBox::show(window(), tr("Не удалось записать файл %1: %2.\n"
                                             "Ответ запомнен до выхода из Kelo.")
                                              .arg(file, RiddleWording::whyNot(outcome)));
     else if (outcome.status == RiddleStore::Outcome::Refused)
-        m_services.showMessage(window(), tr("Ответ не запомнен: %1.").arg(RiddleWording::whyNot(outcome)));
+        MessageBox::show(window(), tr("Ответ не запомнен: %1.").arg(RiddleWording::whyNot(outcome)));
 }
 
 void RiddleBar::prepareToTeach(const QString &riddle)
@@ -134,15 +132,10 @@ void RiddleBar::enterPressed()
     lookUpAnswer();
 }
 
-void RiddleBar::setCatalog(const RiddleCatalog &catalog)
-{
-    m_catalog = catalog;
-}
-
 void RiddleBar::lookUpAnswer()
 {
     // A miss keeps whatever the answer field holds.
-    if (const QString answer = m_catalog.exactAnswer(m_riddle->text()); !answer.isEmpty())
+    if (const QString answer = m_known->catalog().exactAnswer(m_riddle->text()); !answer.isEmpty())
         m_answer->setText(answer);
     m_services.setClipboardText(m_answer->text());
     focusRiddle();
@@ -155,18 +148,25 @@ void RiddleBar::focusRiddle()
     m_riddle->selectAll();
 }
 
-bool RiddleBar::answerCopiedRiddle(const QString &copy)
+void RiddleBar::showAnswered(const QString &copy, const QString &answer)
+{
+    showCopy(copy);
+    m_answer->setText(answer);
+}
+
+void RiddleBar::showMissed(const QString &copy)
+{
+    showCopy(copy);
+}
+
+void RiddleBar::showCopy(const QString &copy)
 {
     // The field holds one line: a line break between two words becomes the space it stood for.
     QString oneLine = copy.trimmed();
+    if (oneLine.isEmpty())
+        return;
     oneLine.replace(QLatin1String("\r\n"), QLatin1String(" "));
     for (const QChar lineBreak : {QChar(u'\n'), QChar(u'\r'), QChar(0x2028), QChar(0x2029)})
         oneLine.replace(lineBreak, QLatin1Char(' '));
     m_riddle->setText(oneLine);
-    const QString answer = m_catalog.tolerantAnswer(copy);
-    if (answer.isEmpty())
-        return false;
-    m_answer->setText(answer);
-    m_services.setClipboardText(answer);
-    return true;
 }

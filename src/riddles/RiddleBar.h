@@ -3,7 +3,6 @@
 #include <QWidget>
 
 #include "desktop/Services.h"
-#include "riddles/RiddleCatalog.h"
 
 class QLineEdit;
 class QMenu;
@@ -16,22 +15,13 @@ class RiddleStore;
 class RiddleBar : public QWidget {
     Q_OBJECT
 public:
-    RiddleBar(const Services &services, QWidget *parent = nullptr);
+    // `known` is what OK looks the riddle field up in; the bar keeps no copy of it.
+    RiddleBar(const Services &services, const KnownRiddles *known, QWidget *parent = nullptr);
 
     // Riddles are pasted: the riddle field takes the keyboard focus whenever the bar shows.
     void focusRiddle();
 
-    // The riddles both lookups search; the built-in table until another is set.
-    void setCatalog(const RiddleCatalog &catalog);
-
-    // Puts a riddle copied from a page into the riddle field (trimmed, line breaks as
-    // spaces) and looks it up by the catalog's tolerant rule. Only a found answer reaches
-    // the answer field and the clipboard; false when none is found, and the answer field
-    // and the clipboard then stay as they were.
-    bool answerCopiedRiddle(const QString &copy);
-
-    // Where taught riddles go; without one, nothing is taught. From then on the catalog is
-    // the built-in table followed by the store's riddles, kept up to date.
+    // Where taught riddles go; without one, nothing is taught.
     void setStore(RiddleStore *store);
     // A riddle the player is about to teach: it fills the riddle field, and the answer
     // field takes the focus with its text selected, ready for the answer.
@@ -46,6 +36,11 @@ public slots:
     // nothing while either is empty. Where the file cannot be written the player is told,
     // and the riddle is known until Kelo ends.
     void rememberAnswer();
+    // What the shortcut's answerer found for a riddle copied from a page: the copy goes into
+    // the riddle field on one line, trimmed, and the answer into the answer field. A miss
+    // shows the copy alone; the answer field keeps what it held.
+    void showAnswered(const QString &copy, const QString &answer);
+    void showMissed(const QString &copy);
 
 signals:
     void myRiddlesRequested();
@@ -53,12 +48,12 @@ signals:
 private:
     void enterPressed();
     void showContextMenu(QLineEdit *field, const QPoint &position);
+    void showCopy(const QString &copy);
 
     Services m_services;
-    RiddleCatalog m_catalog = RiddleCatalog::builtIn();
+    const KnownRiddles *m_known;
     QLineEdit *m_riddle;
     QLineEdit *m_answer;
     QPushButton *m_ok;
     RiddleStore *m_store = nullptr;
-    KnownRiddles *m_known = nullptr;
 };

@@ -110,8 +110,10 @@ QString RiddleStore::defaultPath()
 RiddleStore::~RiddleStore()
 {
     if (m_reader) {
+        // What it reads is no longer wanted; it skips the parsing, and the store goes
+        // only once the thread has ended.
+        m_reader->requestInterruption();
         m_reader->wait();
-        delete m_reader;
     }
 }
 
@@ -119,7 +121,8 @@ RiddleStore::Reading RiddleStore::read(const QString &path)
 {
     Reading reading;
     reading.error = readBounded(path, &reading.bytes);
-    if (!reading.error.isError()) {
+    // A store going away asks its reader to stop: the parse is the long part.
+    if (!reading.error.isError() && !QThread::currentThread()->isInterruptionRequested()) {
         reading.digest = digestOf(reading.bytes);
         reading.riddles = RiddleDocument::riddlesIn(reading.bytes);
     }
@@ -135,20 +138,35 @@ void RiddleStore::load()
 
 void RiddleStore::loadInBackground()
 {
-    const quint64 generation = ++m_generation;
+    // Whatever a running reader brings is moot now.
+    ++m_generation;
     // Watched first: a change made while the thread reads is read again afterwards.
     watch();
+    if (m_reader)
+        m_readAgain = true;
+    else
+        startReader();
+}
+
+void RiddleStore::startReader()
+{
+    const quint64 generation = m_generation;
+    m_readAgain = false;
     auto reading = std::make_shared<Reading>();
-    QThread *thread = QThread::create([path = m_path, reading] { *reading = read(path); });
-    m_reader = thread;
-    connect(thread, &QThread::finished, this, [this, thread, reading, generation] {
-        if (m_reader == thread)
-            m_reader = nullptr;
-        thread->deleteLater();
+    m_reader = QThread::create([path = m_path, reading] { *reading = read(path); });
+    // A child, so that nothing of it outlives the store.
+    m_reader->setParent(this);
+    connect(m_reader, &QThread::finished, this, [this, reading, generation] {
+        // `finished` comes a moment before the thread has quite ended.
+        m_reader->wait();
+        delete m_reader;
+        m_reader = nullptr;
         if (generation == m_generation)
             adopt(std::move(*reading));
+        else if (m_readAgain)
+            startReader();
     });
-    thread->start(QThread::LowPriority);
+    m_reader->start(QThread::LowPriority);
 }
 
 void RiddleStore::adopt(Reading reading)

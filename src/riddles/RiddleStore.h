@@ -72,7 +72,9 @@ public slots:
     // Reads the file (again); `changed` follows when the riddles differ.
     void load();
     // The same on a thread of its own, so that a long list costs the start no time; the
-    // riddles arrive with `changed`. A write or load meanwhile makes this one moot.
+    // riddles arrive with `changed`. A write or load meanwhile makes this one moot. One
+    // reader runs at a time: asked again while it reads, the file is read once more after
+    // it. A store destroyed meanwhile stops its reader and waits for it.
     void loadInBackground();
 
 signals:
@@ -99,6 +101,7 @@ private:
     Outcome write(const QList<Edit> &edits, QList<RiddleDocument::Change> *changes = nullptr);
     void setRiddles(QList<PlayerRiddle> riddles);
     void watch();
+    void startReader();
 
     QString m_path;
     QList<PlayerRiddle> m_riddles;
@@ -112,7 +115,10 @@ private:
     QList<Edit> m_unwritten;
     // Counts loads and writes, so that a background read that finishes late is dropped.
     quint64 m_generation = 0;
+    // The reader thread while one runs (a child of the store), and whether the file is to
+    // be read again once it is done.
     QThread *m_reader = nullptr;
+    bool m_readAgain = false;
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
 };

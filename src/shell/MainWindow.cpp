@@ -2,7 +2,9 @@
 
 #include "hunting/StatisticsPage.h"
 #include "hunting/TabletPage.h"
+#include "riddles/KnownRiddles.h"
 #include "riddles/MyRiddlesWindow.h"
+#include "riddles/RiddleAnswerer.h"
 #include "riddles/RiddleBar.h"
 #include "riddles/RiddleStore.h"
 #include "shell/KeloLook.h"
@@ -52,10 +54,14 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_pages->addWidget(m_tablet);
     m_pages->addWidget(m_settingsPage);
 
-    m_riddleBar = new RiddleBar(services, this);
     // The player's own riddles are read once the window is up (see finishStartup).
     m_riddleStore = new RiddleStore(RiddleStore::defaultPath(), this);
+    m_knownRiddles = new KnownRiddles(m_riddleStore, this);
+    m_riddleAnswerer = new RiddleAnswerer(m_knownRiddles, this);
+    m_riddleBar = new RiddleBar(services, m_knownRiddles, this);
     m_riddleBar->setStore(m_riddleStore);
+    connect(m_riddleAnswerer, &RiddleAnswerer::answered, m_riddleBar, &RiddleBar::showAnswered);
+    connect(m_riddleAnswerer, &RiddleAnswerer::missed, m_riddleBar, &RiddleBar::showMissed);
     connect(m_riddleBar, &RiddleBar::myRiddlesRequested, this, &MainWindow::showMyRiddles);
     m_toolbar = new Toolbar(this);
 

@@ -14,7 +14,9 @@ class InfoPage;
 class KnowledgePage;
 class LocatorPage;
 class MyRiddlesWindow;
+class KnownRiddles;
 class QAction;
+class RiddleAnswerer;
 class RiddleStore;
 class RiddleBar;
 class SettingsPage;
@@ -45,6 +47,8 @@ public:
     TrayIcon *trayIcon() const { return m_tray; }
     RiddleBar *riddleBar() const { return m_riddleBar; }
     RiddleStore *riddleStore() const { return m_riddleStore; }
+    // What the riddle shortcut asks; the riddle bar shows what it finds.
+    RiddleAnswerer *riddleAnswerer() const { return m_riddleAnswerer; }
     // "Мои загадки", made when first asked for.
     MyRiddlesWindow *myRiddlesWindow();
     QStackedWidget *pageStack() const { return m_pages; }
@@ -108,6 +112,9 @@ private:
     TrayIcon *m_tray;
     QAction *m_showHide = nullptr;
     RiddleStore *m_riddleStore;
+    // Every riddle Kelo knows, one catalog for the riddle field and the shortcut alike.
+    KnownRiddles *m_knownRiddles;
+    RiddleAnswerer *m_riddleAnswerer;
     std::unique_ptr<MyRiddlesWindow> m_myRiddles;
     // Whether the window has been placed with the frame the window manager gave it.
     bool m_placedByFrame = false;

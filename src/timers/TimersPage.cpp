@@ -3,6 +3,7 @@
 #include "settings/Settings.h"
 #include "timers/Countdown.h"
 #include "timers/SecondsField.h"
+#include "widgets/MessageBox.h"
 #include "widgets/StandardGlyphs.h"
 
 #include <QLabel>
@@ -130,7 +131,7 @@ void TimersPage::tick(Activity activity)
         m_services.playSound();
     countdown.status->setText(tr("Можно идти!"));
     emit activityEnded();
-    m_services.showMessage(window(), countdown.message);
+    MessageBox::show(window(), countdown.message);
 }
 
 void TimersPage::setRunning(ActivityCountdown &countdown, bool running)
@@ -176,5 +177,5 @@ void TimersPage::tickOwnTimer()
     m_ownTimer->stop();
     m_ownButton->setText(tr(kOwnIdle));
     emit ownTimerEnded();
-    m_services.showMessage(window(), tr("Сработал \"Свой таймер\"!"));
+    MessageBox::show(window(), tr("Сработал \"Свой таймер\"!"));
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace MessageBox {
@@ -9,4 +11,9 @@ namespace MessageBox {
 // application's title and one OK button. It stays above the always-on-top main window
 // and returns when the player closes it.
 void show(QWidget *parent, const QString &text);
+
+// Tests hear the messages: while a listener is set, it has each one first, and the box
+// shows only where it answers false. Returns the listener it replaces.
+using Listener = std::function<bool(QWidget *parent, const QString &text)>;
+Listener setListener(Listener listener);
 } // namespace MessageBox

@@ -39,6 +39,46 @@ point_at() {
 
 clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 
+# A window's place on the screen and its size, as X sees them: BOX_X, BOX_Y, BOX_W, BOX_H.
+window_box() {
+  local info
+  info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+  BOX_X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  BOX_Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  BOX_W=$(awk '/Width:/ {print $2}' <<<"$info")
+  BOX_H=$(awk '/Height:/ {print $2}' <<<"$info")
+}
+# The same for the frame the window manager put around the window.
+frame_box() { window_box "$(xwininfo -id "$1" -children 2>/dev/null | awk '/Parent window id/ {print $4}')"; }
+
+# section NAME FUNCTION: the function runs in a subshell with a folder ($section_dir) of its
+# own, so that a failure, even an exit, ends that section alone; the processes it adds to
+# `pids` end with it, and the screen is kept when one of its checks failed.
+failed_sections=()
+section() {
+  local name=$1 counts="$work/section-counts"
+  echo "== $name"
+  rm -f "$counts"
+  (
+    passed=0 failed=0 pids=()
+    section_dir=$(mktemp -d "$work/section.XXXXXX")
+    end_section() {
+      local screen=${KELO_E2E_ARTIFACTS:-/tmp/kelo-e2e-artifacts}/${name// /-}.png
+      ((failed)) && mkdir -p "$(dirname "$screen")" && import -window root "$screen" 2>/dev/null &&
+        echo "screen saved in $screen"
+      for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+      wait 2>/dev/null
+      echo "$passed $failed" >"$counts"
+    }
+    trap end_section EXIT
+    "$2"
+  )
+  local section_passed=0 section_failed=1 # a section that told nothing failed
+  [ -f "$counts" ] && read -r section_passed section_failed <"$counts"
+  passed=$((passed + section_passed)) failed=$((failed + section_failed))
+  ((section_failed)) && echo "== $name: FAILED" && failed_sections+=("$name")
+}
+
 # A window of another program in front, standing in for the game ($game, $game_pid);
 # focus_on_game tells whether it still has the focus.
 start_game_window() {

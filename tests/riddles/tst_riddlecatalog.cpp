@@ -1,6 +1,9 @@
 #include "data/RiddleTable.h"
+#include "riddles/KnownRiddles.h"
+#include "riddles/RiddleAnswerer.h"
 #include "riddles/RiddleCatalog.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -16,6 +19,8 @@ private slots:
     void copiedRiddle_data();
     void copiedRiddle();
     void appendedRiddlesComeAfterTheTable();
+    void fieldRuleIsExact();
+    void answererSaysWhatItFound();
 };
 
 void TestRiddleCatalog::copiedRiddle_data()
@@ -102,6 +107,42 @@ void TestRiddleCatalog::appendedRiddlesComeAfterTheTable()
     QCOMPARE(catalog.tolerantAnswer(QStringLiteral("Загадка: ёж")), QString());
     // The built-in table is not changed by a copy that grew.
     QCOMPARE(RiddleCatalog::builtIn().exactAnswer(QStringLiteral("Кто он?")), QString("икар"));
+}
+
+void TestRiddleCatalog::fieldRuleIsExact()
+{
+    // The riddle field's rule: the last riddle that holds the text exactly as typed.
+    const RiddleCatalog catalog = RiddleCatalog::builtIn();
+    const QList<QPair<QString, QString>> cases = {
+        {"Что это?", "перчатка"},          // five hold it
+        {"собственным пламенем", "свеча"}, // the shared ending of two riddles
+        {riddle(78).trimmed(), "эхо"},     // a whole riddle without its final space
+        {riddle(78), "эхо"},
+        {"что это", ""},   // case and punctuation count
+        {"  28 дней", ""}, // nothing is trimmed
+        {"Бёз ног", ""},   // ё is not е here
+        {"", ""},
+        {QString(300, QLatin1Char('a')), ""}, // longer than every riddle
+    };
+    for (const auto &[query, answer] : cases)
+        QVERIFY2(catalog.exactAnswer(query) == answer, qPrintable(query));
+}
+
+void TestRiddleCatalog::answererSaysWhatItFound()
+{
+    // What the riddle shortcut asks, with no window anywhere: found or missed, with the copy.
+    const KnownRiddles known;
+    RiddleAnswerer answerer(&known);
+    QSignalSpy answered(&answerer, &RiddleAnswerer::answered);
+    QSignalSpy missed(&answerer, &RiddleAnswerer::missed);
+    const QString labelled = "Загадка: " + riddle(78);
+    answerer.answer(labelled);
+    QCOMPARE(answered.value(0), (QVariantList{labelled, QString("эхо")}));
+    answerer.answer(QStringLiteral("Добро пожаловать!"));
+    answerer.answer(QStringLiteral(" \n "));
+    answerer.answer(riddle(78) + QString(4000, QLatin1Char(' '))); // too long to be a riddle
+    QCOMPARE(answered.count(), 1);
+    QCOMPARE(missed, (QList<QVariantList>{{QString("Добро пожаловать!")}, {QString(" \n ")}, {QString()}}));
 }
 
 QTEST_GUILESS_MAIN(TestRiddleCatalog)

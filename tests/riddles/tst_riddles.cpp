@@ -1,6 +1,6 @@
 #include "data/RiddleTable.h"
+#include "riddles/KnownRiddles.h"
 #include "riddles/RiddleBar.h"
-#include "riddles/RiddleLookup.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,8 +30,6 @@ QList<int> riddlesContaining(const QString &fragment)
 class TestRiddles : public QObject {
     Q_OBJECT
 private slots:
-    void lookup_data();
-    void lookup();
     void barCopiesTheAnswerFieldOnEveryLookup();
     void tableAnswersInOrder();
     void tableTextsKeepTheirShape();
@@ -40,61 +38,13 @@ private slots:
     void tableRunsInAlphabeticalOrderOfFirstLetters();
 };
 
-void TestRiddles::lookup_data()
-{
-    QTest::addColumn<QString>("query");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("two matches, the last wins") << "Кто он?"
-                                                << ""
-                                                << "икар";
-    QTest::newRow("five matches, the last wins") << "Что это?"
-                                                 << ""
-                                                 << "перчатка";
-    QTest::newRow("case and punctuation count") << "что это"
-                                                << "прежний"
-                                                << "прежний";
-    QTest::newRow("fragment") << "28 дней"
-                              << ""
-                              << "все";
-    QTest::newRow("shared ending of two candle riddles") << "собственным пламенем"
-                                                         << ""
-                                                         << "свеча";
-    QTest::newRow("whole riddle without its final space")
-        << "Что не видно, но слышно, и не говорит, но отвечает?"
-        << ""
-        << "эхо";
-    QTest::newRow("whole riddle with its final space")
-        << "Что не видно, но слышно, и не говорит, но отвечает? "
-        << ""
-        << "эхо";
-    QTest::newRow("empty query keeps the field") << ""
-                                                 << "что-то своё"
-                                                 << "что-то своё";
-    QTest::newRow("longer than every riddle") << QString(300, QLatin1Char('a')) << "было"
-                                              << "было";
-    QTest::newRow("no trimming") << "  28 дней"
-                                 << "было"
-                                 << "было";
-    QTest::newRow("ё differs from е") << "Бёз ног"
-                                      << "было"
-                                      << "было";
-}
-
-void TestRiddles::lookup()
-{
-    QFETCH(QString, query);
-    QFETCH(QString, before);
-    QFETCH(QString, expected);
-    QCOMPARE(RiddleLookup::answerFor(query, before), expected);
-}
-
 void TestRiddles::barCopiesTheAnswerFieldOnEveryLookup()
 {
     QStringList clipboard;
     Services services = Services::silent();
     services.setClipboardText = [&](const QString &text) { clipboard << text; };
-    RiddleBar bar(services);
+    const KnownRiddles known;
+    RiddleBar bar(services, &known);
     auto *riddleField = bar.findChild<QLineEdit *>("LabeledEdit1");
     auto *answerField = bar.findChild<QLineEdit *>("LabeledEdit2");
     auto *ok = bar.findChild<QPushButton *>("BitBtn1");

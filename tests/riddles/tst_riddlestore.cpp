@@ -2,6 +2,7 @@
 #include "riddles/KnownRiddles.h"
 #include "riddles/RiddleStore.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -29,6 +30,7 @@ private slots:
     void importMergesAndCounts();
     void watchesTheFile();
     void playerRiddlesComeAfterTheTable();
+    void oneReaderAtATime();
 
 private:
     QTemporaryDir m_home;
@@ -192,6 +194,33 @@ void TestRiddleStore::playerRiddlesComeAfterTheTable()
     QCOMPARE(catalog.exactAnswer("Кто он?"), QString("икар"));
     QCOMPARE(catalog.exactAnswer("номер 19999 о"), QString("ответ 19999"));
     QCOMPARE(catalog.tolerantAnswer("ЗАГАДКА НОМЕР 19999"), QString("ответ 19999"));
+}
+
+void TestRiddleStore::oneReaderAtATime()
+{
+    // Near the limit, so that the reader is still at it when the store goes.
+    writeAll(m_path, QByteArray("Загадка\tответ\n").repeated(15 * 1024 * 1024 / 26));
+    auto *store = new RiddleStore(m_path);
+    store->loadInBackground();
+    store->loadInBackground();
+    const QList<QThread *> readers = store->findChildren<QThread *>();
+    QCOMPARE(readers.size(), 1);
+    QVERIFY(readers[0]->isRunning());
+    const QPointer<QThread> reader = readers[0];
+    delete store;
+    QVERIFY(reader.isNull());
+
+    // Asked again while it reads, the file is read once more: what was written meanwhile counts.
+    writeAll(m_path, "a\t1\n");
+    RiddleStore again(m_path);
+    QSignalSpy changed(&again, &RiddleStore::changed);
+    again.loadInBackground();
+    writeAll(m_path, "b\t2\n");
+    again.loadInBackground();
+    QVERIFY(changed.wait(10000));
+    QCOMPARE(texts(again), QStringList{"b=2"});
+    QCOMPARE(changed.count(), 1);
+    QTRY_VERIFY(again.findChildren<QThread *>().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestRiddleStore)

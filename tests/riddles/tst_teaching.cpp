@@ -1,7 +1,10 @@
 #include "common/FileSupport.h"
+#include "common/MessageRecorder.h"
 #include "common/TestSupport.h"
 #include "riddles/ClipboardRiddle.h"
+#include "riddles/KnownRiddles.h"
 #include "riddles/MyRiddlesWindow.h"
+#include "riddles/RiddleAnswerer.h"
 #include "riddles/RiddleBar.h"
 #include "riddles/RiddleStore.h"
 
@@ -38,8 +41,8 @@ private:
     QTemporaryDir m_home;
     QString m_path;
     RecordingServices m_recorded;
-    QStringList m_messages;
-    Services services();
+    MessageRecorder m_messages;
+    Services services() { return m_recorded.services(); }
 };
 
 void TestTeaching::init()
@@ -49,14 +52,7 @@ void TestTeaching::init()
     qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
     m_path = RiddleStore::defaultPath();
     m_recorded = RecordingServices();
-    m_messages.clear();
-}
-
-Services TestTeaching::services()
-{
-    Services s = m_recorded.services();
-    s.showMessage = [this](QWidget *, const QString &text) { m_messages << text; };
-    return s;
+    m_messages.texts.clear();
 }
 
 void TestTeaching::teachFromTheMenuAndWithCtrlS()
@@ -64,8 +60,9 @@ void TestTeaching::teachFromTheMenuAndWithCtrlS()
     writeAll(m_path, "# мои\r\n");
     RiddleStore store(m_path);
     store.load();
+    KnownRiddles known(&store);
     QWidget window;
-    auto *bar = new RiddleBar(services(), &window);
+    auto *bar = new RiddleBar(services(), &known, &window);
     bar->setStore(&store);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -93,10 +90,11 @@ void TestTeaching::teachFromTheMenuAndWithCtrlS()
 
     // The shortcut's lookup finds it too, copied a little differently.
     m_recorded.clipboard = "что растет корнями вверх";
-    ClipboardRiddle shortcut(services(), bar);
+    RiddleAnswerer answerer(&known);
+    ClipboardRiddle shortcut(services(), &answerer);
     shortcut.lookUp();
-    QCOMPARE(m_recorded.clipboard, QString("сосулька"));
-    QVERIFY(m_messages.isEmpty());
+    QTRY_COMPARE(m_recorded.clipboard, QString("сосулька"));
+    QVERIFY(m_messages.texts.isEmpty());
 }
 
 void TestTeaching::unwritableFileIsToldAndTheAnswerStillWorks()
@@ -104,13 +102,14 @@ void TestTeaching::unwritableFileIsToldAndTheAnswerStillWorks()
     // A file where the folder belongs: it cannot be made, not even by root.
     writeAll(m_home.path() + "/kelo", "");
     RiddleStore store(m_path);
-    RiddleBar bar(services());
+    KnownRiddles known(&store);
+    RiddleBar bar(services(), &known);
     bar.setStore(&store);
     requireChild<QLineEdit>(&bar, "LabeledEdit1")->setText("Новая загадка");
     requireChild<QLineEdit>(&bar, "LabeledEdit2")->setText("ответ");
     bar.rememberAnswer();
-    QCOMPARE(m_messages.size(), 1);
-    QVERIFY2(m_messages[0].contains(m_path), qPrintable(m_messages[0]));
+    QCOMPARE(m_messages.texts.size(), 1);
+    QVERIFY2(m_messages.texts[0].contains(m_path), qPrintable(m_messages.texts[0]));
     requireChild<QLineEdit>(&bar, "LabeledEdit2")->clear();
     bar.lookUpAnswer();
     QCOMPARE(m_recorded.clipboard, QString("ответ"));
@@ -149,8 +148,8 @@ void TestTeaching::myRiddlesWindow()
     QTRY_COMPARE(cell(1, 1), QString("два"));
     // An empty answer is refused, said, and the table shows the kept one.
     QVERIFY(!rows->setData(rows->index(1, 1), ""));
-    QCOMPARE(m_messages.size(), 1);
-    QVERIFY2(m_messages[0].contains("ответ пуст"), qPrintable(m_messages[0]));
+    QCOMPARE(m_messages.texts.size(), 1);
+    QVERIFY2(m_messages.texts[0].contains("ответ пуст"), qPrintable(m_messages.texts[0]));
     QCOMPARE(cell(1, 1), QString("два"));
 
     table->selectRow(0);
@@ -162,8 +161,8 @@ void TestTeaching::myRiddlesWindow()
     writeAll(shared, "б\tдва\nв\tтри\nг\t4\nне понято\n");
     requireChild<QPushButton>(&window, "MyRiddlesImport")->click();
     QCOMPARE(readAll(m_path), QByteArray("# клан\nб\tдва\nв\tтри\nг\t4\n"));
-    QCOMPARE(m_messages.size(), 2);
-    QVERIFY2(m_messages[1].contains("добавлено 1, заменено 1, не понято 1"), qPrintable(m_messages[1]));
+    QCOMPARE(m_messages.texts.size(), 2);
+    QVERIFY2(m_messages.texts[1].contains("добавлено 1, заменено 1, не понято 1"), qPrintable(m_messages.texts[1]));
     QTRY_COMPARE(rows->rowCount(), 3);
 
     requireChild<QPushButton>(&window, "MyRiddlesExport")->click();
@@ -174,8 +173,8 @@ void TestTeaching::myRiddlesWindow()
     const QString own = m_path;
     window.setFileChoosers(chooser, [own](QWidget *, const QString &) { return own; });
     requireChild<QPushButton>(&window, "MyRiddlesExport")->click();
-    QCOMPARE(m_messages.size(), 3);
-    QVERIFY2(m_messages[2].contains("это файл, в котором Kelo хранит загадки"), qPrintable(m_messages[2]));
+    QCOMPARE(m_messages.texts.size(), 3);
+    QVERIFY2(m_messages.texts[2].contains("это файл, в котором Kelo хранит загадки"), qPrintable(m_messages.texts[2]));
     QCOMPARE(readAll(m_path), QByteArray("# клан\nб\tдва\nв\tтри\nг\t4\n"));
 }
 

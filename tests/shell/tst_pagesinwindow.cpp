@@ -1,5 +1,6 @@
 // The pages inside the main window: a hunt marked and summed up by the Statistics button,
 // and what a countdown's end does to the window.
+#include "common/MessageRecorder.h"
 #include "common/TestSupport.h"
 #include "desktop/Services.h"
 #include "hunting/TabletPage.h"
@@ -21,6 +22,9 @@ private slots:
     void mainWindowShownAtEnd_data();
     void mainWindowShownAtEnd();
     void ownTimerBringsBackOnlyAMinimizedWindow();
+
+private:
+    MessageRecorder m_quiet; // the countdowns' ends show no box that waits for a click
 };
 
 void PagesInWindowTest::statisticsButtonSumsUpTheBoard()
@@ -67,14 +71,9 @@ void PagesInWindowTest::mainWindowShownAtEnd()
     QFETCH(bool, shownAtStart);
     QFETCH(bool, minimized);
     bool visibleAtMessage = false;
-    int messages = 0;
-    Services services = Services::silent();
     MainWindow *formPtr = nullptr;
-    services.showMessage = [&](QWidget *, const QString &) {
-        ++messages;
-        visibleAtMessage = formPtr->isVisible();
-    };
-    MainWindow form(services);
+    const MessageRecorder recorder([&](const QString &) { visibleAtMessage = formPtr->isVisible(); });
+    MainWindow form(Services::silent());
     formPtr = &form;
     if (shownAtStart) {
         form.show();
@@ -101,7 +100,7 @@ void PagesInWindowTest::mainWindowShownAtEnd()
     for (int k = 0; k < 901; ++k)
         page->tick(TimersPage::Cave);
 
-    QCOMPARE(messages, 1);
+    QCOMPARE(recorder.texts.size(), 1);
     QVERIFY(visibleAtMessage);
     QVERIFY(form.isVisible());
     QVERIFY(!form.isMinimized());

@@ -1,7 +1,7 @@
+#include "common/MessageRecorder.h"
 #include "common/TestSupport.h"
 #include "settings/Settings.h"
 #include "timers/TimersPage.h"
-#include "widgets/MessageBox.h"
 #include "widgets/StandardGlyphs.h"
 
 #include <QDialog>
@@ -30,14 +30,13 @@ struct Rig {
     Settings settings;
     std::unique_ptr<TimersPage> page;
     const QLabel *watched = nullptr;
+    MessageRecorder messages{
+        [this](const QString &text) { events << QStringLiteral("message|%1|%2").arg(text, watchedText()); }};
 
     Rig()
     {
         Services services = Services::silent();
         services.playSound = [this] { events << QStringLiteral("sound|") + watchedText(); };
-        services.showMessage = [this](QWidget *, const QString &text) {
-            events << QStringLiteral("message|%1|%2").arg(text, watchedText());
-        };
         page = std::make_unique<TimersPage>(services, &settings);
         QObject::connect(page.get(), &TimersPage::activityEnded,
                          [this] { events << QStringLiteral("attention|") + watchedText(); });
@@ -86,6 +85,9 @@ private slots:
     void customTimerRunsDownAndEnds();
     void customTimerResumesAfterStop();
     void customTimerFollowsEditsAndOddTexts();
+
+private:
+    MessageRecorder m_quiet; // the countdowns' ends show no box that waits for a click
 };
 
 void TestTimersPage::startsIdleAtDesignedPlaces()
@@ -323,15 +325,10 @@ void TestTimersPage::escapeStopsFirstRunningWhileShown()
 
 void TestTimersPage::twoEndsWhileMessageBoxOpen()
 {
-    QStringList shown;
     QStringList seenOnTop;
-    Services services = Services::silent();
-    services.showMessage = [&](QWidget *parent, const QString &text) {
-        shown << text;
-        MessageBox::show(parent, text);
-    };
+    const MessageRecorder shown({}, true); // the boxes are closed below
     Settings settings;
-    TimersPage page(services, &settings);
+    TimersPage page(Services::silent(), &settings);
     auto *caveTimer = page.findChild<QTimer *>(QStringLiteral("TimerPeshera"));
     auto *fishingTimer = page.findChild<QTimer *>(QStringLiteral("TimerRyba"));
 
@@ -378,7 +375,7 @@ void TestTimersPage::twoEndsWhileMessageBoxOpen()
     const QString cave = QStringLiteral("Пришли в пещеру!");
     const QString fishing = QStringLiteral("Можно идти на рыбалку!");
     // Each ended once, the second box opened on top of the first and closed first.
-    QCOMPARE(shown, QStringList({cave, fishing}));
+    QCOMPARE(shown.texts, QStringList({cave, fishing}));
     QCOMPARE(seenOnTop, QStringList({cave, fishing, cave}));
     QVERIFY(!caveActiveWhileOpen);
     QVERIFY(!caveTimer->isActive());

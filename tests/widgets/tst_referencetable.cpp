@@ -29,7 +29,7 @@ QColor pixelAt(ReferenceTable &grid, QPoint viewportPoint)
 
 } // namespace
 
-class TestGrid : public QObject {
+class TestReferenceTable : public QObject {
     Q_OBJECT
 private slots:
     void columnsAndHeaders();
@@ -40,7 +40,7 @@ private slots:
     void sortingByHeader();
 };
 
-void TestGrid::columnsAndHeaders()
+void TestReferenceTable::columnsAndHeaders()
 {
     ReferenceTable grid;
     QCOMPARE(grid.addImageColumn({solid(Qt::red)}, 45), 0);
@@ -70,7 +70,7 @@ void TestGrid::columnsAndHeaders()
     QVERIFY(grid.verticalHeader()->isHidden());
 }
 
-void TestGrid::rowsAndDefaults()
+void TestReferenceTable::rowsAndDefaults()
 {
     ReferenceTable grid;
     grid.addImageColumn({}, 41);
@@ -104,7 +104,7 @@ void TestGrid::rowsAndDefaults()
     QCOMPARE(grid.rowHeight(0), 33);
 }
 
-void TestGrid::cellsByColumnAndRow()
+void TestReferenceTable::cellsByColumnAndRow()
 {
     ReferenceTable grid;
     for (int c = 0; c < 4; ++c)
@@ -151,7 +151,7 @@ void TestGrid::cellsByColumnAndRow()
     QCOMPARE(grid.rowCount(), 119);
 }
 
-void TestGrid::readOnlyWholeRowSelection()
+void TestReferenceTable::readOnlyWholeRowSelection()
 {
     ReferenceTable grid;
     grid.addTextColumn(QString(), 80);
@@ -178,7 +178,7 @@ void TestGrid::readOnlyWholeRowSelection()
     QCOMPARE(grid.cellText(1, 1), QStringLiteral("Дуб"));
 }
 
-void TestGrid::drawing()
+void TestReferenceTable::drawing()
 {
     ReferenceTable grid;
     const int image = grid.addImageColumn({solid(Qt::red), solid(Qt::blue), solid(Qt::green)}, 45);
@@ -212,7 +212,7 @@ void TestGrid::drawing()
              QColor(grid.palette().color(QPalette::Mid).rgb()));
 }
 
-void TestGrid::sortingByHeader()
+void TestReferenceTable::sortingByHeader()
 {
     ReferenceTable grid;
     grid.addTextColumn(QString(), 80);
@@ -250,5 +250,5 @@ void TestGrid::sortingByHeader()
     QCOMPARE(grid.cellNumber(1, 1), 9.0);
 }
 
-QTEST_MAIN(TestGrid)
-#include "tst_grid.moc"
+QTEST_MAIN(TestReferenceTable)
+#include "tst_referencetable.moc"

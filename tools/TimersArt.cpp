@@ -1,5 +1,0 @@
-#include "Artwork.h"
-
-void drawTimersArt(const QDir &)
-{
-}
