@@ -28,7 +28,7 @@ foreach(plugin platforms:QWindowsIntegrationPlugin imageformats:QJpegPlugin styl
   list(GET plugin 0 folder)
   list(GET plugin 1 target)
   install(FILES $<TARGET_FILE:Qt6::${target}> DESTINATION ${folder})
-  list(APPEND kelo_plugin_files "\${CMAKE_INSTALL_PREFIX}/${folder}/$<TARGET_FILE_NAME:Qt6::${target}>")
+  list(APPEND kelo_plugin_files "${folder}/$<TARGET_FILE_NAME:Qt6::${target}>")
 endforeach()
 # Qt's Russian texts (file dialogs, context menus, message box buttons), the same file on
 # every platform.
@@ -53,26 +53,12 @@ set(kelo_runtime_folders "${kelo_qt_bin}" "${kelo_gcc_dlls}" "/usr/${KELO_MINGW_
 find_program(KELO_OBJDUMP NAMES ${KELO_MINGW_TRIPLE}-objdump REQUIRED)
 find_program(KELO_STRIP NAMES ${KELO_MINGW_TRIPLE}-strip REQUIRED)
 install(CODE "
-  set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
-  set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
-  set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND \"${KELO_OBJDUMP}\")
-  file(GET_RUNTIME_DEPENDENCIES
-    EXECUTABLES \"\${CMAKE_INSTALL_PREFIX}/kelo.exe\"
-    LIBRARIES ${kelo_plugin_files}
-    RESOLVED_DEPENDENCIES_VAR kelo_found
-    UNRESOLVED_DEPENDENCIES_VAR kelo_windows_own
-    DIRECTORIES \"${kelo_runtime_folders}\"
-    PRE_EXCLUDE_REGEXES \"^api-ms-\" \"^ext-ms-\")
-  foreach(dll IN LISTS kelo_found)
-    file(INSTALL \"\${dll}\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
-  endforeach()
-  # What is shipped is stripped: the debugging symbols are for builders, not players.
-  file(GLOB_RECURSE kelo_binaries \"\${CMAKE_INSTALL_PREFIX}/*.exe\" \"\${CMAKE_INSTALL_PREFIX}/*.dll\")
-  foreach(binary IN LISTS kelo_binaries)
-    execute_process(COMMAND \"${KELO_STRIP}\" --strip-unneeded \"\${binary}\" COMMAND_ERROR_IS_FATAL ANY)
-  endforeach()
-  message(STATUS \"Windows' own DLLs: \${kelo_windows_own}\")
+  set(KELO_OBJDUMP \"${KELO_OBJDUMP}\")
+  set(KELO_STRIP \"${KELO_STRIP}\")
+  set(KELO_DLL_FOLDERS \"${kelo_runtime_folders}\")
+  set(KELO_PLUGINS \"${kelo_plugin_files}\")
 ")
+install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/DeployWindowsDlls.cmake)
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_VENDOR "Kelo team")
