@@ -48,7 +48,7 @@ void TestRiddleStore::teachingKeepsEveryOtherByte_data()
 {
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("answer"); // none: the text is removed
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<QStringList>("riddles"); // as known afterwards
 
@@ -72,6 +72,9 @@ void TestRiddleStore::teachingKeepsEveryOtherByte_data()
     QTest::newRow("BOM kept, last line ended")
         << QByteArray("\xEF\xBB\xBFx\ty") << "n"
         << "m" << QByteArray("\xEF\xBB\xBFx\ty\nn\tm\n") << QStringList{"x=y", "n=m"};
+    QTest::newRow("a line written by hand with spaces around its text is removed")
+        << QByteArray(" a \t1\r\n# c\r\nb\t2\r\n a\t3") << "a" << QString() << QByteArray("# c\r\nb\t2\r\n")
+        << QStringList{"b=2"};
 }
 
 void TestRiddleStore::teachingKeepsEveryOtherByte()
@@ -84,7 +87,9 @@ void TestRiddleStore::teachingKeepsEveryOtherByte()
     writeAll(m_path, before);
     RiddleStore store(m_path);
     store.load();
-    QCOMPARE(store.remember(text, answer).status, RiddleStore::Outcome::Written);
+    const RiddleStore::Outcome outcome =
+        answer.isNull() ? store.remove({text}) : store.remember(text, answer);
+    QCOMPARE(outcome.status, RiddleStore::Outcome::Written);
     QCOMPARE(readAll(m_path), after);
     QCOMPARE(texts(store), riddles);
     // Replaced whole: nothing is left beside the file.
@@ -192,6 +197,12 @@ void TestRiddleStore::playerRiddlesComeAfterTheTable()
     QCOMPARE(catalog.exactAnswer("Кто он?"), QString("икар"));
     QCOMPARE(catalog.exactAnswer("номер 19999 о"), QString("ответ 19999"));
     QCOMPARE(catalog.tolerantAnswer("ЗАГАДКА НОМЕР 19999"), QString("ответ 19999"));
+
+    // The last of the player's riddles deleted in an editor: the table's own answer again.
+    writeAll(m_path, "# пусто\n");
+    store.load();
+    QCOMPARE(known.catalog().exactAnswer("28 дней"), QString("все"));
+    QCOMPARE(known.catalog().exactAnswer("номер 19999 о"), QString());
 }
 
 QTEST_GUILESS_MAIN(TestRiddleStore)

@@ -103,11 +103,17 @@ void TestTeaching::unwritableFileIsToldAndTheAnswerStillWorks()
     RiddleStore store(m_path);
     RiddleBar bar(services());
     bar.setStore(&store);
-    requireChild<QLineEdit>(&bar, "LabeledEdit1")->setText("Новая загадка");
+    // A pair that can never be kept is refused as such, not as a file that failed.
+    requireChild<QLineEdit>(&bar, "LabeledEdit1")->setText("# Новая загадка");
     requireChild<QLineEdit>(&bar, "LabeledEdit2")->setText("ответ");
     bar.rememberAnswer();
     QCOMPARE(m_messages.size(), 1);
-    QVERIFY2(m_messages[0].contains(m_path), qPrintable(m_messages[0]));
+    QVERIFY2(m_messages[0].startsWith("Ответ не запомнен") && !m_messages[0].contains(m_path),
+             qPrintable(m_messages[0]));
+    requireChild<QLineEdit>(&bar, "LabeledEdit1")->setText("Новая загадка");
+    bar.rememberAnswer();
+    QCOMPARE(m_messages.size(), 2);
+    QVERIFY2(m_messages[1].contains(m_path), qPrintable(m_messages[1]));
     requireChild<QLineEdit>(&bar, "LabeledEdit2")->clear();
     bar.lookUpAnswer();
     QCOMPARE(m_recorded.clipboard, QString("ответ"));
@@ -116,6 +122,10 @@ void TestTeaching::unwritableFileIsToldAndTheAnswerStillWorks()
     QVERIFY(QFile::remove(m_home.path() + "/kelo"));
     QCOMPARE(store.remember("три", "3").status, RiddleStore::Outcome::Written);
     QCOMPARE(readAll(m_path), QByteArray("Новая загадка\tответ\nтри\t3\n"));
+    // Written, it is the file's like any other: deleted there, it is gone.
+    writeAll(m_path, "три\t3\n");
+    store.load();
+    QCOMPARE(store.riddles(), (QList<PlayerRiddle>{{"три", "3"}}));
 }
 
 void TestTeaching::myRiddlesWindow()
