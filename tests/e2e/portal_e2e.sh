@@ -170,6 +170,7 @@ beside=$!
 pids+=($beside)
 wait_for 10 says_it_waits "$work/after-stopped.log"
 kill -9 "$stopped"
+wait "$stopped" 2>/dev/null
 beside_window() { xdotool search --onlyvisible --pid "$beside" --name '^Kelo$' >/dev/null 2>&1; }
 check "killed, the stopped Kelo is replaced by the waiting start" wait_for 30 beside_window
 kelo_pid=$beside
