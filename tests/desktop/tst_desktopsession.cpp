@@ -73,10 +73,13 @@ public:
     void grab(const QKeySequence &) override {}
 };
 
-// Time passes for `owner`: each of its timers due within `ms` runs out now.
+// Time passes for `owner`: each of its timers due within `ms` runs out now. An owner whose
+// timers cannot be seen would make that prove nothing.
 void letTimePass(QObject *owner, int ms)
 {
-    for (QTimer *timer : owner->findChildren<QTimer *>()) {
+    const QList<QTimer *> timers = owner->findChildren<QTimer *>();
+    QVERIFY(!timers.isEmpty());
+    for (QTimer *timer : timers) {
         if (timer->isActive() && timer->interval() <= ms) {
             timer->start(0);
             QTRY_VERIFY(!timer->isActive());
@@ -95,6 +98,8 @@ private slots:
     void instanceName_data();
     void instanceName();
     void portalShortcutOutlivesItsAnswerTimer();
+    void runningKeloAnswersOnlyItsRequest_data();
+    void runningKeloAnswersOnlyItsRequest();
     void secondStartWaitsForItsTurn();
     void secondStartTakesOverFromAKeloThatEnds();
 
@@ -216,6 +221,7 @@ void TestDesktopSession::portalShortcutOutlivesItsAnswerTimer()
         QTRY_COMPARE(activated.count(), 1);
         // Well past the time the desktop has to answer, a press still answers.
         letTimePass(&shortcut, 7000);
+        QVERIFY(!QTest::currentTestFailed());
         portal.press(portalSide);
         QTRY_COMPARE(activated.count(), 2);
         QCOMPARE(refused.count(), 0);
@@ -224,6 +230,33 @@ void TestDesktopSession::portalShortcutOutlivesItsAnswerTimer()
     QDBusConnection::disconnectFromBus("kelo");
     bus.kill();
     bus.waitForFinished();
+}
+
+void TestDesktopSession::runningKeloAnswersOnlyItsRequest_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::newRow("show") << QByteArray("show\n") << QByteArray("shown\n");
+    QTest::newRow("anything else") << QByteArray("shoe\n") << QByteArray();
+    QTest::newRow("endless") << QByteArray(100000, 's') << QByteArray();
+}
+
+void TestDesktopSession::runningKeloAnswersOnlyItsRequest()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, answer);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    SingleInstance running(QStringLiteral("answers"));
+    QVERIFY(!running.handOverToRunning());
+    QSignalSpy showRequested(&running, &SingleInstance::showRequested);
+    QLocalSocket caller;
+    caller.connectToServer(m_runtime.filePath("answers"));
+    QVERIFY(caller.waitForConnected(1000));
+    caller.write(request);
+    // Whatever it was asked, the running Kelo closes the connection.
+    QTRY_COMPARE(caller.state(), QLocalSocket::UnconnectedState);
+    QCOMPARE(caller.readAll(), answer);
+    QCOMPARE(showRequested.count(), answer.isEmpty() ? 0 : 1);
 }
 
 void TestDesktopSession::secondStartWaitsForItsTurn()

@@ -135,6 +135,7 @@ started=$SECONDS
 timeout 20 "${offline[@]}" "$kelo" >"$work/second.log" 2>&1
 status=$?
 check "a second start ends with status 0" test "$status" = 0
+check "a second start says nothing" test ! -s "$work/second.log"
 check "a second start ends at once" test $((SECONDS - started)) -le 5
 shown() { xwininfo -id "$win" | grep -q IsViewable; }
 check "the first Kelo's window is shown again" wait_for 5 shown
@@ -160,6 +161,8 @@ beside=$!
 pids+=($beside)
 check "a start beside a stopped Kelo says that it waits" wait_for 10 says_it_waits "$work/beside-stopped.log"
 check "and does not end" kill -0 "$beside"
+sleep 4
+check "it says so once" test "$(grep -c "does not answer" "$work/beside-stopped.log")" = 1
 kill -CONT "$stopped"
 wait_for 10 bash -c '! kill -0 "$0" 2>/dev/null' "$beside"
 wait "$beside"
