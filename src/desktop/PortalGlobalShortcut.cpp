@@ -107,6 +107,8 @@ PortalGlobalShortcut::PortalGlobalShortcut(const QDBusConnection &bus, Fallback 
 {
     qDBusRegisterMetaType<PortalShortcutEntry>();
     qDBusRegisterMetaType<QList<PortalShortcutEntry>>();
+    // A child like any other, so that a test can let its time pass.
+    m_answerTimer.setParent(this);
     m_answerTimer.setSingleShot(true);
     m_answerTimer.setInterval(kAnswerTimeoutMs);
     connect(&m_answerTimer, &QTimer::timeout, this, [this] {

@@ -16,10 +16,16 @@
 #endif
 
 namespace {
-// What a later start sends; the only thing read from the socket.
+// What a later start sends, the only thing read from the socket, and the running Kelo's
+// answer once its window is shown.
 constexpr char kShowRequest[] = "show\n";
+constexpr char kShownReply[] = "shown\n";
 constexpr int kConnectTimeoutMs = 500;
 constexpr int kTurnTimeoutMs = 2000;
+// A running Kelo answers at once; one silent this long is said to be stuck.
+constexpr int kReplyTimeoutMs = 3000;
+// Sockets of Kelos that end while they are asked: looked at again a few times, no more.
+constexpr int kAttempts = 3;
 
 // A display name as a piece of a file name.
 QString fileNamePiece(const QString &display)
@@ -101,21 +107,46 @@ bool SingleInstance::handOverToRunning()
     // one that stays taken for long is waited for no longer.
     QLockFile turn(m_lockPath);
     turn.tryLock(kTurnTimeoutMs);
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    if (socket.waitForConnected(kConnectTimeoutMs)) {
-        socket.write(kShowRequest);
-        if (socket.waitForBytesWritten(kConnectTimeoutMs)) {
-            socket.disconnectFromServer();
-            return true;
+    QLocalSocket::LocalSocketError error = QLocalSocket::UnknownSocketError;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        QLocalSocket socket;
+        socket.connectToServer(m_name);
+        if (!socket.waitForConnected(kConnectTimeoutMs)) {
+            error = socket.error();
+            break;
         }
+        socket.write(kShowRequest);
+        socket.flush();
+        if (awaitShown(&socket))
+            return true;
+        // The socket went without an answer: its Kelo ended (killed while this one started,
+        // the request waiting in a queue nobody reads any more). Look again.
     }
     // Refused or missing: nobody listens there, and what is left there was left by a Kelo
     // that ended without cleaning up (killed). Anything else (a timeout) may be a live Kelo
     // that is slow, whose socket is not taken from it.
-    const auto error = socket.error();
     listen(error == QLocalSocket::ConnectionRefusedError || error == QLocalSocket::ServerNotFoundError);
     return false;
+}
+
+bool SingleInstance::awaitShown(QLocalSocket *socket)
+{
+    bool told = false;
+    for (;;) {
+        // What came is read even when the other end has closed since.
+        if (socket->canReadLine() || socket->bytesAvailable() >= qint64(sizeof kShownReply) - 1)
+            return socket->readLine(sizeof kShownReply) == kShownReply;
+        if (socket->state() != QLocalSocket::ConnectedState)
+            return false;
+        if (!socket->waitForReadyRead(kReplyTimeoutMs) && socket->state() == QLocalSocket::ConnectedState &&
+            !told) {
+            // Alive (its socket is there) but silent: stopped, or hung. Another Kelo beside it
+            // would fight it for the shortcut; this one waits until it answers or ends.
+            std::fprintf(stderr, "kelo: the Kelo already running on this desktop does not answer; "
+                                 "this start waits until it answers or ends.\n");
+            told = true;
+        }
+    }
 }
 
 void SingleInstance::listen(bool replaceLeftover)
@@ -142,9 +173,13 @@ void SingleInstance::serve(QLocalSocket *caller)
     connect(caller, &QLocalSocket::readyRead, this, [this, caller] {
         if (!caller->canReadLine() && caller->bytesAvailable() < qint64(sizeof kShowRequest) - 1)
             return; // the rest is still on its way
-        if (caller->readLine(sizeof kShowRequest) == kShowRequest)
-            emit showRequested();
-        caller->abort();
-        caller->deleteLater();
+        if (caller->readLine(sizeof kShowRequest) != kShowRequest) {
+            caller->abort();
+            return;
+        }
+        // The window is shown by the time the signal returns; only then may the caller end.
+        emit showRequested();
+        caller->write(kShownReply);
+        caller->disconnectFromServer();
     });
 }

@@ -8,7 +8,8 @@ class QLocalSocket;
 
 // One Kelo per desktop session (the user and the display; on Windows the logon session). The first start listens on a
 // local socket named after both; a later start on the same desktop finds it, asks it to show
-// its main window and ends. A socket left behind by a Kelo that was killed is replaced.
+// its main window and ends once it has. A socket left behind by a Kelo that was killed is
+// replaced.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -23,9 +24,10 @@ public:
 
     explicit SingleInstance(const QString &name, QObject *parent = nullptr);
 
-    // True when a Kelo already runs on this desktop and has been asked to show itself; this
-    // one should then end. Otherwise this one now waits for later starts. Never waits longer
-    // than a moment: a local socket answers at once.
+    // True when a Kelo already runs on this desktop and has shown its window; this one should
+    // then end. Otherwise this one now waits for later starts. A running Kelo answers at
+    // once; where it does not, this waits until it answers or ends (and takes over), saying
+    // on standard error that it waits.
     bool handOverToRunning();
 
 signals:
@@ -33,6 +35,8 @@ signals:
     void showRequested();
 
 private:
+    // True once the Kelo at the other end says its window is shown; false when it went away.
+    static bool awaitShown(QLocalSocket *socket);
     void listen(bool replaceLeftover);
     void serve(QLocalSocket *caller);
 

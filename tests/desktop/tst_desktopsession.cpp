@@ -2,7 +2,98 @@
 #include "desktop/PortalTrigger.h"
 #include "desktop/SingleInstance.h"
 
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <atomic>
+
+// The desktop portal and the single instance's sockets in the runtime folder are POSIX
+// desktops' own; Windows tests the names only.
+#ifdef KELO_POSIX_DESKTOP
+#include "desktop/PortalGlobalShortcut.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVirtualObject>
+
+namespace {
+const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+
+// The desktop portal's global shortcuts as far as Kelo uses them: every request granted at
+// once, with the Response a real portal sends, and a press reported on demand.
+class StandInPortal : public QDBusVirtualObject {
+public:
+    int granted = 0;
+
+    QString introspect(const QString &) const override { return QString(); }
+    bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
+    {
+        QDBusMessage reply = message.createReply();
+        if (message.member() == QLatin1String("Get")) {
+            reply << QVariant::fromValue(QDBusVariant(1u));
+        } else if (message.member() == QLatin1String("CreateSession") ||
+                   message.member() == QLatin1String("BindShortcuts")) {
+            const auto options = qdbus_cast<QVariantMap>(message.arguments().constLast());
+            const QString caller = message.service().mid(1).replace(u'.', u'_');
+            const QString request =
+                kPortalPath + "/request/" + caller + "/" + options["handle_token"].toString();
+            QVariantMap results;
+            if (message.member() == QLatin1String("CreateSession")) {
+                m_session =
+                    kPortalPath + "/session/" + caller + "/" + options["session_handle_token"].toString();
+                results["session_handle"] = QVariant::fromValue(QDBusObjectPath(m_session));
+            }
+            reply << QVariant::fromValue(QDBusObjectPath(request));
+            connection.send(reply);
+            QDBusMessage response =
+                QDBusMessage::createSignal(request, "org.freedesktop.portal.Request", "Response");
+            response << 0u << results;
+            connection.send(response);
+            ++granted;
+            return true;
+        }
+        connection.send(reply);
+        return true;
+    }
+    void press(const QDBusConnection &connection) const
+    {
+        QDBusMessage activated =
+            QDBusMessage::createSignal(kPortalPath, "org.freedesktop.portal.GlobalShortcuts", "Activated");
+        activated << QVariant::fromValue(QDBusObjectPath(m_session)) << QString("answer-copied-riddle")
+                  << QVariant::fromValue(qulonglong(0)) << QVariantMap();
+        connection.send(activated);
+    }
+
+private:
+    QString m_session;
+};
+
+class NoShortcut : public GlobalShortcut {
+public:
+    void grab(const QKeySequence &) override {}
+};
+
+// Time passes for `owner`: each of its timers due within `ms` runs out now. An owner whose
+// timers cannot be seen would make that prove nothing.
+void letTimePass(QObject *owner, int ms)
+{
+    const QList<QTimer *> timers = owner->findChildren<QTimer *>();
+    QVERIFY(!timers.isEmpty());
+    for (QTimer *timer : timers) {
+        if (timer->isActive() && timer->interval() <= ms) {
+            timer->start(0);
+            QTRY_VERIFY(!timer->isActive());
+        }
+    }
+}
+} // namespace
+#endif
 
 // What Kelo tells the desktop session about itself: the shortcut's preferred trigger for the
 // desktop portal, and the name under which a running Kelo waits for later starts.
@@ -16,6 +107,16 @@ private slots:
     void instanceName_data();
     void instanceName();
     void windowsInstanceName();
+#ifdef KELO_POSIX_DESKTOP
+    void portalShortcutOutlivesItsAnswerTimer();
+    void runningKeloAnswersOnlyItsRequest_data();
+    void runningKeloAnswersOnlyItsRequest();
+    void secondStartWaitsForItsTurn();
+    void secondStartTakesOverFromAKeloThatEnds();
+
+private:
+    QTemporaryDir m_runtime;
+#endif
 };
 
 void TestDesktopSession::trigger_data()
@@ -142,7 +243,129 @@ void TestDesktopSession::windowsInstanceName()
     QCOMPARE(SingleInstance::nameForWindowsSession(QStringLiteral("Player"), 2), "kelo-player-session-2");
     QCOMPARE(SingleInstance::nameForWindowsSession(QStringLiteral("Dom User"), 3), "kelo-dom_user-session-3");
     QCOMPARE(SingleInstance::nameForWindowsSession(QString(), 1), QString());
+#ifdef KELO_POSIX_DESKTOP
+void TestDesktopSession::portalShortcutOutlivesItsAnswerTimer()
+{
+    // A bus of the test's own, which starts nothing: only the stand-in answers for the portal.
+    const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
+    if (daemon.isEmpty())
+        QSKIP("dbus-daemon is not installed");
+    QFile config(m_runtime.filePath("bus.conf"));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("<busconfig><type>session</type><listen>unix:dir=" + m_runtime.path().toUtf8() +
+                 "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
+                 "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                 "<allow own=\"*\"/></policy></busconfig>");
+    config.close();
+    QProcess bus;
+    bus.start(daemon, {"--nofork", "--print-address=1", "--config-file=" + config.fileName()});
+    QVERIFY(bus.waitForReadyRead(10000));
+    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+    {
+        QDBusConnection portalSide = QDBusConnection::connectToBus(address, "portal");
+        StandInPortal portal;
+        QVERIFY(portalSide.registerVirtualObject(kPortalPath, &portal));
+        QVERIFY(portalSide.registerService("org.freedesktop.portal.Desktop"));
+
+        PortalGlobalShortcut shortcut(QDBusConnection::connectToBus(address, "kelo"),
+                                      [] { return std::make_unique<NoShortcut>(); });
+        QSignalSpy activated(&shortcut, &GlobalShortcut::activated);
+        QSignalSpy refused(&shortcut, &GlobalShortcut::refused);
+        shortcut.grab(QKeySequence("Ctrl+Alt+Z"));
+        QTRY_COMPARE(portal.granted, 2);
+        portal.press(portalSide);
+        QTRY_COMPARE(activated.count(), 1);
+        // Well past the time the desktop has to answer, a press still answers.
+        letTimePass(&shortcut, 7000);
+        QVERIFY(!QTest::currentTestFailed());
+        portal.press(portalSide);
+        QTRY_COMPARE(activated.count(), 2);
+        QCOMPARE(refused.count(), 0);
+    }
+    QDBusConnection::disconnectFromBus("portal");
+    QDBusConnection::disconnectFromBus("kelo");
+    bus.kill();
+    bus.waitForFinished();
 }
+
+void TestDesktopSession::runningKeloAnswersOnlyItsRequest_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::newRow("show") << QByteArray("show\n") << QByteArray("shown\n");
+    QTest::newRow("anything else") << QByteArray("shoe\n") << QByteArray();
+    QTest::newRow("endless") << QByteArray(100000, 's') << QByteArray();
+}
+
+void TestDesktopSession::runningKeloAnswersOnlyItsRequest()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, answer);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    SingleInstance running(QStringLiteral("answers"));
+    QVERIFY(!running.handOverToRunning());
+    QSignalSpy showRequested(&running, &SingleInstance::showRequested);
+    QLocalSocket caller;
+    caller.connectToServer(m_runtime.filePath("answers"));
+    QVERIFY(caller.waitForConnected(1000));
+    caller.write(request);
+    // Whatever it was asked, the running Kelo closes the connection.
+    QTRY_COMPARE(caller.state(), QLocalSocket::UnconnectedState);
+    QCOMPARE(caller.readAll(), answer);
+    QCOMPARE(showRequested.count(), answer.isEmpty() ? 0 : 1);
+}
+
+void TestDesktopSession::secondStartWaitsForItsTurn()
+{
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    SingleInstance first(QStringLiteral("turn"));
+    QVERIFY(!first.handOverToRunning());
+    QSignalSpy showRequested(&first, &SingleInstance::showRequested);
+
+    // Another start holds the turn (it has looked for a Kelo and not yet listened): a start
+    // meanwhile waits for it instead of looking at once.
+    auto held = std::make_unique<QLockFile>(m_runtime.filePath("turn.lock"));
+    QVERIFY(held->tryLock(0));
+    std::atomic<int> handedOver{-1};
+    std::unique_ptr<QThread> second(
+        QThread::create([&] { handedOver = SingleInstance(QStringLiteral("turn")).handOverToRunning(); }));
+    second->start();
+    QTest::qWait(300);
+    QCOMPARE(showRequested.count(), 0);
+    held.reset();
+    QTRY_COMPARE(handedOver.load(), 1);
+    QCOMPARE(showRequested.count(), 1);
+    second->wait();
+}
+
+void TestDesktopSession::secondStartTakesOverFromAKeloThatEnds()
+{
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    // A Kelo killed just as a second start asks it: its socket takes the request and never
+    // answers, then goes.
+    auto ending = std::make_unique<QLocalServer>();
+    QVERIFY(ending->listen(m_runtime.filePath("ending")));
+    std::atomic<int> handedOver{-1};
+    std::atomic<bool> listening = false;
+    std::unique_ptr<QThread> second(QThread::create([&] {
+        SingleInstance instance(QStringLiteral("ending"));
+        handedOver = instance.handOverToRunning();
+        QLocalSocket later;
+        later.connectToServer(m_runtime.filePath("ending"));
+        listening = later.waitForConnected(1000);
+    }));
+    second->start();
+    QTRY_VERIFY(ending->hasPendingConnections());
+    // Killed: the request is dropped unanswered and the socket is gone (its file moved
+    // away; the server itself stays, as its clean-up would remove the new Kelo's file).
+    QVERIFY(QFile::rename(m_runtime.filePath("ending"), m_runtime.filePath("ended")));
+    delete ending->nextPendingConnection();
+    QTRY_COMPARE(handedOver.load(), 0);
+    QTRY_VERIFY(listening);
+    second->wait();
+}
+
+#endif
 
 QTEST_GUILESS_MAIN(TestDesktopSession)
 #include "tst_desktopsession.moc"

@@ -98,10 +98,17 @@ start_desktop() {
   pids+=($XVFB_PID)
   openbox >"$work/openbox.log" 2>&1 &
   pids+=($!)
-  trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 24 \
-    >"$work/trayer.log" 2>&1 &
-  pids+=($!)
-  wait_for 10 bash -c 'xwininfo -root -tree | grep -q "\"panel\""' || fail "tray host started"
+  # On a loaded machine trayer may take long to map its panel, or lose its first try to the
+  # window manager still starting: it is waited for generously and started once more.
+  local attempt
+  for attempt in 1 2; do
+    trayer --edge top --align left --widthtype pixel --width 120 --heighttype pixel --height 24 \
+      >>"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    wait_for 30 bash -c 'xwininfo -root -tree | grep -q "\"panel\""' && return 0
+    kill "${pids[-1]}" 2>/dev/null
+  done
+  fail "tray host started" "$(tail -n 3 "$work/trayer.log")"
 }
 
 # Starts $kelo (through "${offline[@]}" where set) with its output in LOG: kelo_pid, and win

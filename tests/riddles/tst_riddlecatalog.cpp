@@ -50,6 +50,9 @@ void TestRiddleCatalog::copiedRiddle_data()
         "сколько месяцев в году имеют 28 дней");
     row("piece: ё and a hyphen where the table has е and a dash",
         "Дай ему есть - живёт, дай ему пить - умрёт.\r\n", "огонь", "дай ему есть живет дай ему пить умрет");
+    row("piece: in capitals, with Ё", "ДАЙ ЕМУ ЕСТЬ - ЖИВЁТ, ДАЙ ЕМУ ПИТЬ - УМРЁТ", "огонь",
+        "дай ему есть живет дай ему пить умрет");
+    row("piece: four letters are enough", "28 ДНЕЙ", "все", "28 дней");
     row("piece: a long dash where the table has a hyphen", "Встанет — до неба достанет.", "радуга",
         "встанет до неба достанет");
     row("piece: soft hyphen, stress mark, tab", "\tВстан\u00adет — до не\u0301ба", "радуга",

@@ -8,6 +8,7 @@
 #include "riddles/RiddleBar.h"
 #include "riddles/RiddleStore.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,11 +106,17 @@ void TestTeaching::unwritableFileIsToldAndTheAnswerStillWorks()
     KnownRiddles known(&store);
     RiddleBar bar(services(), &known);
     bar.setStore(&store);
-    requireChild<QLineEdit>(&bar, "LabeledEdit1")->setText("Новая загадка");
+    // A pair that can never be kept is refused as such, not as a file that failed.
+    requireChild<QLineEdit>(&bar, "LabeledEdit1")->setText("# Новая загадка");
     requireChild<QLineEdit>(&bar, "LabeledEdit2")->setText("ответ");
     bar.rememberAnswer();
     QCOMPARE(m_messages.texts.size(), 1);
-    QVERIFY2(m_messages.texts[0].contains(m_path), qPrintable(m_messages.texts[0]));
+    QVERIFY2(m_messages.texts[0].startsWith("Ответ не запомнен") && !m_messages.texts[0].contains(QDir::toNativeSeparators(m_path)),
+             qPrintable(m_messages.texts[0]));
+    requireChild<QLineEdit>(&bar, "LabeledEdit1")->setText("Новая загадка");
+    bar.rememberAnswer();
+    QCOMPARE(m_messages.texts.size(), 2);
+    QVERIFY2(m_messages.texts[1].contains(QDir::toNativeSeparators(m_path)), qPrintable(m_messages.texts[1]));
     requireChild<QLineEdit>(&bar, "LabeledEdit2")->clear();
     bar.lookUpAnswer();
     QCOMPARE(m_recorded.clipboard, QString("ответ"));
@@ -118,6 +125,10 @@ void TestTeaching::unwritableFileIsToldAndTheAnswerStillWorks()
     QVERIFY(QFile::remove(m_home.path() + "/kelo"));
     QCOMPARE(store.remember("три", "3").status, RiddleStore::Outcome::Written);
     QCOMPARE(readAll(m_path), QByteArray("Новая загадка\tответ\nтри\t3\n"));
+    // Written, it is the file's like any other: deleted there, it is gone.
+    writeAll(m_path, "три\t3\n");
+    store.load();
+    QCOMPARE(store.riddles(), (QList<PlayerRiddle>{{"три", "3"}}));
 }
 
 void TestTeaching::myRiddlesWindow()
