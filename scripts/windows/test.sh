@@ -5,13 +5,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash scripts/windows/build.sh
-bash scripts/install-packages.sh xvfb xauth x11-utils xdotool xclip openbox trayer x11-apps
+bash scripts/install-packages.sh xvfb xauth x11-utils xdotool xclip openbox trayer x11-apps fonts-dejavu-core
 
 source scripts/xvfb.sh
 source scripts/windows/wine-prefix.sh
 start_xvfb
 trap 'wineserver --kill 2>/dev/null; kill "$XVFB_PID" 2>/dev/null' EXIT
 new_wine_prefix "$PWD/build-windows/wine-tests"
+# One Wine server for all the tests, started apart: one started by a test would hold that
+# test's output open, and ctest would wait for it until the timeout.
+wineserver --persistent >/dev/null 2>&1 </dev/null &
 # The tests that need a POSIX desktop (X11, D-Bus, xdg-open) are not built for Windows;
 # every test that is runs here.
 ctest --test-dir build-windows --output-on-failure -j2

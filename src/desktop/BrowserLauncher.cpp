@@ -51,15 +51,13 @@ const wchar_t *wide(const QString &text)
     return reinterpret_cast<const wchar_t *>(text.utf16());
 }
 
-// The default value of HKEY_CLASSES_ROOT\htmlfile\shell\open\command, taken as stored
-// (an expandable value is not expanded) up to its first zero; empty when it is
-// missing, unreadable or of another type.
-QString registeredHtmlCommand()
+// The default value of `path` under `root`, taken as stored (an expandable value is not
+// expanded) up to its first zero; empty when it is missing, unreadable or of another type.
+QString registryDefault(HKEY root, const wchar_t *path)
 {
     HKEY key = nullptr;
     // Reading is all this needs, and all an ordinary user may do with this key.
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, L"htmlfile\\shell\\open\\command", 0, KEY_QUERY_VALUE, &key) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return {};
     QString command;
     DWORD type = 0;
@@ -79,6 +77,15 @@ QString registeredHtmlCommand()
     }
     RegCloseKey(key);
     return command;
+}
+
+// The command registered for htmlfile. HKEY_CLASSES_ROOT shows the user's own classes
+// before the machine's; Wine's does not, so the user's are asked first.
+QString registeredHtmlCommand()
+{
+    const QString own =
+        registryDefault(HKEY_CURRENT_USER, L"Software\\Classes\\htmlfile\\shell\\open\\command");
+    return !own.isEmpty() ? own : registryDefault(HKEY_CLASSES_ROOT, L"htmlfile\\shell\\open\\command");
 }
 
 void openInBrowser(const QString &address)

@@ -188,7 +188,8 @@ void TestDesktopSession::desktopKey()
     QFETCH(bool, offered);
     QFETCH(uint, keysym);
     QFETCH(uint, virtualKey);
-    const std::optional<DesktopKey> key = desktopKeyOf(QKeySequence::fromString(keys, QKeySequence::PortableText));
+    const std::optional<DesktopKey> key =
+        desktopKeyOf(QKeySequence::fromString(keys, QKeySequence::PortableText));
     QCOMPARE(key.has_value(), offered);
     if (key) {
         QCOMPARE(key->keysym, keysym);
@@ -243,6 +244,8 @@ void TestDesktopSession::windowsInstanceName()
     QCOMPARE(SingleInstance::nameForWindowsSession(QStringLiteral("Player"), 2), "kelo-player-session-2");
     QCOMPARE(SingleInstance::nameForWindowsSession(QStringLiteral("Dom User"), 3), "kelo-dom_user-session-3");
     QCOMPARE(SingleInstance::nameForWindowsSession(QString(), 1), QString());
+}
+
 #ifdef KELO_POSIX_DESKTOP
 void TestDesktopSession::portalShortcutOutlivesItsAnswerTimer()
 {
