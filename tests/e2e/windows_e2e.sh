@@ -25,7 +25,8 @@ uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kelo'
 # Installing: silently, for this user only, with a Start menu entry and an uninstaller that
 # "Apps" lists.
 wine "$installer" /S >"$work/install.log" 2>&1
-check "the installer ends with status 0" test $? = 0
+status=$?
+check "the installer ends with status 0" test "$status" = 0
 check "kelo.exe is installed in the user's programs folder" test -f "$program/kelo.exe"
 check "the Start menu has Kelo" test -f "$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Kelo.lnk"
 check "Apps lists the uninstaller" bash -c "wine reg query '$uninstall_key' /v UninstallString 2>/dev/null | grep -q Uninstall.exe"
