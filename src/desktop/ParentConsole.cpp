@@ -20,5 +20,7 @@ void ParentConsole::attach()
     freopen_s(&ignored, "CONOUT$", "w", stderr);
 }
 #else
-void ParentConsole::attach() {}
+void ParentConsole::attach()
+{
+}
 #endif

@@ -6,10 +6,9 @@
 class QLocalServer;
 class QLocalSocket;
 
-// One Kelo per desktop session (the user and the display; on Windows the logon session). The first start listens on a
-// local socket named after both; a later start on the same desktop finds it, asks it to show
-// its main window and ends once it has. A socket left behind by a Kelo that was killed is
-// replaced.
+// One Kelo per desktop session (the user and the display; on Windows the logon session). The first start
+// listens on a local socket named after both; a later start on the same desktop finds it, asks it to show its
+// main window and ends once it has. A socket left behind by a Kelo that was killed is replaced.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:

@@ -107,8 +107,8 @@ void RiddleBar::rememberAnswer()
     const QString file = QDir::toNativeSeparators(m_store->path());
     if (outcome.status == RiddleStore::Outcome::KeptForRun)
         MessageBox::show(window(), tr("Не удалось записать файл %1: %2.\n"
-                                            "Ответ запомнен до выхода из Kelo.")
-                                             .arg(file, RiddleWording::whyNot(outcome)));
+                                      "Ответ запомнен до выхода из Kelo.")
+                                       .arg(file, RiddleWording::whyNot(outcome)));
     else if (outcome.status == RiddleStore::Outcome::Refused)
         MessageBox::show(window(), tr("Ответ не запомнен: %1.").arg(RiddleWording::whyNot(outcome)));
 }

@@ -18,9 +18,10 @@ public:
     {
 #ifdef Q_OS_WIN
         m_oldCommand = m_htmlCommand.value(QStringLiteral("Default"));
-        m_htmlCommand.setValue(QStringLiteral("Default"),
-                               QStringLiteral("\"%1\" \"%2\"")
-                                   .arg(QDir::toNativeSeparators(QStringLiteral(ARGV_RECORDER)), QStringLiteral("%1")));
+        m_htmlCommand.setValue(
+            QStringLiteral("Default"),
+            QStringLiteral("\"%1\" \"%2\"")
+                .arg(QDir::toNativeSeparators(QStringLiteral(ARGV_RECORDER)), QStringLiteral("%1")));
         m_htmlCommand.sync();
         m_ready = m_dir.isValid() && m_htmlCommand.status() == QSettings::NoError;
 #else
@@ -47,9 +48,18 @@ public:
     StandInHandler(const StandInHandler &) = delete;
     StandInHandler &operator=(const StandInHandler &) = delete;
 
-    bool isReady() const { return m_ready; }
-    QString recordPath() const { return m_dir.filePath(QStringLiteral("argv")); }
-    bool hasRecord() const { return QFile::exists(recordPath()); }
+    bool isReady() const
+    {
+        return m_ready;
+    }
+    QString recordPath() const
+    {
+        return m_dir.filePath(QStringLiteral("argv"));
+    }
+    bool hasRecord() const
+    {
+        return QFile::exists(recordPath());
+    }
 
     // The arguments the stand-in received; call once hasRecord() holds.
     QStringList recordedArguments() const
@@ -68,15 +78,19 @@ public:
     }
 
     // Forgets the last record, so that the next start can be told apart.
-    void clear() { QFile::remove(recordPath()); }
+    void clear()
+    {
+        QFile::remove(recordPath());
+    }
 
 private:
     QTemporaryDir m_dir;
     QByteArray m_oldPath;
     QByteArray m_oldRecord;
 #ifdef Q_OS_WIN
-    QSettings m_htmlCommand{QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes\\htmlfile\\shell\\open\\command"),
-                            QSettings::NativeFormat};
+    QSettings m_htmlCommand{
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes\\htmlfile\\shell\\open\\command"),
+        QSettings::NativeFormat};
     QVariant m_oldCommand;
 #endif
     bool m_ready = false;

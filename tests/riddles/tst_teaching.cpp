@@ -111,7 +111,8 @@ void TestTeaching::unwritableFileIsToldAndTheAnswerStillWorks()
     requireChild<QLineEdit>(&bar, "LabeledEdit2")->setText("ответ");
     bar.rememberAnswer();
     QCOMPARE(m_messages.texts.size(), 1);
-    QVERIFY2(m_messages.texts[0].startsWith("Ответ не запомнен") && !m_messages.texts[0].contains(QDir::toNativeSeparators(m_path)),
+    QVERIFY2(m_messages.texts[0].startsWith("Ответ не запомнен") &&
+                 !m_messages.texts[0].contains(QDir::toNativeSeparators(m_path)),
              qPrintable(m_messages.texts[0]));
     requireChild<QLineEdit>(&bar, "LabeledEdit1")->setText("Новая загадка");
     bar.rememberAnswer();
@@ -173,7 +174,8 @@ void TestTeaching::myRiddlesWindow()
     requireChild<QPushButton>(&window, "MyRiddlesImport")->click();
     QCOMPARE(readAll(m_path), QByteArray("# клан\nб\tдва\nв\tтри\nг\t4\n"));
     QCOMPARE(m_messages.texts.size(), 2);
-    QVERIFY2(m_messages.texts[1].contains("добавлено 1, заменено 1, не понято 1"), qPrintable(m_messages.texts[1]));
+    QVERIFY2(m_messages.texts[1].contains("добавлено 1, заменено 1, не понято 1"),
+             qPrintable(m_messages.texts[1]));
     QTRY_COMPARE(rows->rowCount(), 3);
 
     requireChild<QPushButton>(&window, "MyRiddlesExport")->click();
@@ -185,7 +187,8 @@ void TestTeaching::myRiddlesWindow()
     window.setFileChoosers(chooser, [own](QWidget *, const QString &) { return own; });
     requireChild<QPushButton>(&window, "MyRiddlesExport")->click();
     QCOMPARE(m_messages.texts.size(), 3);
-    QVERIFY2(m_messages.texts[2].contains("это файл, в котором Kelo хранит загадки"), qPrintable(m_messages.texts[2]));
+    QVERIFY2(m_messages.texts[2].contains("это файл, в котором Kelo хранит загадки"),
+             qPrintable(m_messages.texts[2]));
     QCOMPARE(readAll(m_path), QByteArray("# клан\nб\tдва\nв\tтри\nг\t4\n"));
 }
 
