@@ -48,6 +48,10 @@ public:
                 m_session =
                     kPortalPath + "/session/" + caller + "/" + options["session_handle_token"].toString();
                 results["session_handle"] = QVariant::fromValue(QDBusObjectPath(m_session));
+            } else {
+                // Bound as asked: the list comes back, as a desktop that follows the
+                // documented BindShortcuts answers.
+                results["shortcuts"] = message.arguments().value(1);
             }
             reply << QVariant::fromValue(QDBusObjectPath(request));
             connection.send(reply);
