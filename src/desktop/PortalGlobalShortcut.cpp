@@ -79,6 +79,9 @@ std::optional<QString> boundTrigger(const QVariant &shortcuts)
     const QDBusArgument list = shortcuts.value<QDBusArgument>();
     if (list.currentSignature() != QLatin1String("a(sa{sv})"))
         return std::nullopt;
+    // Every beginArray is ended, also when the entry is found early: Qt frees the array's
+    // reader only there.
+    std::optional<QString> found;
     list.beginArray();
     for (int read = 0; read < kMaxListedShortcuts && !list.atEnd(); ++read) {
         PortalShortcutEntry entry;
@@ -89,9 +92,11 @@ std::optional<QString> boundTrigger(const QVariant &shortcuts)
         QString trigger = entry.properties.value(QStringLiteral("trigger_description")).toString();
         trigger.truncate(kMaxTriggerLength);
         trigger.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
-        return trigger.trimmed();
+        found = trigger.trimmed();
+        break;
     }
-    return std::nullopt;
+    list.endArray();
+    return found;
 }
 } // namespace
 
