@@ -12,9 +12,10 @@ source scripts/windows/wine-prefix.sh
 start_xvfb
 trap 'wineserver --kill 2>/dev/null; kill "$XVFB_PID" 2>/dev/null' EXIT
 new_wine_prefix "$PWD/build-windows/wine-tests"
-# One Wine server for all the tests, started apart: one started by a test would hold that
-# test's output open, and ctest would wait for it until the timeout.
-wineserver --persistent >/dev/null 2>&1 </dev/null &
+# One Wine server for all the tests, started apart and up before the first test: one
+# started by a test would hold that test's output open, and ctest would wait for it until
+# the timeout. (wineserver puts itself into the background once it serves.)
+wineserver --persistent >/dev/null 2>&1 </dev/null
 # The tests that need a POSIX desktop (X11, D-Bus, xdg-open) are not built for Windows.
 # Left out under Wine, each passing on Linux: the reference tables' column widths and the
 # clan box's drawing follow the Windows style, which measures and draws otherwise than the
