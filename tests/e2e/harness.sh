@@ -14,6 +14,13 @@ cleanup() {
 trap cleanup EXIT
 
 pass() { echo "PASS: $1"; passed=$((passed + 1)); }
+# The summary line under the script's name (e2e_name, set before sourcing this); the exit
+# status says whether every check passed.
+finish() {
+  echo "${e2e_name:-e2e}: $passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+  exit
+}
 fail() { echo "FAIL: $1${2:+ ($2)}"; failed=$((failed + 1)); }
 check() { # check NAME COMMAND...
   local name=$1; shift
@@ -149,4 +156,9 @@ on_private_bus() { # on_private_bus SCRIPT ARGS...
 </busconfig>
 CONF
   KELO_PRIVATE_BUS=1 dbus-run-session --config-file="$work/session.conf" -- bash "$@"
+}
+# Called first by a script that must run on a bus of its own: runs the script again there
+# with the same kelo and ends with its result.
+stay_on_private_bus() {
+  [ -n "${KELO_PRIVATE_BUS:-}" ] || { on_private_bus "$0" "$kelo"; exit; }
 }

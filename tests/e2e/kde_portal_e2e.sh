@@ -12,15 +12,11 @@ set -uo pipefail
 kelo=$(readlink -f "${1:?path to kelo}")
 here=$(dirname "$(readlink -f "$0")")
 
+e2e_name="KDE portal e2e"
 source "$here/harness.sh"
 # A bus of its own that activates no services: only what is started below answers, and no
 # other portal installed on this machine.
-[ -n "${KELO_PRIVATE_BUS:-}" ] || { on_private_bus "$0" "$kelo"; exit; }
-finish() {
-  echo "KDE portal e2e: $passed passed, $failed failed"
-  [ "$failed" -eq 0 ]
-  exit
-}
+stay_on_private_bus
 
 start_desktop || { fail "Xvfb starts"; finish; }
 

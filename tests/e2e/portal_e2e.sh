@@ -9,15 +9,11 @@ set -uo pipefail
 kelo=$(readlink -f "${1:?path to kelo}")
 here=$(dirname "$(readlink -f "$0")")
 
+e2e_name="portal e2e"
 source "$here/harness.sh"
 # Everything below runs on a bus of its own that starts no services: only the stand-in
 # answers for the portal, never a real one installed on this machine.
-[ -n "${KELO_PRIVATE_BUS:-}" ] || { on_private_bus "$0" "$kelo"; exit; }
-finish() {
-  echo "portal e2e: $passed passed, $failed failed"
-  [ "$failed" -eq 0 ]
-  exit
-}
+stay_on_private_bus
 
 start_desktop || { fail "Xvfb starts"; finish; }
 

@@ -7,6 +7,7 @@
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$(cd "${1:?the Windows build folder}" && pwd)"
+e2e_name="windows e2e"
 source "$here/harness.sh"
 source "$here/../../scripts/windows/wine-prefix.sh"
 
@@ -36,7 +37,7 @@ check "Qt's Russian texts are shipped" test -f "$program/translations/qtbase_ru.
 (cd "$work" && exec wine "$program/kelo.exe" >"$work/kelo.log" 2>&1) &
 pids+=($!)
 win=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kelo$' | head -n 1)
-[ -n "$win" ] || { fail "main window appears"; echo "windows e2e: $passed passed, $failed failed"; exit 1; }
+[ -n "$win" ] || { fail "main window appears"; finish; }
 pass "main window appears"
 frame_in_place() {
   local frame fx fy fw
@@ -107,5 +108,4 @@ check "the uninstaller removes the Qt libraries" wait_for 10 bash -c "! ls '$pro
 check "the uninstaller leaves the player's riddles" taught
 check "Apps no longer lists Kelo" bash -c "! wine reg query '$uninstall_key' >/dev/null 2>&1"
 
-echo "windows e2e: $passed passed, $failed failed"
-[ "$failed" = 0 ]
+finish
