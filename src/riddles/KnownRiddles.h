@@ -15,7 +15,7 @@ public:
     // Without a store, the built-in table alone.
     explicit KnownRiddles(const RiddleStore *store = nullptr, QObject *parent = nullptr);
 
-    const RiddleCatalog &catalog() const { return m_catalog; }
+    const RiddleCatalog &catalog() const;
 
 signals:
     void changed();
@@ -24,5 +24,9 @@ private:
     void rebuild();
 
     const RiddleStore *m_store;
-    RiddleCatalog m_catalog;
+    // Made at the first lookup: the built-in table's normal forms are no part of the
+    // first frame.
+    mutable RiddleCatalog m_catalog;
+    mutable bool m_made = false;
+    bool m_withPlayerRiddles = false;
 };

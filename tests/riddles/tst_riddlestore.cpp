@@ -130,6 +130,12 @@ void TestRiddleStore::oversizedFileIsRefusedAndLeftAlone()
     QCOMPARE(texts(store), QStringList{"новая=да"});
     QCOMPARE(known.catalog().exactAnswer("нова"), QString("да"));
     QVERIFY(readAll(m_path) == big);
+    // The player's riddles all removed: the lookup forgets them too.
+    QCOMPARE(store.remember("цзюнь", "нет").status, RiddleStore::Outcome::KeptForRun);
+    QCOMPARE(known.catalog().exactAnswer("цзюнь"), QString("нет"));
+    store.remove({"новая", "цзюнь"});
+    QCOMPARE(known.catalog().exactAnswer("цзюнь"), QString());
+    QCOMPARE(known.catalog().exactAnswer("Кто он?"), QString("икар"));
 }
 
 void TestRiddleStore::importMergesAndCounts()
