@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <optional>
 
 // The desktop portal and the single instance's sockets in the runtime folder are POSIX
 // desktops' own; Windows tests the names only.
@@ -19,17 +20,43 @@
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
 
 namespace {
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 
+// One entry of a portal's list of bound shortcuts, a(sa{sv}).
+struct BoundShortcut {
+    QString id;
+    QVariantMap properties;
+};
+QDBusArgument &operator<<(QDBusArgument &argument, const BoundShortcut &bound)
+{
+    argument.beginStructure();
+    argument << bound.id << bound.properties;
+    argument.endStructure();
+    return argument;
+}
+const QDBusArgument &operator>>(const QDBusArgument &argument, BoundShortcut &bound)
+{
+    argument.beginStructure();
+    argument >> bound.id >> bound.properties;
+    argument.endStructure();
+    return argument;
+}
+} // namespace
+Q_DECLARE_METATYPE(BoundShortcut)
+namespace {
+
 // The desktop portal's global shortcuts as far as Kelo uses them: every request granted at
 // once, with the Response a real portal sends, and a press reported on demand.
 class StandInPortal : public QDBusVirtualObject {
 public:
     int granted = 0;
+    // What BindShortcuts answers it bound; by default the shortcuts asked for.
+    std::optional<QList<BoundShortcut>> binds;
 
     QString introspect(const QString &) const override { return QString(); }
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
@@ -51,7 +78,7 @@ public:
             } else {
                 // Bound as asked: the list comes back, as a desktop that follows the
                 // documented BindShortcuts answers.
-                results["shortcuts"] = message.arguments().value(1);
+                results["shortcuts"] = binds ? QVariant::fromValue(*binds) : message.arguments().value(1);
             }
             reply << QVariant::fromValue(QDBusObjectPath(request));
             connection.send(reply);
@@ -83,6 +110,33 @@ public:
     void grab(const QKeySequence &) override {}
 };
 
+class RecordingShortcut : public GlobalShortcut {
+public:
+    QKeySequence keys;
+    void grab(const QKeySequence &asked) override { keys = asked; }
+};
+
+// A session bus of the test's own that starts nothing, so that only a stand-in answers for
+// the portal; its address, or nothing where there is no dbus-daemon.
+QString startPrivateBus(QProcess &bus, const QString &folder)
+{
+    const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
+    if (daemon.isEmpty())
+        return QString();
+    QFile config(folder + "/bus.conf");
+    if (!config.open(QIODevice::WriteOnly))
+        return QString();
+    config.write("<busconfig><type>session</type><listen>unix:dir=" + folder.toUtf8() +
+                 "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
+                 "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                 "<allow own=\"*\"/></policy></busconfig>");
+    config.close();
+    bus.start(daemon, {"--nofork", "--print-address=1", "--config-file=" + config.fileName()});
+    if (!bus.waitForReadyRead(10000))
+        return QString();
+    return QString::fromUtf8(bus.readLine()).trimmed();
+}
+
 // Time passes for `owner`: each of its timers due within `ms` runs out now. An owner whose
 // timers cannot be seen would make that prove nothing.
 void letTimePass(QObject *owner, int ms)
@@ -113,6 +167,7 @@ private slots:
     void windowsInstanceName();
 #ifdef KELO_POSIX_DESKTOP
     void portalShortcutOutlivesItsAnswerTimer();
+    void portalBindingsReachThePlayer();
     void runningKeloAnswersOnlyItsRequest_data();
     void runningKeloAnswersOnlyItsRequest();
     void secondStartWaitsForItsTurn();
@@ -253,21 +308,10 @@ void TestDesktopSession::windowsInstanceName()
 #ifdef KELO_POSIX_DESKTOP
 void TestDesktopSession::portalShortcutOutlivesItsAnswerTimer()
 {
-    // A bus of the test's own, which starts nothing: only the stand-in answers for the portal.
-    const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
-    if (daemon.isEmpty())
-        QSKIP("dbus-daemon is not installed");
-    QFile config(m_runtime.filePath("bus.conf"));
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write("<busconfig><type>session</type><listen>unix:dir=" + m_runtime.path().toUtf8() +
-                 "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
-                 "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
-                 "<allow own=\"*\"/></policy></busconfig>");
-    config.close();
     QProcess bus;
-    bus.start(daemon, {"--nofork", "--print-address=1", "--config-file=" + config.fileName()});
-    QVERIFY(bus.waitForReadyRead(10000));
-    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+    const QString address = startPrivateBus(bus, m_runtime.path());
+    if (address.isEmpty())
+        QSKIP("no dbus-daemon to run a bus of the test's own");
     {
         QDBusConnection portalSide = QDBusConnection::connectToBus(address, "portal");
         StandInPortal portal;
@@ -291,6 +335,54 @@ void TestDesktopSession::portalShortcutOutlivesItsAnswerTimer()
     }
     QDBusConnection::disconnectFromBus("portal");
     QDBusConnection::disconnectFromBus("kelo");
+    bus.kill();
+    bus.waitForFinished();
+}
+
+// What the desktop bound is said in one clean line, and a shortcut it did not bind falls
+// back to the X11 grab of the same keys.
+void TestDesktopSession::portalBindingsReachThePlayer()
+{
+    qDBusRegisterMetaType<BoundShortcut>();
+    qDBusRegisterMetaType<QList<BoundShortcut>>();
+    QProcess bus;
+    const QString address = startPrivateBus(bus, m_runtime.path());
+    if (address.isEmpty())
+        QSKIP("no dbus-daemon to run a bus of the test's own");
+    {
+        QDBusConnection portalSide = QDBusConnection::connectToBus(address, "portal");
+        StandInPortal portal;
+        QVERIFY(portalSide.registerVirtualObject(kPortalPath, &portal));
+        QVERIFY(portalSide.registerService("org.freedesktop.portal.Desktop"));
+
+        // A description with a terminal's colour codes and a line break in it.
+        portal.binds = QList<BoundShortcut>{
+            {"answer-copied-riddle", {{"trigger_description", QString("Meta+\x1b[31mR\nx ")}}}};
+        PortalGlobalShortcut bound(QDBusConnection::connectToBus(address, "bound"),
+                                   [] { return std::make_unique<NoShortcut>(); });
+        QSignalSpy granted(&bound, &GlobalShortcut::grantedAs);
+        bound.grab(QKeySequence("Ctrl+Alt+Z"));
+        QTRY_COMPARE(granted.count(), 1);
+        QCOMPARE(granted[0][0].toString(), QString("the desktop answers riddles on Meta+[31mRx"));
+
+        portal.binds = QList<BoundShortcut>{};
+        RecordingShortcut *fallback = nullptr;
+        PortalGlobalShortcut unbound(QDBusConnection::connectToBus(address, "unbound"), [&fallback] {
+            auto shortcut = std::make_unique<RecordingShortcut>();
+            fallback = shortcut.get();
+            return shortcut;
+        });
+        QSignalSpy activated(&unbound, &GlobalShortcut::activated);
+        QSignalSpy refused(&unbound, &GlobalShortcut::refused);
+        unbound.grab(QKeySequence("Ctrl+Alt+Z"));
+        QTRY_VERIFY(fallback);
+        QCOMPARE(fallback->keys, QKeySequence("Ctrl+Alt+Z"));
+        emit fallback->activated();
+        QCOMPARE(activated.count(), 1);
+        QCOMPARE(refused.count(), 0);
+    }
+    for (const char *name : {"portal", "bound", "unbound"})
+        QDBusConnection::disconnectFromBus(name);
     bus.kill();
     bus.waitForFinished();
 }
