@@ -116,26 +116,52 @@ public:
     void grab(const QKeySequence &asked) override { keys = asked; }
 };
 
-// A session bus of the test's own that starts nothing, so that only a stand-in answers for
-// the portal; its address, or nothing where there is no dbus-daemon.
-QString startPrivateBus(QProcess &bus, const QString &folder)
-{
-    const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
-    if (daemon.isEmpty())
-        return QString();
-    QFile config(folder + "/bus.conf");
-    if (!config.open(QIODevice::WriteOnly))
-        return QString();
-    config.write("<busconfig><type>session</type><listen>unix:dir=" + folder.toUtf8() +
-                 "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
-                 "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
-                 "<allow own=\"*\"/></policy></busconfig>");
-    config.close();
-    bus.start(daemon, {"--nofork", "--print-address=1", "--config-file=" + config.fileName()});
-    if (!bus.waitForReadyRead(10000))
-        return QString();
-    return QString::fromUtf8(bus.readLine()).trimmed();
-}
+// A session bus of the test's own that starts nothing, with the stand-in portal on it, so
+// that nothing else answers for the portal; ended with the test.
+class PortalOnPrivateBus {
+public:
+    explicit PortalOnPrivateBus(const QString &folder)
+    {
+        const QString daemon = QStandardPaths::findExecutable("dbus-daemon");
+        QFile config(folder + "/bus.conf");
+        if (daemon.isEmpty() || !config.open(QIODevice::WriteOnly))
+            return;
+        config.write("<busconfig><type>session</type><listen>unix:dir=" + folder.toUtf8() +
+                     "</listen><auth>EXTERNAL</auth><policy context=\"default\">"
+                     "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+                     "<allow own=\"*\"/></policy></busconfig>");
+        config.close();
+        m_bus.start(daemon, {"--nofork", "--print-address=1", "--config-file=" + config.fileName()});
+        if (!m_bus.waitForReadyRead(10000))
+            return;
+        m_address = QString::fromUtf8(m_bus.readLine()).trimmed();
+        portalSide = connection("portal");
+        m_up = portalSide.registerVirtualObject(kPortalPath, &portal) &&
+               portalSide.registerService("org.freedesktop.portal.Desktop");
+    }
+    ~PortalOnPrivateBus()
+    {
+        for (const QString &name : std::as_const(m_names))
+            QDBusConnection::disconnectFromBus(name);
+        m_bus.kill();
+        m_bus.waitForFinished();
+    }
+    bool isUp() const { return m_up; }
+    QDBusConnection connection(const QString &name)
+    {
+        m_names.append(name);
+        return QDBusConnection::connectToBus(m_address, name);
+    }
+
+    StandInPortal portal;
+    QDBusConnection portalSide{QString()};
+
+private:
+    QProcess m_bus;
+    QString m_address;
+    QStringList m_names;
+    bool m_up = false;
+};
 
 // Time passes for `owner`: each of its timers due within `ms` runs out now. An owner whose
 // timers cannot be seen would make that prove nothing.
@@ -308,35 +334,25 @@ void TestDesktopSession::windowsInstanceName()
 #ifdef KELO_POSIX_DESKTOP
 void TestDesktopSession::portalShortcutOutlivesItsAnswerTimer()
 {
-    QProcess bus;
-    const QString address = startPrivateBus(bus, m_runtime.path());
-    if (address.isEmpty())
+    PortalOnPrivateBus bus(m_runtime.path());
+    if (!bus.isUp())
         QSKIP("no dbus-daemon to run a bus of the test's own");
     {
-        QDBusConnection portalSide = QDBusConnection::connectToBus(address, "portal");
-        StandInPortal portal;
-        QVERIFY(portalSide.registerVirtualObject(kPortalPath, &portal));
-        QVERIFY(portalSide.registerService("org.freedesktop.portal.Desktop"));
-
-        PortalGlobalShortcut shortcut(QDBusConnection::connectToBus(address, "kelo"),
-                                      [] { return std::make_unique<NoShortcut>(); });
+        StandInPortal &portal = bus.portal;
+        PortalGlobalShortcut shortcut(bus.connection("kelo"), [] { return std::make_unique<NoShortcut>(); });
         QSignalSpy activated(&shortcut, &GlobalShortcut::activated);
         QSignalSpy refused(&shortcut, &GlobalShortcut::refused);
         shortcut.grab(QKeySequence("Ctrl+Alt+Z"));
         QTRY_COMPARE(portal.granted, 2);
-        portal.press(portalSide);
+        portal.press(bus.portalSide);
         QTRY_COMPARE(activated.count(), 1);
         // Well past the time the desktop has to answer, a press still answers.
         letTimePass(&shortcut, 7000);
         QVERIFY(!QTest::currentTestFailed());
-        portal.press(portalSide);
+        portal.press(bus.portalSide);
         QTRY_COMPARE(activated.count(), 2);
         QCOMPARE(refused.count(), 0);
     }
-    QDBusConnection::disconnectFromBus("portal");
-    QDBusConnection::disconnectFromBus("kelo");
-    bus.kill();
-    bus.waitForFinished();
 }
 
 // What the desktop bound is said in one clean line, and a shortcut it did not bind falls
@@ -345,21 +361,16 @@ void TestDesktopSession::portalBindingsReachThePlayer()
 {
     qDBusRegisterMetaType<BoundShortcut>();
     qDBusRegisterMetaType<QList<BoundShortcut>>();
-    QProcess bus;
-    const QString address = startPrivateBus(bus, m_runtime.path());
-    if (address.isEmpty())
+    PortalOnPrivateBus bus(m_runtime.path());
+    if (!bus.isUp())
         QSKIP("no dbus-daemon to run a bus of the test's own");
     {
-        QDBusConnection portalSide = QDBusConnection::connectToBus(address, "portal");
-        StandInPortal portal;
-        QVERIFY(portalSide.registerVirtualObject(kPortalPath, &portal));
-        QVERIFY(portalSide.registerService("org.freedesktop.portal.Desktop"));
+        StandInPortal &portal = bus.portal;
 
         // A description with a terminal's colour codes and a line break in it.
         portal.binds = QList<BoundShortcut>{
             {"answer-copied-riddle", {{"trigger_description", QString("Meta+\x1b[31mR\nx ")}}}};
-        PortalGlobalShortcut bound(QDBusConnection::connectToBus(address, "bound"),
-                                   [] { return std::make_unique<NoShortcut>(); });
+        PortalGlobalShortcut bound(bus.connection("bound"), [] { return std::make_unique<NoShortcut>(); });
         QSignalSpy granted(&bound, &GlobalShortcut::grantedAs);
         bound.grab(QKeySequence("Ctrl+Alt+Z"));
         QTRY_COMPARE(granted.count(), 1);
@@ -367,7 +378,7 @@ void TestDesktopSession::portalBindingsReachThePlayer()
 
         portal.binds = QList<BoundShortcut>{};
         RecordingShortcut *fallback = nullptr;
-        PortalGlobalShortcut unbound(QDBusConnection::connectToBus(address, "unbound"), [&fallback] {
+        PortalGlobalShortcut unbound(bus.connection("unbound"), [&fallback] {
             auto shortcut = std::make_unique<RecordingShortcut>();
             fallback = shortcut.get();
             return shortcut;
@@ -381,10 +392,6 @@ void TestDesktopSession::portalBindingsReachThePlayer()
         QCOMPARE(activated.count(), 1);
         QCOMPARE(refused.count(), 0);
     }
-    for (const char *name : {"portal", "bound", "unbound"})
-        QDBusConnection::disconnectFromBus(name);
-    bus.kill();
-    bus.waitForFinished();
 }
 
 void TestDesktopSession::runningKeloAnswersOnlyItsRequest_data()
