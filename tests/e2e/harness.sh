@@ -26,6 +26,17 @@ check() { # check NAME COMMAND...
   local name=$1; shift
   if "$@"; then pass "$name"; else fail "$name"; fi
 }
+# The first viewable window whose name matches NAME, waited for at most SECONDS; nothing
+# when none shows. xdotool gives up on a window that goes while it searches (a tray icon as
+# the tray takes it in), so it searches again.
+find_window() { # find_window SECONDS NAME
+  local end=$((SECONDS + $1)) found=
+  until [ -n "$found" ] || ((SECONDS >= end)); do
+    found=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1)
+    [ -n "$found" ] || sleep 0.2
+  done
+  echo "$found"
+}
 # Polls a condition for at most $1 seconds.
 wait_for() {
   local limit=$1; shift
@@ -92,7 +103,7 @@ start_game_window() {
   xmessage -title game-stand-in -geometry +100+300 "Игра" >/dev/null 2>&1 &
   game_pid=$!
   pids+=($game_pid)
-  game=$(timeout 10 xdotool search --sync --onlyvisible --name '^game-stand-in$' | head -n 1)
+  game=$(find_window 10 '^game-stand-in$')
   xdotool windowactivate --sync "$game" 2>/dev/null
 }
 focus_on_game() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$game" ]; }

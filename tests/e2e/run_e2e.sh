@@ -59,7 +59,7 @@ start_kelo() {
   PATH="$work/bin:$PATH" "${offline[@]}" "$kelo" "$@" >"$section_dir/kelo.log" 2>&1 &
   kelo_pid=$!
   pids+=($kelo_pid)
-  win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kelo$' | head -n 1)
+  win=$(find_window 30 '^Kelo$')
   [ -n "$win" ] || { fail "main window appears"; exit 1; }
   wait_for 5 bash -c "xwininfo -id $win | grep -q IsViewable"
   window_box "$win"
@@ -165,7 +165,7 @@ crafting_window() {
   # minimized it.
   click 84 263 # Knowledge
   click 68 28  # "Таблица крафта"
-  craft=$(timeout 10 xdotool search --sync --onlyvisible --name '^Крафт$' | head -n 1)
+  craft=$(find_window 10 '^Крафт$')
   frame_centred() {
     frame_box "$craft" || return 1
     local dx=$((2 * BOX_X + BOX_W - 1280)) dy=$((2 * BOX_Y + BOX_H - 800))

@@ -36,7 +36,7 @@ check "Qt's Russian texts are shipped" test -f "$program/translations/qtbase_ru.
 # Starting: the window comes up at the right edge of the screen, 10 pixels from the top.
 (cd "$work" && exec wine "$program/kelo.exe" >"$work/kelo.log" 2>&1) &
 pids+=($!)
-win=$(timeout 60 xdotool search --sync --onlyvisible --name '^Kelo$' | head -n 1)
+win=$(find_window 60 '^Kelo$')
 [ -n "$win" ] || { fail "main window appears"; finish; }
 pass "main window appears"
 frame_in_place() {
@@ -62,7 +62,7 @@ check "a riddle typed into the field is answered on the clipboard" wait_for 10 c
 # Windows delivers it whichever program is in front.
 (cd "$work" && exec wine notepad >/dev/null 2>&1) &
 pids+=($!)
-game=$(timeout 60 xdotool search --sync --onlyvisible --name 'Notepad|Блокнот' | head -n 1)
+game=$(find_window 60 'Notepad|Блокнот')
 xdotool windowactivate --sync "$game" 2>/dev/null
 focus_on_game() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$game" ]; }
 check "the stand-in game window has the focus" wait_for 5 focus_on_game
