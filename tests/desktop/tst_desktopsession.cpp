@@ -24,6 +24,9 @@
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
 
+#include <cstdio>
+#include <unistd.h>
+
 namespace {
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 
@@ -161,6 +164,40 @@ private:
     QString m_address;
     QStringList m_names;
     bool m_up = false;
+};
+
+// What is written to standard error meanwhile: a player who starts Kelo from a terminal
+// reads it there.
+class StandardErrorCapture {
+public:
+    StandardErrorCapture()
+    {
+        if (!m_file.open())
+            return;
+        std::fflush(stderr);
+        m_saved = dup(STDERR_FILENO);
+        dup2(m_file.handle(), STDERR_FILENO);
+    }
+    ~StandardErrorCapture() { restore(); }
+    QByteArray text()
+    {
+        restore();
+        m_file.seek(0);
+        return m_file.readAll();
+    }
+
+private:
+    void restore()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        dup2(m_saved, STDERR_FILENO);
+        close(m_saved);
+        m_saved = -1;
+    }
+    QTemporaryFile m_file;
+    int m_saved = -1;
 };
 
 // Time passes for `owner`: each of its timers due within `ms` runs out now. An owner whose
@@ -435,6 +472,7 @@ void TestDesktopSession::secondStartWaitsForItsTurn()
     std::atomic<int> handedOver{-1};
     std::unique_ptr<QThread> second(
         QThread::create([&] { handedOver = SingleInstance(QStringLiteral("turn")).handOverToRunning(); }));
+    StandardErrorCapture said;
     second->start();
     QTest::qWait(300);
     QCOMPARE(showRequested.count(), 0);
@@ -442,6 +480,8 @@ void TestDesktopSession::secondStartWaitsForItsTurn()
     QTRY_COMPARE(handedOver.load(), 1);
     QCOMPARE(showRequested.count(), 1);
     second->wait();
+    // A running Kelo that answers is nothing to tell the player about.
+    QCOMPARE(said.text(), QByteArray());
 }
 
 void TestDesktopSession::secondStartTakesOverFromAKeloThatEnds()
