@@ -51,6 +51,8 @@ void TestTeaching::init()
     QDir(m_home.path()).removeRecursively();
     QDir().mkpath(m_home.path());
     qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
+    // The import and export dialogs start in the home folder: this one.
+    qputenv("HOME", m_home.path().toUtf8());
     m_path = RiddleStore::defaultPath();
     m_recorded = RecordingServices();
     m_messages.texts.clear();

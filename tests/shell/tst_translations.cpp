@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
 
@@ -70,7 +71,8 @@ void TestTranslations::fieldMenuIsRussian()
 
 void TestTranslations::fileDialogIsRussian()
 {
-    QFileDialog dialog(nullptr, QStringLiteral("Импорт загадок"), QDir::homePath(),
+    const QTemporaryDir folder;
+    QFileDialog dialog(nullptr, QStringLiteral("Импорт загадок"), folder.path(),
                        QStringLiteral("Списки загадок (*.tsv *.txt);;Все файлы (*)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
