@@ -1,5 +1,6 @@
 #include "riddles/KnownRiddles.h"
 
+#include "data/RiddleTable.h"
 #include "riddles/RiddleStore.h"
 
 KnownRiddles::KnownRiddles(const RiddleStore *store, QObject *parent) : QObject(parent), m_store(store)
@@ -11,21 +12,18 @@ KnownRiddles::KnownRiddles(const RiddleStore *store, QObject *parent) : QObject(
 
 const RiddleCatalog &KnownRiddles::catalog() const
 {
-    if (!m_made) {
+    if (m_catalog.size() == 0)
         m_catalog = RiddleCatalog::builtIn();
-        m_made = true;
-    }
     return m_catalog;
 }
 
 void KnownRiddles::rebuild()
 {
-    if (!m_store || (m_store->riddles().isEmpty() && !m_withPlayerRiddles))
+    // Nothing to do while the catalog holds no riddle of the player's (or is not made yet).
+    if (!m_store || (m_store->riddles().isEmpty() && m_catalog.size() <= qsizetype(kRiddleTable.size())))
         return;
     RiddleCatalog catalog = RiddleCatalog::builtIn();
     catalog.append(m_store->riddles());
     m_catalog = std::move(catalog);
-    m_made = true;
-    m_withPlayerRiddles = !m_store->riddles().isEmpty();
     emit changed();
 }

@@ -24,9 +24,7 @@ private:
     void rebuild();
 
     const RiddleStore *m_store;
-    // Made at the first lookup: the built-in table's normal forms are no part of the
-    // first frame.
+    // Made at the first lookup (empty until then): the built-in table's normal forms are
+    // no part of the first frame.
     mutable RiddleCatalog m_catalog;
-    mutable bool m_made = false;
-    bool m_withPlayerRiddles = false;
 };
