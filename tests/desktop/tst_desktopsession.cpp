@@ -60,6 +60,10 @@ public:
     int granted = 0;
     // What BindShortcuts answers it bound; by default the shortcuts asked for.
     std::optional<QList<BoundShortcut>> binds;
+    // BindShortcuts' answer code: 0 granted, 1 cancelled by the player.
+    uint bindAnswer = 0;
+    // The sessions closed by their callers.
+    QStringList closed;
 
     QString introspect(const QString &) const override { return QString(); }
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
@@ -67,6 +71,8 @@ public:
         QDBusMessage reply = message.createReply();
         if (message.member() == QLatin1String("Get")) {
             reply << QVariant::fromValue(QDBusVariant(1u));
+        } else if (message.member() == QLatin1String("Close")) {
+            closed << message.path();
         } else if (message.member() == QLatin1String("CreateSession") ||
                    message.member() == QLatin1String("BindShortcuts")) {
             const auto options = qdbus_cast<QVariantMap>(message.arguments().constLast());
@@ -87,7 +93,7 @@ public:
             connection.send(reply);
             QDBusMessage response =
                 QDBusMessage::createSignal(request, "org.freedesktop.portal.Request", "Response");
-            response << 0u << results;
+            response << (message.member() == QLatin1String("BindShortcuts") ? bindAnswer : 0u) << results;
             connection.send(response);
             ++granted;
             return true;
@@ -139,7 +145,7 @@ public:
             return;
         m_address = QString::fromUtf8(m_bus.readLine()).trimmed();
         portalSide = connection("portal");
-        m_up = portalSide.registerVirtualObject(kPortalPath, &portal) &&
+        m_up = portalSide.registerVirtualObject(kPortalPath, &portal, QDBusConnection::SubPath) &&
                portalSide.registerService("org.freedesktop.portal.Desktop");
     }
     ~PortalOnPrivateBus()
@@ -392,8 +398,9 @@ void TestDesktopSession::portalShortcutOutlivesItsAnswerTimer()
     }
 }
 
-// What the desktop bound is said in one clean line, and a shortcut it did not bind falls
-// back to the X11 grab of the same keys.
+// What the desktop bound is said in one clean line; a shortcut it did not bind falls back to
+// the X11 grab of the same keys, and one the player refused is off; neither leaves its
+// session open on the desktop.
 void TestDesktopSession::portalBindingsReachThePlayer()
 {
     qDBusRegisterMetaType<BoundShortcut>();
@@ -428,6 +435,17 @@ void TestDesktopSession::portalBindingsReachThePlayer()
         emit fallback->activated();
         QCOMPARE(activated.count(), 1);
         QCOMPARE(refused.count(), 0);
+        QTRY_COMPARE(portal.closed.size(), 1);
+        QVERIFY(portal.closed[0].startsWith(kPortalPath + "/session/"));
+
+        portal.bindAnswer = 1;
+        PortalGlobalShortcut cancelled(bus.connection("cancelled"), [] { return std::make_unique<NoShortcut>(); });
+        QSignalSpy cancelledRefused(&cancelled, &GlobalShortcut::refused);
+        cancelled.grab(QKeySequence("Ctrl+Alt+Z"));
+        QTRY_COMPARE(cancelledRefused.count(), 1);
+        QCOMPARE(cancelledRefused[0][0].toString(), QString("the desktop did not grant it (answer 1)"));
+        QTRY_COMPARE(portal.closed.size(), 2);
+        QVERIFY(portal.closed[1] != portal.closed[0]);
     }
 }
 

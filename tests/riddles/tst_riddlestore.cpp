@@ -114,6 +114,22 @@ void TestRiddleStore::rereadsBeforeWriting()
 
 void TestRiddleStore::oversizedFileIsRefusedAndLeftAlone()
 {
+    // A file may grow to the limit itself, and is still read then; one byte more is not.
+    QByteArray nearLimit = "a\t1\n#";
+    nearLimit += QByteArray(RiddleDocument::kMaxBytes - nearLimit.size() - 5, 'x') + '\n';
+    writeAll(m_path, nearLimit);
+    RiddleStore atLimit(m_path);
+    atLimit.load();
+    QCOMPARE(atLimit.remember("b", "2").status, RiddleStore::Outcome::Written);
+    QCOMPARE(QFileInfo(m_path).size(), RiddleDocument::kMaxBytes);
+    QCOMPARE(atLimit.remember("c", "3").error.kind, RiddleStore::FileError::WouldBeTooLarge);
+    RiddleStore reader(m_path);
+    reader.load();
+    QCOMPARE(texts(reader), (QStringList{"a=1", "b=2"}));
+    writeAll(m_path, readAll(m_path) + '\n');
+    reader.load();
+    QCOMPARE(reader.problem().kind, RiddleStore::FileError::TooLarge);
+
     const QByteArray big = QByteArray("Загадка\tответ\n").repeated(40 * 1024 * 1024 / 26 + 1); // 40 MiB
     writeAll(m_path, big);
 
