@@ -7,7 +7,7 @@ import pathlib
 import subprocess
 import sys
 
-NO_WIDGETS = ["kelo_data", "kelo_settings", "kelo_desktop", "kelo_riddles_core",
+NO_WIDGETS = ["kelo_data", "kelo_pictures", "kelo_settings", "kelo_desktop", "kelo_riddles_core",
               "kelo_hunting_core", "kelo_timers_core", "kelo_web_core"]
 
 build = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build")

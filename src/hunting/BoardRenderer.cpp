@@ -1,4 +1,5 @@
 #include "hunting/BoardRenderer.h"
+#include "pictures/BuiltInPicture.h"
 
 #include <QPainter>
 
@@ -25,18 +26,18 @@ HuntingPictures HuntingPictures::builtIn()
     const char *const kinds[4] = {"hare", "wolf", "boar", "bear"};
     for (int i = 0; i < 4; ++i) {
         const QString kind = QString::fromLatin1(kinds[i]);
-        pictures.standardAnimals[i] = QImage(QStringLiteral(":/hunting/%1.png").arg(kind));
-        pictures.alternativeAnimals[i] = QImage(QStringLiteral(":/hunting/%1-colour.png").arg(kind));
-        pictures.pelts[i] = QImage(QStringLiteral(":/hunting/%1-pelt.png").arg(kind));
+        pictures.standardAnimals[i] = BuiltInPicture::image(QStringLiteral(":/hunting/%1.png").arg(kind));
+        pictures.alternativeAnimals[i] = BuiltInPicture::image(QStringLiteral(":/hunting/%1-colour.png").arg(kind));
+        pictures.pelts[i] = BuiltInPicture::image(QStringLiteral(":/hunting/%1-pelt.png").arg(kind));
     }
-    pictures.cross = QImage(QStringLiteral(":/hunting/cross.png"));
-    pictures.grass = QImage(QStringLiteral(":/hunting/grass.png"));
+    pictures.cross = BuiltInPicture::image(QStringLiteral(":/hunting/cross.png"));
+    pictures.grass = BuiltInPicture::image(QStringLiteral(":/hunting/grass.png"));
     return pictures;
 }
 
 BoardRenderer BoardRenderer::builtIn()
 {
-    return BoardRenderer(QImage(QStringLiteral(":/hunting/board.png")), HuntingPictures::builtIn());
+    return BoardRenderer(BuiltInPicture::image(QStringLiteral(":/hunting/board.png")), HuntingPictures::builtIn());
 }
 
 BoardRenderer::BoardRenderer(const QImage &board, const HuntingPictures &pictures)

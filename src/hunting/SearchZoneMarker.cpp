@@ -1,4 +1,5 @@
 #include "hunting/SearchZoneMarker.h"
+#include "pictures/BuiltInPicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,9 +25,9 @@ QPoint SearchZoneMarker::position(int number)
 QImage SearchZoneMarker::pictureOf(MarkerColour colour)
 {
     // Forty-eight markers share three pictures: each is decoded once (images share their data).
-    static const QImage pictures[3] = {QImage(QStringLiteral(":/hunting/RESGRAY.png")),
-                                       QImage(QStringLiteral(":/hunting/RESRED.png")),
-                                       QImage(QStringLiteral(":/hunting/RESGREEN.png"))};
+    static const QImage pictures[3] = {BuiltInPicture::image(QStringLiteral(":/hunting/RESGRAY.png")),
+                                       BuiltInPicture::image(QStringLiteral(":/hunting/RESRED.png")),
+                                       BuiltInPicture::image(QStringLiteral(":/hunting/RESGREEN.png"))};
     return pictures[static_cast<int>(colour)];
 }
 

@@ -1,4 +1,5 @@
 #include "hunting/TabletPage.h"
+#include "pictures/BuiltInPicture.h"
 
 #include "hunting/BoardView.h"
 #include "hunting/SearchZoneMarker.h"
@@ -94,8 +95,8 @@ void TabletPage::buildMenus()
 {
     // Both animal menus show the standard animals beside their items.
     const QImage menuPictures[4] = {
-        QImage(QStringLiteral(":/hunting/hare.png")), QImage(QStringLiteral(":/hunting/wolf.png")),
-        QImage(QStringLiteral(":/hunting/boar.png")), QImage(QStringLiteral(":/hunting/bear.png"))};
+        BuiltInPicture::image(QStringLiteral(":/hunting/hare.png")), BuiltInPicture::image(QStringLiteral(":/hunting/wolf.png")),
+        BuiltInPicture::image(QStringLiteral(":/hunting/boar.png")), BuiltInPicture::image(QStringLiteral(":/hunting/bear.png"))};
     const QString clear = tr("Очистить");
     const QString space = QStringLiteral(" ");
 
@@ -106,7 +107,7 @@ void TabletPage::buildMenus()
         menuItem(m_standardAnimalMenu, standardNames[i], space, menuPictures[i], i);
 
     m_alternativeAnimalMenu = pictureMenu(this, "PopupMenu4", 35);
-    menuItem(m_alternativeAnimalMenu, "MenuItem5", clear, QImage(QStringLiteral(":/hunting/cross.png")), -1);
+    menuItem(m_alternativeAnimalMenu, "MenuItem5", clear, BuiltInPicture::image(QStringLiteral(":/hunting/cross.png")), -1);
     const char *const alternativeNames[4] = {"MenuItem6", "MenuItem7", "MenuItem8", "MenuItem9"};
     for (int i = 0; i < 4; ++i)
         menuItem(m_alternativeAnimalMenu, alternativeNames[i], space, menuPictures[i], i);
@@ -117,8 +118,8 @@ void TabletPage::buildMenus()
     }
 
     m_markMenu = pictureMenu(this, "PopupMenu2", 34);
-    menuItem(m_markMenu, "N9", space, QImage(QStringLiteral(":/hunting/cross-item.png")), CrossTag);
-    menuItem(m_markMenu, "N10", space, QImage(QStringLiteral(":/hunting/tick.png")), TickTag);
+    menuItem(m_markMenu, "N9", space, BuiltInPicture::image(QStringLiteral(":/hunting/cross-item.png")), CrossTag);
+    menuItem(m_markMenu, "N10", space, BuiltInPicture::image(QStringLiteral(":/hunting/tick.png")), TickTag);
     menuItem(m_markMenu, "N5", clear, QImage(), ClearMarkTag);
     for (QAction *action : m_markMenu->actions())
         connect(action, &QAction::triggered, this, [this, action] { applyMarkChoice(action); });

@@ -1,4 +1,5 @@
 #include "reference/AlchemyWindow.h"
+#include "pictures/BuiltInPicture.h"
 
 #include "data/AlchemyTable.h"
 #include "reference/ReferenceTableStyle.h"
@@ -17,7 +18,7 @@ AlchemyWindow::AlchemyWindow(QWidget *parent)
     : TableWindow("FormAlchemy", tr("Алхимия"), QSize(543, 425), kLayout, parent)
 {
     for (int i = 0; i < kIngredientCount; ++i)
-        m_ingredientPictures.append(QPixmap(QStringLiteral(":/reference/alchemy-ing-%1.png").arg(i)));
+        m_ingredientPictures.append(BuiltInPicture::pixmap(QStringLiteral(":/reference/alchemy-ing-%1.png").arg(i)));
 
     ReferenceTable *grid = table();
     grid->addImageColumn(m_ingredientPictures, 45);

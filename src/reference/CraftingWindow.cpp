@@ -1,4 +1,5 @@
 #include "reference/CraftingWindow.h"
+#include "pictures/BuiltInPicture.h"
 
 #include "data/CraftData.h"
 #include "reference/ReferenceTableStyle.h"
@@ -16,7 +17,7 @@ QList<QPixmap> loadPictures(const char *pattern, int count)
 {
     QList<QPixmap> pictures;
     for (int i = 0; i < count; ++i)
-        pictures.append(QPixmap(QString::asprintf(pattern, i)));
+        pictures.append(BuiltInPicture::pixmap(QString::asprintf(pattern, i)));
     return pictures;
 }
 

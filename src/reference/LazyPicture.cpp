@@ -1,9 +1,10 @@
 #include "reference/LazyPicture.h"
+#include "pictures/BuiltInPicture.h"
 
 const QPixmap &LazyPicture::pixmap() const
 {
     if (!m_decoded) {
-        m_pixmap.load(m_resource);
+        m_pixmap = BuiltInPicture::pixmap(m_resource);
         m_decoded = true;
     }
     return m_pixmap;

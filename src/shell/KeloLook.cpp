@@ -1,4 +1,5 @@
 #include "shell/KeloLook.h"
+#include "pictures/BuiltInPicture.h"
 
 #include <QApplication>
 #include <QFont>
@@ -29,7 +30,7 @@ QIcon KeloLook::icon()
     static const QIcon icon = [] {
         QIcon sizes;
         for (const char *file : {":/shell/kelo-16.png", ":/shell/kelo.png", ":/shell/kelo@2x.png"})
-            sizes.addFile(QString::fromLatin1(file));
+            sizes.addPixmap(BuiltInPicture::pixmap(QString::fromLatin1(file)));
         return sizes;
     }();
     return icon;

@@ -1,4 +1,5 @@
 #include "shell/Toolbar.h"
+#include "pictures/BuiltInPicture.h"
 
 #include <QIcon>
 #include <QToolButton>
@@ -24,7 +25,7 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
     for (int i = 0; i < kButtonCount; ++i) {
         auto *button = new QToolButton(this);
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
-        button->setIcon(QIcon(QStringLiteral(":/shell/%1.png").arg(QLatin1String(entries[i].glyph))));
+        button->setIcon(BuiltInPicture::icon(QStringLiteral(":/shell/%1.png").arg(QLatin1String(entries[i].glyph))));
         button->setIconSize(entries[i].glyphSize);
         button->setToolTip(tr(entries[i].hint));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);

@@ -1,14 +1,15 @@
 #include "widgets/StandardGlyphs.h"
+#include "pictures/BuiltInPicture.h"
 
 QIcon standardGlyph(StandardGlyph kind)
 {
     switch (kind) {
     case StandardGlyph::Ok:
-        return QIcon(QStringLiteral(":/widgets/glyph-ok.png"));
+        return BuiltInPicture::icon(QStringLiteral(":/widgets/glyph-ok.png"));
     case StandardGlyph::Cancel:
-        return QIcon(QStringLiteral(":/widgets/glyph-cancel.png"));
+        return BuiltInPicture::icon(QStringLiteral(":/widgets/glyph-cancel.png"));
     case StandardGlyph::Ignore:
-        return QIcon(QStringLiteral(":/widgets/glyph-ignore.png"));
+        return BuiltInPicture::icon(QStringLiteral(":/widgets/glyph-ignore.png"));
     }
     return {};
 }
