@@ -22,8 +22,6 @@ constexpr char kShowRequest[] = "show\n";
 constexpr char kShownReply[] = "shown\n";
 constexpr int kConnectTimeoutMs = 500;
 constexpr int kTurnTimeoutMs = 2000;
-// A running Kelo answers at once; one silent this long is said to be stuck.
-constexpr int kReplyTimeoutMs = 3000;
 // Sockets of Kelos that end while they are asked: looked at again a few times, no more.
 constexpr int kAttempts = 3;
 
@@ -129,7 +127,7 @@ bool SingleInstance::handOverToRunning()
     return false;
 }
 
-bool SingleInstance::awaitShown(QLocalSocket *socket)
+bool SingleInstance::awaitShown(QLocalSocket *socket) const
 {
     bool told = false;
     for (;;) {
@@ -138,7 +136,7 @@ bool SingleInstance::awaitShown(QLocalSocket *socket)
             return socket->readLine(sizeof kShownReply) == kShownReply;
         if (socket->state() != QLocalSocket::ConnectedState)
             return false;
-        if (!socket->waitForReadyRead(kReplyTimeoutMs) && socket->state() == QLocalSocket::ConnectedState &&
+        if (!socket->waitForReadyRead(m_replyTimeoutMs) && socket->state() == QLocalSocket::ConnectedState &&
             !told) {
             // Alive (its socket is there) but silent: stopped, or hung. Another Kelo beside it
             // would fight it for the shortcut; this one waits until it answers or ends.

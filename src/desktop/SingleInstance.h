@@ -28,6 +28,8 @@ public:
     // once; where it does not, this waits until it answers or ends (and takes over), saying
     // on standard error that it waits.
     bool handOverToRunning();
+    // How long a start waits for the running Kelo's answer before it says that it waits.
+    void setReplyTimeout(int milliseconds) { m_replyTimeoutMs = milliseconds; }
 
 signals:
     // A later start on this desktop asked for the main window.
@@ -35,11 +37,13 @@ signals:
 
 private:
     // True once the Kelo at the other end says its window is shown; false when it went away.
-    static bool awaitShown(QLocalSocket *socket);
+    bool awaitShown(QLocalSocket *socket) const;
     void listen(bool replaceLeftover);
     void serve(QLocalSocket *caller);
 
     QString m_name;
     QString m_lockPath;
     QLocalServer *m_server = nullptr;
+    // A running Kelo answers at once; one silent this long is said to be stuck.
+    int m_replyTimeoutMs = 3000;
 };

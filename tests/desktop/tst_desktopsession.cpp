@@ -240,6 +240,7 @@ private slots:
     void runningKeloAnswersOnlyItsRequest_data();
     void runningKeloAnswersOnlyItsRequest();
     void secondStartWaitsForItsTurn();
+    void secondStartWaitsForASilentKelo();
     void secondStartTakesOverFromAKeloThatEnds();
 
 private:
@@ -439,7 +440,8 @@ void TestDesktopSession::portalBindingsReachThePlayer()
         QVERIFY(portal.closed[0].startsWith(kPortalPath + "/session/"));
 
         portal.bindAnswer = 1;
-        PortalGlobalShortcut cancelled(bus.connection("cancelled"), [] { return std::make_unique<NoShortcut>(); });
+        PortalGlobalShortcut cancelled(bus.connection("cancelled"),
+                                       [] { return std::make_unique<NoShortcut>(); });
         QSignalSpy cancelledRefused(&cancelled, &GlobalShortcut::refused);
         cancelled.grab(QKeySequence("Ctrl+Alt+Z"));
         QTRY_COMPARE(cancelledRefused.count(), 1);
@@ -500,6 +502,31 @@ void TestDesktopSession::secondStartWaitsForItsTurn()
     second->wait();
     // A running Kelo that answers is nothing to tell the player about.
     QCOMPARE(said.text(), QByteArray());
+}
+
+// A running Kelo that is stopped answers late: the start beside it says once that it waits,
+// and hands over when the answer comes.
+void TestDesktopSession::secondStartWaitsForASilentKelo()
+{
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    QLocalServer stopped;
+    QVERIFY(stopped.listen(m_runtime.filePath("stopped")));
+    std::atomic<int> handedOver{-1};
+    std::unique_ptr<QThread> second(QThread::create([&] {
+        SingleInstance instance(QStringLiteral("stopped"));
+        instance.setReplyTimeout(100);
+        handedOver = instance.handOverToRunning();
+    }));
+    StandardErrorCapture said;
+    second->start();
+    QTRY_VERIFY(stopped.hasPendingConnections());
+    QLocalSocket *caller = stopped.nextPendingConnection();
+    QTest::qWait(450);
+    QCOMPARE(handedOver.load(), -1);
+    caller->write("shown\n");
+    QTRY_COMPARE(handedOver.load(), 1);
+    second->wait();
+    QCOMPARE(said.text().count("does not answer"), 1);
 }
 
 void TestDesktopSession::secondStartTakesOverFromAKeloThatEnds()
