@@ -27,7 +27,8 @@ HuntingPictures HuntingPictures::builtIn()
     for (int i = 0; i < 4; ++i) {
         const QString kind = QString::fromLatin1(kinds[i]);
         pictures.standardAnimals[i] = BuiltInPicture::image(QStringLiteral(":/hunting/%1.png").arg(kind));
-        pictures.alternativeAnimals[i] = BuiltInPicture::image(QStringLiteral(":/hunting/%1-colour.png").arg(kind));
+        pictures.alternativeAnimals[i] =
+            BuiltInPicture::image(QStringLiteral(":/hunting/%1-colour.png").arg(kind));
         pictures.pelts[i] = BuiltInPicture::image(QStringLiteral(":/hunting/%1-pelt.png").arg(kind));
     }
     pictures.cross = BuiltInPicture::image(QStringLiteral(":/hunting/cross.png"));
@@ -37,7 +38,8 @@ HuntingPictures HuntingPictures::builtIn()
 
 BoardRenderer BoardRenderer::builtIn()
 {
-    return BoardRenderer(BuiltInPicture::image(QStringLiteral(":/hunting/board.png")), HuntingPictures::builtIn());
+    return BoardRenderer(BuiltInPicture::image(QStringLiteral(":/hunting/board.png")),
+                         HuntingPictures::builtIn());
 }
 
 BoardRenderer::BoardRenderer(const QImage &board, const HuntingPictures &pictures)

@@ -94,9 +94,10 @@ TabletPage::TabletPage(HuntingBoard *hunt, const Settings *settings, QWidget *pa
 void TabletPage::buildMenus()
 {
     // Both animal menus show the standard animals beside their items.
-    const QImage menuPictures[4] = {
-        BuiltInPicture::image(QStringLiteral(":/hunting/hare.png")), BuiltInPicture::image(QStringLiteral(":/hunting/wolf.png")),
-        BuiltInPicture::image(QStringLiteral(":/hunting/boar.png")), BuiltInPicture::image(QStringLiteral(":/hunting/bear.png"))};
+    const QImage menuPictures[4] = {BuiltInPicture::image(QStringLiteral(":/hunting/hare.png")),
+                                    BuiltInPicture::image(QStringLiteral(":/hunting/wolf.png")),
+                                    BuiltInPicture::image(QStringLiteral(":/hunting/boar.png")),
+                                    BuiltInPicture::image(QStringLiteral(":/hunting/bear.png"))};
     const QString clear = tr("Очистить");
     const QString space = QStringLiteral(" ");
 
@@ -107,7 +108,8 @@ void TabletPage::buildMenus()
         menuItem(m_standardAnimalMenu, standardNames[i], space, menuPictures[i], i);
 
     m_alternativeAnimalMenu = pictureMenu(this, "PopupMenu4", 35);
-    menuItem(m_alternativeAnimalMenu, "MenuItem5", clear, BuiltInPicture::image(QStringLiteral(":/hunting/cross.png")), -1);
+    menuItem(m_alternativeAnimalMenu, "MenuItem5", clear,
+             BuiltInPicture::image(QStringLiteral(":/hunting/cross.png")), -1);
     const char *const alternativeNames[4] = {"MenuItem6", "MenuItem7", "MenuItem8", "MenuItem9"};
     for (int i = 0; i < 4; ++i)
         menuItem(m_alternativeAnimalMenu, alternativeNames[i], space, menuPictures[i], i);
@@ -118,7 +120,8 @@ void TabletPage::buildMenus()
     }
 
     m_markMenu = pictureMenu(this, "PopupMenu2", 34);
-    menuItem(m_markMenu, "N9", space, BuiltInPicture::image(QStringLiteral(":/hunting/cross-item.png")), CrossTag);
+    menuItem(m_markMenu, "N9", space, BuiltInPicture::image(QStringLiteral(":/hunting/cross-item.png")),
+             CrossTag);
     menuItem(m_markMenu, "N10", space, BuiltInPicture::image(QStringLiteral(":/hunting/tick.png")), TickTag);
     menuItem(m_markMenu, "N5", clear, QImage(), ClearMarkTag);
     for (QAction *action : m_markMenu->actions())

@@ -21,8 +21,8 @@ QIcon BuiltInPicture::icon(const QString &resource)
     QIcon icon(pixmap(resource));
     if (qApp && qApp->devicePixelRatio() > 1) {
         const QFileInfo file(resource);
-        const QString dense = file.path() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral("@2x.") +
-                              file.suffix();
+        const QString dense =
+            file.path() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral("@2x.") + file.suffix();
         if (QFileInfo::exists(dense))
             icon.addPixmap(pixmap(dense));
     }

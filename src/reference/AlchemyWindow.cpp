@@ -18,7 +18,8 @@ AlchemyWindow::AlchemyWindow(QWidget *parent)
     : TableWindow("FormAlchemy", tr("Алхимия"), QSize(543, 425), kLayout, parent)
 {
     for (int i = 0; i < kIngredientCount; ++i)
-        m_ingredientPictures.append(BuiltInPicture::pixmap(QStringLiteral(":/reference/alchemy-ing-%1.png").arg(i)));
+        m_ingredientPictures.append(
+            BuiltInPicture::pixmap(QStringLiteral(":/reference/alchemy-ing-%1.png").arg(i)));
 
     ReferenceTable *grid = table();
     grid->addImageColumn(m_ingredientPictures, 45);

@@ -25,7 +25,8 @@ Toolbar::Toolbar(QWidget *parent) : QWidget(parent)
     for (int i = 0; i < kButtonCount; ++i) {
         auto *button = new QToolButton(this);
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
-        button->setIcon(BuiltInPicture::icon(QStringLiteral(":/shell/%1.png").arg(QLatin1String(entries[i].glyph))));
+        button->setIcon(
+            BuiltInPicture::icon(QStringLiteral(":/shell/%1.png").arg(QLatin1String(entries[i].glyph))));
         button->setIconSize(entries[i].glyphSize);
         button->setToolTip(tr(entries[i].hint));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);

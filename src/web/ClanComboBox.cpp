@@ -54,7 +54,8 @@ ClanComboBox::ClanComboBox(QWidget *parent) : QComboBox(parent)
     m_emblems.reserve(kClanCount);
     for (int i = 0; i < kClanCount; ++i) {
         addItem(QString::fromUtf8(kClanTable[i].name));
-        m_emblems.append(BuiltInPicture::pixmap(QStringLiteral(":/web/clan-%1.png").arg(i + 1, 2, 10, QLatin1Char('0'))));
+        m_emblems.append(
+            BuiltInPicture::pixmap(QStringLiteral(":/web/clan-%1.png").arg(i + 1, 2, 10, QLatin1Char('0'))));
     }
     setItemDelegate(new ClanItemDelegate(this));
     setMaxVisibleItems(kVisibleItems);
