@@ -25,6 +25,8 @@
 #include <QDBusVirtualObject>
 
 #include <cstdio>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -242,6 +244,7 @@ private slots:
     void secondStartWaitsForItsTurn();
     void secondStartWaitsForASilentKelo();
     void secondStartTakesOverFromAKeloThatEnds();
+    void startReplacesTheSocketOfAKilledKelo();
 
 private:
     QTemporaryDir m_runtime;
@@ -554,6 +557,27 @@ void TestDesktopSession::secondStartTakesOverFromAKeloThatEnds()
     QTRY_COMPARE(handedOver.load(), 0);
     QTRY_VERIFY(listening);
     second->wait();
+}
+
+// A Kelo killed outright leaves its socket's file, where nobody listens: the next start
+// takes its place.
+void TestDesktopSession::startReplacesTheSocketOfAKilledKelo()
+{
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    const QByteArray path = QFile::encodeName(m_runtime.filePath("killed"));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+    const int left = socket(AF_UNIX, SOCK_STREAM, 0);
+    QCOMPARE(bind(left, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    close(left);
+    QVERIFY(QFileInfo::exists(path));
+
+    SingleInstance next(QStringLiteral("killed"));
+    QVERIFY(!next.handOverToRunning());
+    QLocalSocket later;
+    later.connectToServer(path);
+    QVERIFY(later.waitForConnected(1000));
 }
 
 #endif
