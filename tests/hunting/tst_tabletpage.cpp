@@ -127,6 +127,9 @@ void TabletPageTest::picturesNeedNoImagePlugin()
     };
     Tablet tablet;
     QVERIFY(!tablet.page->grab().isNull());
+    // At normal density an icon reads no double-size picture.
+    QCOMPARE(BuiltInPicture::icon(QStringLiteral(":/shell/tablet.png")).availableSizes(),
+             (QList<QSize>{QSize(20, 20)}));
     QVERIFY(!imagePluginLoaded());
     // A JPEG still reads, through its plugin.
     QCOMPARE(BuiltInPicture::pixmap(QStringLiteral(":/reference/zakl-1.jpg")).isNull(), false);
