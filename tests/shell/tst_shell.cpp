@@ -1,5 +1,6 @@
 #include "common/TestSupport.h"
 #include "riddles/MyRiddlesWindow.h"
+#include "riddles/RiddleAnswerer.h"
 #include "shell/KeloLook.h"
 #include "shell/MainWindow.h"
 #include "shell/Placement.h"
@@ -96,6 +97,9 @@ void TestShell::mainWindowShape()
     QCOMPARE(m_form->size(), QSize(169, 276));
     m_form->showMaximized();
     QCOMPARE(m_form->size(), QSize(169, 276));
+    // The icon of the title bar, the taskbar and the tray, in each size it comes in.
+    QCOMPARE(m_form->windowIcon().availableSizes(),
+             (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(64, 64)}));
 }
 
 void TestShell::startsOnTabletWithRiddleBar()
@@ -193,6 +197,13 @@ void TestShell::enterLooksUpOnlyWhileRiddleBarShown()
     riddleField->setFocus();
     QTest::keyClick(riddleField, Qt::Key_Return);
     QCOMPARE(m_clipboard.size(), 3);
+
+    // What the desktop-wide shortcut finds, or misses, shows in the bar as well.
+    m_form->riddleAnswerer()->answer(QStringLiteral("Кто он?"));
+    QCOMPARE(riddleField->text(), QString("Кто он?"));
+    QCOMPARE(answerField->text(), QString("икар"));
+    m_form->riddleAnswerer()->answer(QStringLiteral("Не загадка"));
+    QCOMPARE(riddleField->text(), QString("Не загадка"));
 }
 
 void TestShell::riddleFieldTakesFocusWithItsPages()
