@@ -158,7 +158,8 @@ void TestRiddleStore::importMergesAndCounts()
 {
     writeAll(m_path, "# мой\na\t1\nb\t2\n");
     const QString shared = m_home.path() + "/shared.tsv";
-    writeAll(shared, "\xEF\xBB\xBF# клан\r\na\t1\r\nb\t20\r\nc\t3\r\nбез табуляции\r\n\xc3\x28\t4\r\n\r\n");
+    writeAll(shared, "\xEF\xBB\xBF# клан\r\na\t1\r\nb\t20\r\nc\t3\r\nбез табуляции\r\n\xc3\x28\t4\r\n\r\n "
+                     "\t\r\n\v\f\r\n"); // blank lines count for nothing
     RiddleStore store(m_path);
     store.load();
     const RiddleStore::ImportSummary summary = store.importFrom(shared);

@@ -151,6 +151,9 @@ void TestTeaching::myRiddlesWindow()
     QCOMPARE(window.windowTitle(), QString("Мои загадки"));
     auto *table = requireChild<QTableView>(&window, "MyRiddlesTable");
     QAbstractItemModel *rows = table->model();
+    QCOMPARE(rows->headerData(0, Qt::Horizontal).toString() + "|" +
+                 rows->headerData(1, Qt::Horizontal).toString(),
+             QString("Загадка|Ответ"));
     const auto cell = [rows](int row, int column) { return rows->index(row, column).data().toString(); };
     QCOMPARE(rows->rowCount(), 3);
     QCOMPARE(cell(1, 0), QString("б"));
