@@ -151,9 +151,12 @@ void TestTeaching::myRiddlesWindow()
     QCOMPARE(window.windowTitle(), QString("Мои загадки"));
     auto *table = requireChild<QTableView>(&window, "MyRiddlesTable");
     QAbstractItemModel *rows = table->model();
-    QCOMPARE(rows->headerData(0, Qt::Horizontal).toString() + "|" +
-                 rows->headerData(1, Qt::Horizontal).toString(),
-             QString("Загадка|Ответ"));
+    // Columns named, rows numbered.
+    const auto heading = [rows](int section, Qt::Orientation side) {
+        return rows->headerData(section, side).toString();
+    };
+    QCOMPARE(QStringList({heading(0, Qt::Horizontal), heading(1, Qt::Horizontal), heading(1, Qt::Vertical)}),
+             QStringList({"Загадка", "Ответ", "2"}));
     const auto cell = [rows](int row, int column) { return rows->index(row, column).data().toString(); };
     QCOMPARE(rows->rowCount(), 3);
     QCOMPARE(cell(1, 0), QString("б"));
