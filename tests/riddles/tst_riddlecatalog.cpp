@@ -53,6 +53,7 @@ void TestRiddleCatalog::copiedRiddle_data()
     row("piece: in capitals, with Ё", "ДАЙ ЕМУ ЕСТЬ - ЖИВЁТ, ДАЙ ЕМУ ПИТЬ - УМРЁТ", "огонь",
         "дай ему есть живет дай ему пить умрет");
     row("piece: four letters are enough", "28 ДНЕЙ", "все", "28 дней");
+    row("piece: of the table's first riddle", "А ПО КРАЯМ ДВА ВЕДРА", "коромысло");
     row("piece: a long dash where the table has a hyphen", "Встанет — до неба достанет.", "радуга",
         "встанет до неба достанет");
     row("piece: soft hyphen, stress mark, tab", "\tВстан\u00adет — до не\u0301ба", "радуга",
