@@ -1,4 +1,5 @@
 #include "hunting/BoardRenderer.h"
+
 #include "pictures/BuiltInPicture.h"
 
 #include <QPainter>

@@ -31,6 +31,7 @@ public:
 
     const QImage &picture() const { return m_board; }
     const QImage &cleanPicture() const { return m_clean; }
+    const HuntingPictures &pictures() const { return m_pictures; }
 
     // After an animal choice on `cell`: its 32 × 33 square restored, then its animal (if
     // any) in the picture set in use.

@@ -1,4 +1,5 @@
 #include "hunting/SearchZoneMarker.h"
+
 #include "pictures/BuiltInPicture.h"
 
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 #include "hunting/TabletPage.h"
-#include "pictures/BuiltInPicture.h"
 
 #include "hunting/BoardView.h"
 #include "hunting/SearchZoneMarker.h"
+#include "pictures/BuiltInPicture.h"
 #include "settings/Settings.h"
 #include "widgets/WrappingButton.h"
 
@@ -93,11 +93,9 @@ TabletPage::TabletPage(HuntingBoard *hunt, const Settings *settings, QWidget *pa
 
 void TabletPage::buildMenus()
 {
-    // Both animal menus show the standard animals beside their items.
-    const QImage menuPictures[4] = {BuiltInPicture::image(QStringLiteral(":/hunting/hare.png")),
-                                    BuiltInPicture::image(QStringLiteral(":/hunting/wolf.png")),
-                                    BuiltInPicture::image(QStringLiteral(":/hunting/boar.png")),
-                                    BuiltInPicture::image(QStringLiteral(":/hunting/bear.png"))};
+    // Both animal menus show the standard animals beside their items: the board's own
+    // pictures, decoded once.
+    const std::array<QImage, 4> &menuPictures = m_renderer.pictures().standardAnimals;
     const QString clear = tr("Очистить");
     const QString space = QStringLiteral(" ");
 
@@ -108,8 +106,7 @@ void TabletPage::buildMenus()
         menuItem(m_standardAnimalMenu, standardNames[i], space, menuPictures[i], i);
 
     m_alternativeAnimalMenu = pictureMenu(this, "PopupMenu4", 35);
-    menuItem(m_alternativeAnimalMenu, "MenuItem5", clear,
-             BuiltInPicture::image(QStringLiteral(":/hunting/cross.png")), -1);
+    menuItem(m_alternativeAnimalMenu, "MenuItem5", clear, m_renderer.pictures().cross, -1);
     const char *const alternativeNames[4] = {"MenuItem6", "MenuItem7", "MenuItem8", "MenuItem9"};
     for (int i = 0; i < 4; ++i)
         menuItem(m_alternativeAnimalMenu, alternativeNames[i], space, menuPictures[i], i);

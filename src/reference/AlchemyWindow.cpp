@@ -1,7 +1,7 @@
 #include "reference/AlchemyWindow.h"
-#include "pictures/BuiltInPicture.h"
 
 #include "data/AlchemyTable.h"
+#include "pictures/BuiltInPicture.h"
 #include "reference/ReferenceTableStyle.h"
 #include "widgets/ReferenceTable.h"
 

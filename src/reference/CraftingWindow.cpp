@@ -1,7 +1,7 @@
 #include "reference/CraftingWindow.h"
-#include "pictures/BuiltInPicture.h"
 
 #include "data/CraftData.h"
+#include "pictures/BuiltInPicture.h"
 #include "reference/ReferenceTableStyle.h"
 #include "widgets/ElidedTextDelegate.h"
 #include "widgets/ReferenceTable.h"

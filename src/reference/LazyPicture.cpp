@@ -1,4 +1,5 @@
 #include "reference/LazyPicture.h"
+
 #include "pictures/BuiltInPicture.h"
 
 const QPixmap &LazyPicture::pixmap() const

@@ -1,4 +1,5 @@
 #include "shell/KeloLook.h"
+
 #include "pictures/BuiltInPicture.h"
 
 #include <QApplication>

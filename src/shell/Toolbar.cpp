@@ -1,4 +1,5 @@
 #include "shell/Toolbar.h"
+
 #include "pictures/BuiltInPicture.h"
 
 #include <QIcon>

@@ -1,7 +1,7 @@
 #include "web/ClanComboBox.h"
-#include "pictures/BuiltInPicture.h"
 
 #include "data/ClanTable.h"
+#include "pictures/BuiltInPicture.h"
 
 #include <QAbstractItemDelegate>
 #include <QPainter>

@@ -1,4 +1,5 @@
 #include "widgets/StandardGlyphs.h"
+
 #include "pictures/BuiltInPicture.h"
 
 QIcon standardGlyph(StandardGlyph kind)
