@@ -24,7 +24,11 @@ mapwatch=$build/bench/mapwatch
 source scripts/xvfb.sh
 start_xvfb
 data=$(mktemp -d)
-trap 'kill $XVFB_PID 2>/dev/null; rm -rf "$data"' EXIT
+# A desktop session keeps its runtime folder in memory (/run/user/UID); without one Qt falls
+# back to a folder on disk, where Kelo's single-instance lock would wait for the disk.
+runtime=$(mktemp -d -p /dev/shm)
+export XDG_RUNTIME_DIR=$runtime
+trap 'kill $XVFB_PID 2>/dev/null; rm -rf "$data" "$runtime"' EXIT
 
 # Kelo reads the player's riddles from $XDG_DATA_HOME: none in one folder, 20,000 in another.
 mkdir -p "$data/none" "$data/many/kelo"
@@ -56,15 +60,17 @@ unshare -n true 2>/dev/null && offline=(unshare -n --)
 
 # The programs take turns, run by run, so a busy moment of the machine does not fall on one
 # of them only.
-declare -A program title times mems start_ms rss
-program[floor]="$floor"; title[floor]=Floor
-program[text]="$floor --text"; title[text]=Floor
-program[kelo]="env XDG_DATA_HOME=$data/none $kelo"; title[kelo]=Kelo
-program[many]="env XDG_DATA_HOME=$data/many $kelo"; title[many]=Kelo
+# Each program gets its data folder from the environment rather than through env(1): that
+# would add a second program's start to one side only.
+declare -A program title home times mems start_ms rss
+program[floor]="$floor"; title[floor]=Floor; home[floor]=$data/none
+program[text]="$floor --text"; title[text]=Floor; home[text]=$data/none
+program[kelo]="$kelo"; title[kelo]=Kelo; home[kelo]=$data/none
+program[many]="$kelo"; title[many]=Kelo; home[many]=$data/many
 for _ in $(seq "$runs"); do
   for who in floor text kelo many; do
     # shellcheck disable=SC2086 # the program's words are meant to split
-    read -r ms kib < <(measure_start "${title[$who]}" "${offline[@]}" ${program[$who]})
+    read -r ms kib < <(XDG_DATA_HOME=${home[$who]} measure_start "${title[$who]}" "${offline[@]}" ${program[$who]})
     times[$who]+="$ms "; mems[$who]+="$kib "
   done
 done
@@ -93,7 +99,7 @@ awk -v m="${rss[many]}" -v k="${rss[kelo]}" -v v="${verdicts[3]}" \
   'BEGIN {printf "memory with 20,000 riddles: %d KiB, without %d KiB, %d KiB more, %.2f KiB a riddle (target <= 0.5): %s\n", m, k, m - k, (m - k) / 20000, v}'
 
 # The last of the 20,000 is found: pasted into the riddle field, its answer reaches the clipboard.
-out=$("$mapwatch" Kelo "${offline[@]}" env XDG_DATA_HOME="$data/many" "$kelo" --riddle-hotkey=none)
+out=$(XDG_DATA_HOME="$data/many" "$mapwatch" Kelo "${offline[@]}" "$kelo" --riddle-hotkey=none)
 pid=$(sed -n 2p <<<"$out")
 win=$(xdotool search --onlyvisible --name '^Kelo$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$win")"
@@ -117,7 +123,7 @@ idle_cpu() { # pid seconds -> percent of one core
   before=$(cpu_ticks "$1"); sleep "$2"; after=$(cpu_ticks "$1")
   awk -v t=$((after - before)) -v hz="$hz" -v s="$2" 'BEGIN {printf "%.3f", 100 * t / hz / s}'
 }
-out=$("$mapwatch" Kelo "${offline[@]}" env XDG_DATA_HOME="$data/none" "$kelo")
+out=$(XDG_DATA_HOME="$data/none" "$mapwatch" Kelo "${offline[@]}" "$kelo")
 pid=$(sed -n 2p <<<"$out")
 sleep 2
 tablet=$(idle_cpu "$pid" "$idle")

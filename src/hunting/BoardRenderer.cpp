@@ -40,19 +40,32 @@ HuntingPictures HuntingPictures::builtIn()
 BoardRenderer BoardRenderer::builtIn()
 {
     return BoardRenderer(BuiltInPicture::image(QStringLiteral(":/hunting/board.png")),
-                         HuntingPictures::builtIn());
+                         &HuntingPictures::builtIn);
 }
 
 BoardRenderer::BoardRenderer(const QImage &board, const HuntingPictures &pictures)
-    : m_board(board.convertToFormat(QImage::Format_RGB32)), m_clean(m_board), m_pictures(pictures)
+    : BoardRenderer(board, nullptr)
+{
+    m_pictures = pictures;
+}
+
+BoardRenderer::BoardRenderer(const QImage &board, HuntingPictures (*loadPictures)())
+    : m_board(board.convertToFormat(QImage::Format_RGB32)), m_clean(m_board), m_loadPictures(loadPictures)
 {
     // The clean copy must never share pixels with the picture that is drawn on.
     m_clean.detach();
 }
 
+const HuntingPictures &BoardRenderer::pictures() const
+{
+    if (!m_pictures)
+        m_pictures = m_loadPictures();
+    return *m_pictures;
+}
+
 const QImage &BoardRenderer::animalPicture(int code, bool standardSet) const
 {
-    const auto &set = standardSet ? m_pictures.standardAnimals : m_pictures.alternativeAnimals;
+    const auto &set = standardSet ? pictures().standardAnimals : pictures().alternativeAnimals;
     return set[static_cast<std::size_t>(code - 1)];
 }
 
@@ -77,12 +90,12 @@ void BoardRenderer::drawMarkChoice(const HuntingBoard &hunt, BoardCell cell, int
     switch (tag) {
     case CrossTag:
         // Drawn over whatever the cell shows: an animal, a pelt or earlier grass.
-        drawTransparently(m_board, origin, animal != NoAnimal ? m_pictures.cross : m_pictures.grass);
+        drawTransparently(m_board, origin, animal != NoAnimal ? pictures().cross : pictures().grass);
         break;
     case TickTag:
         restore(HuntingBoard::markRect(cell));
         if (animal != NoAnimal)
-            drawTransparently(m_board, origin, m_pictures.pelts[static_cast<std::size_t>(animal - 1)]);
+            drawTransparently(m_board, origin, pictures().pelts[static_cast<std::size_t>(animal - 1)]);
         break;
     case ClearMarkTag:
         restore(HuntingBoard::markRect(cell));

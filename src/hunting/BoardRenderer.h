@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <optional>
+
 // Draws `picture` onto `target` with its top-left corner at `origin`, leaving out every
 // pixel that has the colour of the picture's own bottom-left pixel.
 void drawTransparently(QImage &target, QPoint origin, const QImage &picture);
@@ -26,12 +28,15 @@ struct HuntingPictures {
 class BoardRenderer {
 public:
     BoardRenderer(const QImage &board, const HuntingPictures &pictures);
+    // The pictures come from `loadPictures` when first needed: a board nobody has marked
+    // needs none of them, so the first frame does not wait for them.
+    BoardRenderer(const QImage &board, HuntingPictures (*loadPictures)());
     // The board of the program's own artwork.
     static BoardRenderer builtIn();
 
     const QImage &picture() const { return m_board; }
     const QImage &cleanPicture() const { return m_clean; }
-    const HuntingPictures &pictures() const { return m_pictures; }
+    const HuntingPictures &pictures() const;
 
     // After an animal choice on `cell`: its 32 × 33 square restored, then its animal (if
     // any) in the picture set in use.
@@ -47,5 +52,6 @@ private:
 
     QImage m_board;
     QImage m_clean;
-    HuntingPictures m_pictures;
+    mutable std::optional<HuntingPictures> m_pictures;
+    HuntingPictures (*m_loadPictures)() = nullptr;
 };

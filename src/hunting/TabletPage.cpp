@@ -77,13 +77,6 @@ TabletPage::TabletPage(HuntingBoard *hunt, const Settings *settings, QWidget *pa
     }
     showMarkers();
 
-    buildMenus();
-    // Switching the picture set changes only the menu; animals already drawn stay as they are.
-    auto attachAnimalMenu = [this](bool standard) {
-        m_animalMenu = standard ? m_standardAnimalMenu : m_alternativeAnimalMenu;
-    };
-    attachAnimalMenu(m_settings->standardPictures());
-    connect(m_settings, &Settings::standardPicturesChanged, this, attachAnimalMenu);
     // Hidden markers keep their colours.
     connect(m_settings, &Settings::searchZonesChanged, this, [this](bool shown) {
         for (SearchZoneMarker *marker : m_markers)
@@ -91,8 +84,19 @@ TabletPage::TabletPage(HuntingBoard *hunt, const Settings *settings, QWidget *pa
     });
 }
 
+QMenu *TabletPage::attachedAnimalMenu()
+{
+    buildMenus();
+    // Switching the picture set changes only the menu; animals already drawn stay as they are.
+    return m_settings->standardPictures() ? m_standardAnimalMenu : m_alternativeAnimalMenu;
+}
+
 void TabletPage::buildMenus()
 {
+    // Made on the first press on the board, with the pictures they show: the first frame
+    // needs neither.
+    if (m_markMenu)
+        return;
     // Both animal menus show the standard animals beside their items: the board's own
     // pictures, decoded once.
     const std::array<QImage, 4> &menuPictures = m_renderer.pictures().standardAnimals;
@@ -129,10 +133,11 @@ void TabletPage::onBoardPressed(Qt::MouseButton button, QPoint at)
 {
     // Recorded first, so whichever menu opens acts on the cell that was pressed.
     m_pressPoint = at;
+    buildMenus();
     if (button == Qt::LeftButton)
         m_openMenu(m_markMenu, QCursor::pos());
     else if (button == Qt::RightButton)
-        m_openMenu(m_animalMenu, QCursor::pos());
+        m_openMenu(attachedAnimalMenu(), QCursor::pos());
 }
 
 void TabletPage::applyAnimalChoice(QAction *choice)

@@ -34,7 +34,7 @@ public:
     QPoint pressPoint() const { return m_pressPoint; }
 
     // The animal menu the board's right button opens now.
-    QMenu *attachedAnimalMenu() const { return m_animalMenu; }
+    QMenu *attachedAnimalMenu();
     void setMenuOpener(MenuOpener opener) { m_openMenu = std::move(opener); }
 
 public slots:
@@ -58,7 +58,6 @@ private:
     QMenu *m_standardAnimalMenu = nullptr;
     QMenu *m_alternativeAnimalMenu = nullptr;
     QMenu *m_markMenu = nullptr;
-    QMenu *m_animalMenu = nullptr;
     std::array<SearchZoneMarker *, HuntingBoard::kMarkerCount> m_markers{};
     MenuOpener m_openMenu;
 };

@@ -127,6 +127,7 @@ void TabletPageTest::picturesNeedNoImagePlugin()
     };
     Tablet tablet;
     QVERIFY(!tablet.page->grab().isNull());
+    tablet.press(Qt::RightButton, QPoint(5, 5));
     // At normal density an icon reads no double-size picture.
     QCOMPARE(BuiltInPicture::icon(QStringLiteral(":/shell/tablet.png")).availableSizes(),
              (QList<QSize>{QSize(20, 20)}));
@@ -245,6 +246,9 @@ void TabletPageTest::layoutAndMenus()
     QCOMPARE(reset->geometry(), QRect(144, 0, 18, 113));
     QCOMPARE(reset->text(), QStringLiteral("СБРОС"));
 
+    // The menus, and the pictures they show, are made on the first press on the board.
+    QVERIFY(!t.menu("PopupMenu1"));
+    t.press(Qt::RightButton, QPoint(5, 5));
     QCOMPARE(names(t.menu("PopupMenu1")), QStringList({"X1", "N1", "N2", "N3", "N4"}));
     QCOMPARE(names(t.menu("PopupMenu4")),
              QStringList({"MenuItem5", "MenuItem6", "MenuItem7", "MenuItem8", "MenuItem9"}));
