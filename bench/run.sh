@@ -38,7 +38,9 @@ awk 'BEGIN {for (i = 1; i <= 20000; i++)
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
 rss_kib() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Nanoseconds on a CPU, summed over the program's threads: the clock ticks of /proc/PID/stat
+# come in hundredths of a second, as coarse as the idle target itself over a short run.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{s += $1} END {printf "%.0f", s}'; }
 
 # One start: prints "milliseconds-to-map rss-kib" and stops the program.
 measure_start() {
@@ -117,11 +119,10 @@ verdicts+=("$found")
 echo "the last of 20,000 riddles found: $found"
 
 # Idle CPU: on the Tablet page, then with all five countdowns running.
-hz=$(getconf CLK_TCK)
 idle_cpu() { # pid seconds -> percent of one core
   local before after
-  before=$(cpu_ticks "$1"); sleep "$2"; after=$(cpu_ticks "$1")
-  awk -v t=$((after - before)) -v hz="$hz" -v s="$2" 'BEGIN {printf "%.3f", 100 * t / hz / s}'
+  before=$(cpu_ns "$1"); sleep "$2"; after=$(cpu_ns "$1")
+  awk -v b="$before" -v a="$after" -v s="$2" 'BEGIN {printf "%.3f", 100 * (a - b) / 1e9 / s}'
 }
 out=$(XDG_DATA_HOME="$data/none" "$mapwatch" Kelo "${offline[@]}" "$kelo")
 pid=$(sed -n 2p <<<"$out")
