@@ -8,6 +8,7 @@
 #include "shell/MainWindow.h"
 #include "shell/QtTranslations.h"
 #include "shell/TrayIcon.h"
+#include "web/VisitCounters.h"
 
 #include <QApplication>
 
@@ -63,8 +64,12 @@ int main(int argc, char *argv[])
     KeloLook::apply(app);
 
     Services services = Services::real();
-    // The main window shows itself once the start-up request has ended.
-    MainWindow mainWindow(services);
+    // The start-up request goes out before the window is built: the window waits for its
+    // answer, and the network answers meanwhile. The main window shows itself once the
+    // request has ended.
+    auto *counters = new VisitCounters;
+    counters->start();
+    MainWindow mainWindow(services, counters);
     mainWindow.finishStartup();
     QObject::connect(&instance, &SingleInstance::showRequested, &mainWindow, &MainWindow::bringToFront);
 

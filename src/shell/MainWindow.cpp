@@ -29,7 +29,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-MainWindow::MainWindow(const Services &services, QWidget *parent)
+MainWindow::MainWindow(const Services &services, VisitCounters *counters, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_services(services)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -49,7 +49,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     // window. The other pages are made on their first visit.
     m_settingsPage = new SettingsPage(&m_settings);
     m_tablet = new TabletPage(&m_hunt, &m_settings);
-    m_counters = new VisitCounters;
+    m_counters = counters ? counters : new VisitCounters;
     m_settingsPage->setCounters(m_counters);
     m_pages->addWidget(m_tablet);
     m_pages->addWidget(m_settingsPage);
@@ -128,10 +128,14 @@ void MainWindow::finishStartup()
 {
     // The information page is set up when it is made, on its first visit.
     placeAtRightEdge();
-    // The window comes up once the start-up request has been answered or has failed. It is
-    // not shown and hidden before that: the player would see it flash, and a window manager
-    // still framing the first show can swallow the final one.
-    connect(m_counters, &VisitCounters::started, this, &QWidget::show, Qt::SingleShotConnection);
+    // The window comes up once the start-up request has been answered or has failed, which
+    // may have happened while it was being built. It is not shown and hidden before that: the
+    // player would see it flash, and a window manager still framing the first show can
+    // swallow the final one.
+    if (m_counters->hasStarted())
+        show();
+    else
+        connect(m_counters, &VisitCounters::started, this, &QWidget::show, Qt::SingleShotConnection);
     // Read once the window has been drawn, on a thread of its own: a long list costs the
     // start-up no time.
     connect(this, &MainWindow::firstFrameShown, m_riddleStore, &RiddleStore::loadInBackground,

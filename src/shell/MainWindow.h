@@ -37,11 +37,14 @@ public:
     // The pages in the order of the toolbar's buttons.
     enum class Page { Tablet, Statistics, Timers, Knowledge, Locator, Settings, Information };
 
-    explicit MainWindow(const Services &services, QWidget *parent = nullptr);
+    // With `counters` the window takes counters already started (the program starts them
+    // before building the window); without, it makes its own, not yet started.
+    explicit MainWindow(const Services &services, VisitCounters *counters = nullptr,
+                        QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The rest of start-up: placement, then the counters and the start-up request; the
-    // window shows itself when that request has ended.
+    // The rest of start-up: placement, then the counters and the start-up request unless
+    // they are under way; the window shows itself when that request has ended.
     void finishStartup();
 
     TrayIcon *trayIcon() const { return m_tray; }

@@ -28,7 +28,7 @@ VisitCounters::VisitCounters(QWidget *parent)
         // The answer does not matter; only a transport failure does.
         if (!ok)
             switchOff();
-        emit started();
+        announceStarted();
     });
 }
 
@@ -63,11 +63,14 @@ void VisitCounters::setCounterAddresses(const QUrl &game, const QUrl &rating)
 
 void VisitCounters::start()
 {
+    if (m_state != State::Idle)
+        return;
+    m_state = State::Starting;
     // The views take their addresses now and load them once the window is up: loading and
     // decoding pictures for a page not yet seen is no work for the start.
     if (!m_gameView->setAddress(m_gameAddress) || !m_ratingView->setAddress(m_ratingAddress)) {
         switchOff();
-        QTimer::singleShot(0, this, &VisitCounters::started);
+        QTimer::singleShot(0, this, &VisitCounters::announceStarted);
         return;
     }
     QTimer::singleShot(kFirstLoadDelayMilliseconds, this, [this] {
@@ -75,6 +78,12 @@ void VisitCounters::start()
             switchOff();
     });
     m_startupRequest->start(m_startupAddress);
+}
+
+void VisitCounters::announceStarted()
+{
+    m_state = State::Started;
+    emit started();
 }
 
 void VisitCounters::refresh()

@@ -19,9 +19,12 @@ public:
 
     explicit VisitCounters(QWidget *parent = nullptr);
 
-    // At the end of start-up: take both counters' addresses and send the start-up request;
-    // `started` follows when it has ended, either way. The counters load a moment later.
+    // At start-up: take both counters' addresses and send the start-up request; `started`
+    // follows when it has ended, either way. The counters load a moment later. Only the
+    // first call does anything.
     void start();
+    // The start-up request has ended and `started` has been sent.
+    bool hasStarted() const { return m_state == State::Started; }
     // Gives both views their designed height again (the Settings button does this).
     void setDesignedHeights();
 
@@ -49,7 +52,10 @@ signals:
     void started();
 
 private:
+    enum class State { Idle, Starting, Started };
+
     bool navigateBoth();
+    void announceStarted();
     // Switches the counters off for the rest of the run.
     void switchOff();
 
@@ -60,4 +66,5 @@ private:
     QUrl m_gameAddress;
     QUrl m_ratingAddress;
     QUrl m_startupAddress;
+    State m_state = State::Idle;
 };

@@ -6,6 +6,7 @@
 #include "hunting/TabletPage.h"
 #include "shell/MainWindow.h"
 #include "timers/TimersPage.h"
+#include "web/VisitCounters.h"
 
 #include <QAction>
 #include <QLabel>
@@ -22,6 +23,7 @@ private slots:
     void mainWindowShownAtEnd_data();
     void mainWindowShownAtEnd();
     void ownTimerBringsBackOnlyAMinimizedWindow();
+    void windowShownWhenTheRequestEndedBeforeIt();
 
 private:
     MessageRecorder m_quiet; // the countdowns' ends show no box that waits for a click
@@ -122,6 +124,20 @@ void PagesInWindowTest::ownTimerBringsBackOnlyAMinimizedWindow()
         QCOMPARE(form.isVisible(), minimized);
         QVERIFY(!form.isMinimized());
     }
+}
+
+void PagesInWindowTest::windowShownWhenTheRequestEndedBeforeIt()
+{
+    // Counters with nowhere to load from end their start at once, here before the window
+    // that waits for them exists.
+    auto *counters = new VisitCounters;
+    counters->setCounterAddresses(QUrl(), QUrl());
+    counters->start();
+    QTRY_VERIFY(counters->hasStarted());
+    MainWindow form(Services::silent(), counters);
+    QVERIFY(!form.isVisible());
+    form.finishStartup();
+    QVERIFY(form.isVisible());
 }
 
 QTEST_MAIN(PagesInWindowTest)
