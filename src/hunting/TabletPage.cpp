@@ -84,9 +84,8 @@ TabletPage::TabletPage(HuntingBoard *hunt, const Settings *settings, QWidget *pa
     });
 }
 
-QMenu *TabletPage::attachedAnimalMenu()
+QMenu *TabletPage::attachedAnimalMenu() const
 {
-    buildMenus();
     // Switching the picture set changes only the menu; animals already drawn stay as they are.
     return m_settings->standardPictures() ? m_standardAnimalMenu : m_alternativeAnimalMenu;
 }

@@ -33,8 +33,8 @@ public:
     // The last press on the board, in board pixels: the cell every menu choice acts on.
     QPoint pressPoint() const { return m_pressPoint; }
 
-    // The animal menu the board's right button opens now.
-    QMenu *attachedAnimalMenu();
+    // The animal menu the board's right button opens now; none before the first press.
+    QMenu *attachedAnimalMenu() const;
     void setMenuOpener(MenuOpener opener) { m_openMenu = std::move(opener); }
 
 public slots:

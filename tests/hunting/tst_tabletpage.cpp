@@ -248,7 +248,9 @@ void TabletPageTest::layoutAndMenus()
 
     // The menus, and the pictures they show, are made on the first press on the board.
     QVERIFY(!t.menu("PopupMenu1"));
-    t.press(Qt::RightButton, QPoint(5, 5));
+    t.press(Qt::LeftButton, QPoint(5, 5));
+    QVERIFY(t.menu("PopupMenu2"));
+    QCOMPARE(t.opened.last().menu, t.menu("PopupMenu2"));
     QCOMPARE(names(t.menu("PopupMenu1")), QStringList({"X1", "N1", "N2", "N3", "N4"}));
     QCOMPARE(names(t.menu("PopupMenu4")),
              QStringList({"MenuItem5", "MenuItem6", "MenuItem7", "MenuItem8", "MenuItem9"}));
