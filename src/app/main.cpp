@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
     Services services = Services::real();
     // The start-up request goes out before the window is built: the window waits for its
     // answer, and the network answers meanwhile. The main window shows itself once the
-    // request has ended.
+    // request has ended. It takes the counters onto its Settings page, and so owns them.
     auto *counters = new VisitCounters;
     counters->start();
     MainWindow mainWindow(services, counters);
